@@ -164,11 +164,11 @@ std::string PrivateCupsd::start()
         std::string ppd;
     };
     const Queue queues[] = {
-        {capture, true, "Idle", true, passThroughPpd("A4", "595 842", "14.17 14.17 581 828", "600dpi")},
-        {rejecting, false, "Idle", false, passThroughPpd("A4", "595 842", "14.17 14.17 581 828", "600dpi")},
-        {stopped, false, "Stopped", true, passThroughPpd("A4", "595 842", "14.17 14.17 581 828", "600dpi")},
+        {capture, true, "Idle", true, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
+        {rejecting, false, "Idle", false, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
+        {stopped, false, "Stopped", true, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
         {letter, false, "Idle", true, passThroughPpd("Letter", "612 792", "18 72 558 756", "300dpi")},
-        {plain, false, "Idle", true, passThroughPpd("A5", "420 595", "0 0 420 595", "")},
+        {plain, false, "Idle", true, passThroughPpd("A5", "419.5276 595.2756", "0 0 419.5276 595.2756", "")},
     };
     std::string printers;
     int id = 1;
