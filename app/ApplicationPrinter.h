@@ -8,21 +8,9 @@
 
 #include "layout/device/Device.h"
 #include "layout/device/PrinterSelection.h"
+#include "layout/device/PrinterServices.h"
 
 namespace vantolex {
-
-// What the application printer asks of the spooler; the spooler's implementation is CupsPrinterServices.
-class PrinterServices
-{
-public:
-    virtual ~PrinterServices() = default;
-
-    // The system's default destination, without any dialog; none when no printer is installed.
-    virtual std::optional<PrinterSelection> defaultPrinter() = 0;
-
-    // A device drawing on `printer`, owned by the caller; null when the printer cannot be used.
-    virtual std::unique_ptr<Device> openPrinter(const PrinterSelection& printer) = 0;
-};
 
 class ApplicationPrinter
 {
