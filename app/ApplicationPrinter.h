@@ -16,7 +16,10 @@ class ApplicationPrinter
 {
 public:
     // `services` must outlive the application printer.
-    explicit ApplicationPrinter(PrinterServices& services) : m_services(services) {}
+    explicit ApplicationPrinter(PrinterServices& services)
+        : m_services(services)
+    {
+    }
 
     // Makes `printer` the chosen printer, destination and options together, replacing the previous choice
     // as a whole (its options are not merged into the new ones).

@@ -14,7 +14,7 @@ constexpr int hundredthsOfMillimetrePerInch = 2540;
 // Hundredths of a millimetre as device pixels at `dpi`, truncated toward zero.
 int toPixels(int hundredths, int dpi)
 {
-    return static_cast<int>(std::int64_t{hundredths} * dpi / hundredthsOfMillimetrePerInch);
+    return static_cast<int>(std::int64_t { hundredths } * dpi / hundredthsOfMillimetrePerInch);
 }
 
 const char* instanceOrNull(const PrinterSelection& printer)
@@ -25,20 +25,20 @@ const char* instanceOrNull(const PrinterSelection& printer)
 // The destination's default resolution as {x, y} in dots per inch.
 std::pair<int, int> defaultResolution(cups_dest_t* destination, cups_dinfo_t* info)
 {
-    ipp_attribute_t* attribute = cupsCalls().findDestDefault(CUPS_HTTP_DEFAULT, destination, info,
-                                                             "printer-resolution");
+    ipp_attribute_t* attribute
+        = cupsCalls().findDestDefault(CUPS_HTTP_DEFAULT, destination, info, "printer-resolution");
     if (!attribute || ippGetValueTag(attribute) != IPP_TAG_RESOLUTION)
-        return {defaultPrinterDpi, defaultPrinterDpi};
+        return { defaultPrinterDpi, defaultPrinterDpi };
     int y = 0;
     ipp_res_t units = IPP_RES_PER_INCH;
     int x = ippGetResolution(attribute, 0, &y, &units);
     if (units == IPP_RES_PER_CM) {
-        x = static_cast<int>((std::int64_t{x} * 254 + 50) / 100);
-        y = static_cast<int>((std::int64_t{y} * 254 + 50) / 100);
+        x = static_cast<int>((std::int64_t { x } * 254 + 50) / 100);
+        y = static_cast<int>((std::int64_t { y } * 254 + 50) / 100);
     }
     if (x <= 0 || y <= 0)
-        return {defaultPrinterDpi, defaultPrinterDpi};
-    return {x, y};
+        return { defaultPrinterDpi, defaultPrinterDpi };
+    return { x, y };
 }
 
 } // namespace
@@ -48,7 +48,7 @@ std::optional<PrinterSelection> defaultPrinter()
     const DestinationHandle destination(cupsCalls().getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     if (!destination || !destination->name)
         return std::nullopt;
-    return PrinterSelection{destination->name, destination->instance ? destination->instance : "", {}};
+    return PrinterSelection { destination->name, destination->instance ? destination->instance : "", {} };
 }
 
 std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
@@ -66,7 +66,7 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
         if (name == "media")
             media = value.c_str();
     }
-    cups_size_t size{};
+    cups_size_t size {};
     const int found = media ? cupsCalls().getDestMediaByName(CUPS_HTTP_DEFAULT, destination.get(), info.get(), media,
                                                              CUPS_MEDIA_FLAGS_DEFAULT, &size)
                             : cupsCalls().getDestMediaDefault(CUPS_HTTP_DEFAULT, destination.get(), info.get(),

@@ -12,11 +12,11 @@ namespace vantolex {
 // The sheet of a printer and the part of it that the printer can print on.
 struct PrinterPage
 {
-    DeviceCaps caps;      // the printable area in device pixels, at the printer's resolution
-    std::string media;    // the spooler's name of the media, e.g. "iso_a4_210x297mm"
-    int sheetWidth = 0;   // hundredths of a millimetre
-    int sheetLength = 0;  // hundredths of a millimetre
-    int marginLeft = 0;   // unprintable margins in hundredths of a millimetre
+    DeviceCaps caps; // the printable area in device pixels, at the printer's resolution
+    std::string media; // the spooler's name of the media, e.g. "iso_a4_210x297mm"
+    int sheetWidth = 0; // hundredths of a millimetre
+    int sheetLength = 0; // hundredths of a millimetre
+    int marginLeft = 0; // unprintable margins in hundredths of a millimetre
     int marginTop = 0;
     int marginRight = 0;
     int marginBottom = 0;

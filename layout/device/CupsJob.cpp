@@ -40,10 +40,10 @@ int lastRequestFailure() noexcept
 } // namespace
 
 CupsJob::CupsJob(CupsJob&& other) noexcept
-    : m_http(std::move(other.m_http)),
-      m_destination(std::move(other.m_destination)),
-      m_jobId(std::exchange(other.m_jobId, 0)),
-      m_lastJobId(std::exchange(other.m_lastJobId, 0))
+    : m_http(std::move(other.m_http))
+    , m_destination(std::move(other.m_destination))
+    , m_jobId(std::exchange(other.m_jobId, 0))
+    , m_lastJobId(std::exchange(other.m_lastJobId, 0))
 {
 }
 
@@ -71,14 +71,15 @@ int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
 {
     (void)cancel();
     m_destination = printer.destination;
+    m_lastJobId = 0;
     m_http = connectToSpooler();
     if (!m_http)
         return SpoolResult::Error;
 
     const std::string name = jobNameWithinLimit(jobName);
     const CupsOptionList options(printer.options);
-    const int jobId =
-        cupsCalls().createJob(m_http.get(), m_destination.c_str(), name.c_str(), options.count(), options.data());
+    const int jobId
+        = cupsCalls().createJob(m_http.get(), m_destination.c_str(), name.c_str(), options.count(), options.data());
     if (jobId <= 0) {
         const int failure = lastRequestFailure();
         m_http.reset();
@@ -87,8 +88,8 @@ int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
     m_jobId = jobId;
     m_lastJobId = jobId;
 
-    const http_status_t status =
-        cupsCalls().startDocument(m_http.get(), m_destination.c_str(), m_jobId, name.c_str(), CUPS_FORMAT_PDF, 1);
+    const http_status_t status
+        = cupsCalls().startDocument(m_http.get(), m_destination.c_str(), m_jobId, name.c_str(), CUPS_FORMAT_PDF, 1);
     if (status != HTTP_STATUS_CONTINUE)
         return fail(spoolResultOfTransfer(status));
     return 1;
@@ -137,7 +138,9 @@ int CupsJob::cancel()
 
 int CupsJob::fail(int failure) noexcept
 {
-    const int result = failure == SpoolResult::Error && cancelledOnSpooler(m_jobId) ? static_cast<int>(SpoolResult::UserAbort) : failure;
+    const int result = failure == SpoolResult::Error && cancelledOnSpooler(m_jobId)
+        ? static_cast<int>(SpoolResult::UserAbort)
+        : failure;
     (void)cancelOnSpooler();
     return result;
 }
@@ -164,8 +167,7 @@ bool CupsJob::cancelledOnSpooler(int jobId) const noexcept
     if (!http)
         return false;
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d",
-                     jobId);
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", jobId);
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     if (!request)
         return false;

@@ -61,10 +61,10 @@ private:
     // True when the spooler reports job `jobId` as cancelled.
     bool cancelledOnSpooler(int jobId) const noexcept;
 
-    HttpConnection m_http;     // the connection carrying the document while the job is open
+    HttpConnection m_http; // the connection carrying the document while the job is open
     std::string m_destination; // the job's destination
-    int m_jobId = 0;           // the open job, 0 when none
-    int m_lastJobId = 0;       // the open job or the last one, for id()
+    int m_jobId = 0; // the open job, 0 when none
+    int m_lastJobId = 0; // the open job or the last one, for id()
 };
 
 } // namespace vantolex

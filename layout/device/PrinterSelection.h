@@ -10,7 +10,7 @@ namespace vantolex {
 struct PrinterSelection
 {
     std::string destination; // the spooler's destination name (UTF-8), never empty for a chosen printer
-    std::string instance;    // the destination's instance, empty for the destination itself
+    std::string instance; // the destination's instance, empty for the destination itself
     // Job options as the spooler names them ("copies", "media", "sides", ...), in the order chosen; the
     // destination's own defaults apply to every option not listed.
     std::vector<std::pair<std::string, std::string>> options;

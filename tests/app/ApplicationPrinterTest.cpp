@@ -12,16 +12,19 @@ namespace {
 class OpenedPrinter : public Device
 {
 public:
-    explicit OpenedPrinter(PrinterSelection openedFor) : printer(std::move(openedFor)) {}
+    explicit OpenedPrinter(PrinterSelection openedFor)
+        : printer(std::move(openedFor))
+    {
+    }
 
-    DeviceCaps capabilities() const override { return {4724, 6779, 600, 600}; }
+    DeviceCaps capabilities() const override { return { 4724, 6779, 600, 600 }; }
     std::unique_ptr<DeviceFont> createFont(const FontDescription&) override { return nullptr; }
     int textExtent(const DeviceFont&, std::u16string_view) override { return 0; }
-    void textOut(const DeviceFont&, int, int, std::u16string_view) override {}
-    void drawText(const DeviceFont&, const Rect&, std::u16string_view, TextAlign) override {}
-    void dashedLine(int, int, int, int) override {}
-    void fillRect(const Rect&, Rgb) override {}
-    void frameRect(const Rect&, Rgb) override {}
+    void textOut(const DeviceFont&, int, int, std::u16string_view) override { }
+    void drawText(const DeviceFont&, const Rect&, std::u16string_view, TextAlign) override { }
+    void dashedLine(int, int, int, int) override { }
+    void fillRect(const Rect&, Rgb) override { }
+    void frameRect(const Rect&, Rgb) override { }
     int startDoc(std::u16string_view) override { return 1; }
     int startPage() override { return 1; }
     int endPage() override { return 1; }
@@ -54,8 +57,8 @@ public:
     std::vector<std::string> opened;
 };
 
-const PrinterSelection office{"office", "", {{"copies", "2"}, {"sides", "two-sided-long-edge"}}};
-const PrinterSelection lobby{"lobby", "draft", {}};
+const PrinterSelection office { "office", "", { { "copies", "2" }, { "sides", "two-sided-long-edge" } } };
+const PrinterSelection lobby { "lobby", "draft", {} };
 
 std::string openedDestination(const std::unique_ptr<Device>& device)
 {

@@ -8,7 +8,10 @@ namespace vantolex::test {
 class CupsCallsOverride
 {
 public:
-    CupsCallsOverride() : m_saved(cupsCalls()) {}
+    CupsCallsOverride()
+        : m_saved(cupsCalls())
+    {
+    }
     CupsCallsOverride(const CupsCallsOverride&) = delete;
     CupsCallsOverride& operator=(const CupsCallsOverride&) = delete;
     ~CupsCallsOverride() { cupsCalls() = m_saved; }

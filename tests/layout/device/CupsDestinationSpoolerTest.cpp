@@ -1,8 +1,8 @@
 // The default destination and the printable page of destinations, as a private cupsd describes them.
 #include <gtest/gtest.h>
 
-#include "layout/device/CupsDestination.h"
 #include "layout/device/CupsCallsOverride.h"
+#include "layout/device/CupsDestination.h"
 #include "layout/device/CupsHandles.h"
 #include "layout/device/PrivateCupsd.h"
 
@@ -42,14 +42,15 @@ TEST_F(CupsDestinationSpooler, PageIsTheDefaultMediaLessItsMarginsAtTheDestinati
     };
     // Pixels are (sheet - margins) * dpi / 2540, truncated.
     const Row rows[] = {
-        {PrivateCupsd::capture, {{4724, 6779, 600, 600}, "iso_a4_210x297mm", 21000, 29700, 500, 500, 500, 500}},
-        {PrivateCupsd::letter, {{2250, 2850, 300, 300}, "na_letter_8.5x11in", 21590, 27940, 635, 1270, 1905, 2540}},
+        { PrivateCupsd::capture, { { 4724, 6779, 600, 600 }, "iso_a4_210x297mm", 21000, 29700, 500, 500, 500, 500 } },
+        { PrivateCupsd::letter,
+          { { 2250, 2850, 300, 300 }, "na_letter_8.5x11in", 21590, 27940, 635, 1270, 1905, 2540 } },
         // cupsd gives a PPD without a resolution 300 dpi; a sheet without margins is printable all over
-        {PrivateCupsd::plain, {{1748, 2480, 300, 300}, "iso_a5_148x210mm_borderless", 14800, 21000, 0, 0, 0, 0}},
+        { PrivateCupsd::plain, { { 1748, 2480, 300, 300 }, "iso_a5_148x210mm_borderless", 14800, 21000, 0, 0, 0, 0 } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.destination);
-        const std::optional<PrinterPage> page = printerPage({row.destination, "", {}});
+        const std::optional<PrinterPage> page = printerPage({ row.destination, "", {} });
         ASSERT_TRUE(page.has_value());
         EXPECT_EQ(page->media, row.expected.media);
         EXPECT_EQ(page->sheetWidth, row.expected.sheetWidth);
@@ -64,7 +65,7 @@ TEST_F(CupsDestinationSpooler, PageIsTheDefaultMediaLessItsMarginsAtTheDestinati
 
 TEST_F(CupsDestinationSpooler, UnknownDestinationHasNoPage)
 {
-    EXPECT_FALSE(printerPage({"no-such-printer", "", {}}).has_value());
+    EXPECT_FALSE(printerPage({ "no-such-printer", "", {} }).has_value());
 }
 
 // The resolution attribute the fake findDestDefault answers with, null for none.
@@ -79,7 +80,7 @@ ipp_attribute_t* fakeFindDestDefault(http_t*, cups_dest_t*, cups_dinfo_t*, const
 int fakeMediaByName(http_t*, cups_dest_t*, cups_dinfo_t*, const char* media, unsigned, cups_size_t* size)
 {
     requestedMedia = media;
-    *size = cups_size_t{"iso_b5_176x250mm", 17600, 25000, 0, 0, 0, 0};
+    *size = cups_size_t { "iso_b5_176x250mm", 17600, 25000, 0, 0, 0, 0 };
     return 1;
 }
 
@@ -103,34 +104,34 @@ TEST_F(CupsDestinationSpooler, ResolutionIs600DpiWhenTheDestinationGivesNone)
     test::CupsCallsOverride seam;
     fakeResolution = nullptr;
     seam.calls().findDestDefault = fakeFindDestDefault;
-    const std::optional<PrinterPage> page = printerPage({PrivateCupsd::letter, "", {}});
+    const std::optional<PrinterPage> page = printerPage({ PrivateCupsd::letter, "", {} });
     ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->caps, (DeviceCaps{4500, 5700, 600, 600})); // 19050 x 24130 hundredths of a millimetre
+    EXPECT_EQ(page->caps, (DeviceCaps { 4500, 5700, 600, 600 })); // 19050 x 24130 hundredths of a millimetre
 }
 
 TEST_F(CupsDestinationSpooler, ResolutionInDotsPerCentimetreIsConvertedToDotsPerInch)
 {
     IppMessage holder(ippNew());
-    fakeResolution = ippAddResolution(holder.get(), IPP_TAG_PRINTER, "printer-resolution-default", IPP_RES_PER_CM,
-                                      118, 236); // 299.72 and 599.44 dpi
+    fakeResolution = ippAddResolution(holder.get(), IPP_TAG_PRINTER, "printer-resolution-default", IPP_RES_PER_CM, 118,
+                                      236); // 299.72 and 599.44 dpi
     test::CupsCallsOverride seam;
     seam.calls().findDestDefault = fakeFindDestDefault;
-    const std::optional<PrinterPage> page = printerPage({PrivateCupsd::letter, "", {}});
+    const std::optional<PrinterPage> page = printerPage({ PrivateCupsd::letter, "", {} });
     fakeResolution = nullptr;
     ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->caps, (DeviceCaps{2250, 5690, 300, 599}));
+    EXPECT_EQ(page->caps, (DeviceCaps { 2250, 5690, 300, 599 }));
 }
 
 TEST_F(CupsDestinationSpooler, MediaOptionChoosesTheMedia)
 {
     test::CupsCallsOverride seam;
     seam.calls().getDestMediaByName = fakeMediaByName;
-    const std::optional<PrinterPage> page =
-        printerPage({PrivateCupsd::capture, "", {{"copies", "2"}, {"media", "iso_b5_176x250mm"}}});
+    const std::optional<PrinterPage> page
+        = printerPage({ PrivateCupsd::capture, "", { { "copies", "2" }, { "media", "iso_b5_176x250mm" } } });
     EXPECT_EQ(requestedMedia, "iso_b5_176x250mm");
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(page->media, "iso_b5_176x250mm");
-    EXPECT_EQ(page->caps, (DeviceCaps{4157, 5905, 600, 600}));
+    EXPECT_EQ(page->caps, (DeviceCaps { 4157, 5905, 600, 600 }));
 }
 
 TEST_F(CupsDestinationSpooler, AnyFailingLookUpMeansNoPage)
@@ -141,15 +142,15 @@ TEST_F(CupsDestinationSpooler, AnyFailingLookUpMeansNoPage)
         void (*breakSeam)(CupsCalls&);
     };
     const Row rows[] = {
-        {"destination", [](CupsCalls& calls) { calls.getNamedDest = noDestination; }},
-        {"destination info", [](CupsCalls& calls) { calls.copyDestInfo = noDestinationInfo; }},
-        {"default media", [](CupsCalls& calls) { calls.getDestMediaDefault = noMedia; }},
+        { "destination", [](CupsCalls& calls) { calls.getNamedDest = noDestination; } },
+        { "destination info", [](CupsCalls& calls) { calls.copyDestInfo = noDestinationInfo; } },
+        { "default media", [](CupsCalls& calls) { calls.getDestMediaDefault = noMedia; } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::CupsCallsOverride seam;
         row.breakSeam(seam.calls());
-        EXPECT_FALSE(printerPage({PrivateCupsd::capture, "", {}}).has_value());
+        EXPECT_FALSE(printerPage({ PrivateCupsd::capture, "", {} }).has_value());
     }
     test::CupsCallsOverride seam;
     seam.calls().getNamedDest = noDestination;
@@ -161,7 +162,7 @@ TEST(CupsDestinationWithoutSpooler, NoSpoolerMeansNoDefaultPrinterAndNoPage)
     // A port on the loopback interface where nothing listens: the spooler is not there.
     cupsSetServer("127.0.0.1:9");
     EXPECT_FALSE(defaultPrinter().has_value());
-    EXPECT_FALSE(printerPage({"capture", "", {}}).has_value());
+    EXPECT_FALSE(printerPage({ "capture", "", {} }).has_value());
     cupsSetServer(nullptr);
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "layout/device/CupsCallsOverride.h"
 #include "layout/device/CupsJob.h"
 #include "layout/device/CupsResult.h"
 #include "layout/device/Device.h"
-#include "layout/device/CupsCallsOverride.h"
 
 namespace vantolex {
 namespace {
@@ -136,7 +136,7 @@ protected:
     // Runs a whole job, stopping at the first failure; returns that result or the last success.
     static int runJob(CupsJob& job)
     {
-        int result = job.start({"printer", "", {{"copies", "2"}}}, "memo.txt - Vantolex");
+        int result = job.start({ "printer", "", { { "copies", "2" } } }, "memo.txt - Vantolex");
         if (result > 0)
             result = job.write(std::string_view("%PDF-1.5 body"));
         if (result > 0)
@@ -171,35 +171,35 @@ TEST_F(CupsJobSeam, EachFailingCallGivesItsResultAndLeavesNoJob)
     };
     const std::string outOfMemory = std::strerror(ENOMEM);
     const Row rows[] = {
-        {"no connection", Call::Connect, HTTP_STATUS_ERROR, IPP_STATUS_OK, "", SpoolResult::Error, false},
-        {"create: not accepting", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS,
-         "not accepting", SpoolResult::Error, false},
-        {"create: not found", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_FOUND, "not found",
-         SpoolResult::Error, false},
-        {"create: password prompt dismissed", Call::CreateJob, HTTP_STATUS_ERROR,
-         IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, "cancelled", SpoolResult::UserAbort, false},
-        {"create: out of memory", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, outOfMemory,
-         SpoolResult::OutOfMemory, false},
-        {"create: other internal error", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, "broken",
-         SpoolResult::Error, false},
-        {"start: spool full", Call::StartDocument, HTTP_STATUS_REQUEST_TOO_LARGE, IPP_STATUS_OK, "",
-         SpoolResult::OutOfDisk, true},
-        {"start: connection lost", Call::StartDocument, HTTP_STATUS_ERROR, IPP_STATUS_OK, "", SpoolResult::Error,
-         true},
-        {"write: spool full", Call::WriteRequestData, HTTP_STATUS_REQUEST_TOO_LARGE, IPP_STATUS_OK, "",
-         SpoolResult::OutOfDisk, true},
-        {"write: password prompt dismissed", Call::WriteRequestData, HTTP_STATUS_CUPS_AUTHORIZATION_CANCELED,
-         IPP_STATUS_OK, "", SpoolResult::UserAbort, true},
-        {"write: connection lost", Call::WriteRequestData, HTTP_STATUS_ERROR, IPP_STATUS_OK, "",
-         SpoolResult::Error, true},
-        {"finish: spool full", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_REQUEST_VALUE,
-         "Request Entity Too Large", SpoolResult::OutOfDisk, true},
-        {"finish: entity too large", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_REQUEST_ENTITY,
-         "too large", SpoolResult::OutOfDisk, true},
-        {"finish: out of memory", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, outOfMemory,
-         SpoolResult::OutOfMemory, true},
-        {"finish: printer gone", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_FOUND, "gone",
-         SpoolResult::Error, true},
+        { "no connection", Call::Connect, HTTP_STATUS_ERROR, IPP_STATUS_OK, "", SpoolResult::Error, false },
+        { "create: not accepting", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS,
+          "not accepting", SpoolResult::Error, false },
+        { "create: not found", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_FOUND, "not found",
+          SpoolResult::Error, false },
+        { "create: password prompt dismissed", Call::CreateJob, HTTP_STATUS_ERROR,
+          IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, "cancelled", SpoolResult::UserAbort, false },
+        { "create: out of memory", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, outOfMemory,
+          SpoolResult::OutOfMemory, false },
+        { "create: other internal error", Call::CreateJob, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, "broken",
+          SpoolResult::Error, false },
+        { "start: spool full", Call::StartDocument, HTTP_STATUS_REQUEST_TOO_LARGE, IPP_STATUS_OK, "",
+          SpoolResult::OutOfDisk, true },
+        { "start: connection lost", Call::StartDocument, HTTP_STATUS_ERROR, IPP_STATUS_OK, "", SpoolResult::Error,
+          true },
+        { "write: spool full", Call::WriteRequestData, HTTP_STATUS_REQUEST_TOO_LARGE, IPP_STATUS_OK, "",
+          SpoolResult::OutOfDisk, true },
+        { "write: password prompt dismissed", Call::WriteRequestData, HTTP_STATUS_CUPS_AUTHORIZATION_CANCELED,
+          IPP_STATUS_OK, "", SpoolResult::UserAbort, true },
+        { "write: connection lost", Call::WriteRequestData, HTTP_STATUS_ERROR, IPP_STATUS_OK, "", SpoolResult::Error,
+          true },
+        { "finish: spool full", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_REQUEST_VALUE,
+          "Request Entity Too Large", SpoolResult::OutOfDisk, true },
+        { "finish: entity too large", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_REQUEST_ENTITY,
+          "too large", SpoolResult::OutOfDisk, true },
+        { "finish: out of memory", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_INTERNAL, outOfMemory,
+          SpoolResult::OutOfMemory, true },
+        { "finish: printer gone", Call::FinishDocument, HTTP_STATUS_ERROR, IPP_STATUS_ERROR_NOT_FOUND, "gone",
+          SpoolResult::Error, true },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -211,7 +211,7 @@ TEST_F(CupsJobSeam, EachFailingCallGivesItsResultAndLeavesNoJob)
         CupsJob job;
         EXPECT_EQ(runJob(job), row.expected);
         EXPECT_FALSE(job.isOpen());
-        EXPECT_EQ(fake.cancelledJobs, row.jobCreated ? std::vector<int>{fakeJobId} : std::vector<int>{});
+        EXPECT_EQ(fake.cancelledJobs, row.jobCreated ? std::vector<int> { fakeJobId } : std::vector<int> {});
         EXPECT_EQ(job.cancel(), 1); // nothing left to cancel
     }
 }
@@ -223,13 +223,13 @@ TEST_F(CupsJobSeam, TransferFailureOfAJobTheUserDeletedGivesUserAbort)
     fake.jobCancelledByUser = true;
     CupsJob job;
     EXPECT_EQ(runJob(job), SpoolResult::UserAbort);
-    EXPECT_EQ(fake.cancelledJobs, std::vector<int>{fakeJobId});
+    EXPECT_EQ(fake.cancelledJobs, std::vector<int> { fakeJobId });
 }
 
 TEST_F(CupsJobSeam, PollAndFinishTellAJobTheUserDeleted)
 {
     CupsJob job;
-    ASSERT_EQ(job.start({"printer", "", {}}, "memo.txt - Vantolex"), 1);
+    ASSERT_EQ(job.start({ "printer", "", {} }, "memo.txt - Vantolex"), 1);
     EXPECT_EQ(job.poll(), 1);
     fake.jobCancelledByUser = true;
     EXPECT_EQ(job.poll(), SpoolResult::UserAbort);
@@ -244,7 +244,7 @@ TEST_F(CupsJobSeam, FailedCancelIsReportedByCancelAndOnlyReportedByTheDestructor
 {
     {
         CupsJob job;
-        ASSERT_EQ(job.start({"printer", "", {}}, "memo.txt - Vantolex"), 1);
+        ASSERT_EQ(job.start({ "printer", "", {} }, "memo.txt - Vantolex"), 1);
         fake.failing = Call::CancelJob;
         fake.ippFailure = IPP_STATUS_ERROR_FORBIDDEN;
         EXPECT_EQ(job.cancel(), SpoolResult::Error);
@@ -254,11 +254,10 @@ TEST_F(CupsJobSeam, FailedCancelIsReportedByCancelAndOnlyReportedByTheDestructor
     testing::internal::CaptureStderr();
     {
         CupsJob job;
-        ASSERT_EQ(job.start({"printer", "", {}}, "memo.txt - Vantolex"), 1);
+        ASSERT_EQ(job.start({ "printer", "", {} }, "memo.txt - Vantolex"), 1);
         fake.failing = Call::CancelJob;
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "vantolex: the print job 42 on printer could not be cancelled\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "vantolex: the print job 42 on printer could not be cancelled\n");
 }
 
 TEST_F(CupsJobSeam, OperationsWithoutAJobFail)

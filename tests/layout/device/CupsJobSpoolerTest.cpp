@@ -50,9 +50,9 @@ protected:
 
 TEST_F(CupsJobSpooler, DeliversTheNamedJobWithExactlyTheBytesSent)
 {
-    const std::string pdf = test::makeTestPdf({"First page of the spool test", "Second page"});
+    const std::string pdf = test::makeTestPdf({ "First page of the spool test", "Second page" });
     CupsJob job;
-    ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, "memo.txt - Vantolex"), 1);
+    ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, "memo.txt - Vantolex"), 1);
     EXPECT_TRUE(job.isOpen());
     ASSERT_EQ(writeInPieces(job, pdf, 1000), 1);
     ASSERT_EQ(job.finish(), 1);
@@ -82,14 +82,14 @@ TEST_F(CupsJobSpooler, KeepsJapaneseJobNamesAndCutsLongOnesAtACharacterBoundary)
     for (int i = 0; i < 100; ++i)
         longName += "あ"; // 3 bytes each: 300 bytes
     const Row rows[] = {
-        {"japanese", "メモ.txt - Vantolex", "メモ.txt - Vantolex"},
-        {"longer than 255 bytes", longName, longName.substr(0, 255)}, // 85 whole characters
+        { "japanese", "メモ.txt - Vantolex", "メモ.txt - Vantolex" },
+        { "longer than 255 bytes", longName, longName.substr(0, 255) }, // 85 whole characters
     };
-    const std::string pdf = test::makeTestPdf({"name"});
+    const std::string pdf = test::makeTestPdf({ "name" });
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         CupsJob job;
-        ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, row.jobName), 1);
+        ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, row.jobName), 1);
         ASSERT_EQ(job.write(pdf), 1);
         ASSERT_EQ(job.finish(), 1);
         const test::SpooledJob* spooled = findJob(PrivateCupsd::capture, job.id());
@@ -100,10 +100,10 @@ TEST_F(CupsJobSpooler, KeepsJapaneseJobNamesAndCutsLongOnesAtACharacterBoundary)
 
 TEST_F(CupsJobSpooler, RejectingOrUnknownDestinationFailsWithErrorAndLeavesNoJob)
 {
-    for (const char* destination : {PrivateCupsd::rejecting, "no-such-printer"}) {
+    for (const char* destination : { PrivateCupsd::rejecting, "no-such-printer" }) {
         SCOPED_TRACE(destination);
         CupsJob job;
-        EXPECT_EQ(job.start({destination, "", {}}, "memo.txt - Vantolex"), SpoolResult::Error);
+        EXPECT_EQ(job.start({ destination, "", {} }, "memo.txt - Vantolex"), SpoolResult::Error);
         EXPECT_FALSE(job.isOpen());
         EXPECT_EQ(job.id(), 0);
         EXPECT_TRUE(m_cupsd.jobs(destination).empty());
@@ -112,9 +112,9 @@ TEST_F(CupsJobSpooler, RejectingOrUnknownDestinationFailsWithErrorAndLeavesNoJob
 
 TEST_F(CupsJobSpooler, CancelDropsTheHalfSentDocument)
 {
-    const std::string pdf = test::makeTestPdf({"cancelled"});
+    const std::string pdf = test::makeTestPdf({ "cancelled" });
     CupsJob job;
-    ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, "cancelled - Vantolex"), 1);
+    ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, "cancelled - Vantolex"), 1);
     ASSERT_EQ(job.write(std::span(pdf).first(pdf.size() / 2)), 1);
     EXPECT_EQ(job.cancel(), 1);
     EXPECT_FALSE(job.isOpen());
@@ -126,11 +126,11 @@ TEST_F(CupsJobSpooler, CancelDropsTheHalfSentDocument)
 
 TEST_F(CupsJobSpooler, DestructorCancelsAnUnfinishedJobOnAStoppedDestination)
 {
-    const std::string pdf = test::makeTestPdf({"never printed"});
+    const std::string pdf = test::makeTestPdf({ "never printed" });
     int id = 0;
     {
         CupsJob job;
-        ASSERT_EQ(job.start({PrivateCupsd::stopped, "", {}}, "stopped - Vantolex"), 1);
+        ASSERT_EQ(job.start({ PrivateCupsd::stopped, "", {} }, "stopped - Vantolex"), 1);
         ASSERT_EQ(job.write(pdf), 1);
         id = job.id();
     }
@@ -140,9 +140,9 @@ TEST_F(CupsJobSpooler, DestructorCancelsAnUnfinishedJobOnAStoppedDestination)
 
 TEST_F(CupsJobSpooler, JobDeletedOnTheSpoolerWhileWritingGivesUserAbort)
 {
-    const std::string pdf = test::makeTestPdf({"deleted by the user"});
+    const std::string pdf = test::makeTestPdf({ "deleted by the user" });
     CupsJob job;
-    ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, "deleted - Vantolex"), 1);
+    ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, "deleted - Vantolex"), 1);
     ASSERT_EQ(job.write(std::span(pdf).first(100)), 1);
     ASSERT_EQ(cupsCancelJob2(CUPS_HTTP_DEFAULT, PrivateCupsd::capture, job.id(), 0), IPP_STATUS_OK)
         << cupsLastErrorString();
@@ -155,9 +155,9 @@ TEST_F(CupsJobSpooler, JobDeletedOnTheSpoolerWhileWritingGivesUserAbort)
 
 TEST_F(CupsJobSpooler, JobDeletedOnTheSpoolerBeforeFinishGivesUserAbort)
 {
-    const std::string pdf = test::makeTestPdf({"deleted by the user"});
+    const std::string pdf = test::makeTestPdf({ "deleted by the user" });
     CupsJob job;
-    ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, "deleted - Vantolex"), 1);
+    ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, "deleted - Vantolex"), 1);
     EXPECT_EQ(job.poll(), 1); // still wanted
     ASSERT_EQ(job.write(pdf), 1);
     ASSERT_EQ(cupsCancelJob2(CUPS_HTTP_DEFAULT, PrivateCupsd::capture, job.id(), 0), IPP_STATUS_OK)
@@ -174,7 +174,7 @@ TEST_F(CupsJobSpooler, DocumentBeyondTheSpoolLimitGivesOutOfDiskAndLeavesNoJob)
     // The private spooler takes at most 2 MB per request, as a full spool disk would refuse it.
     const std::string piece(64 * 1024, '%');
     CupsJob job;
-    ASSERT_EQ(job.start({PrivateCupsd::capture, "", {}}, "big - Vantolex"), 1);
+    ASSERT_EQ(job.start({ PrivateCupsd::capture, "", {} }, "big - Vantolex"), 1);
     int result = 1;
     for (int i = 0; i < 64 && result > 0; ++i)
         result = job.write(piece);
@@ -191,10 +191,10 @@ TEST_F(CupsJobSpooler, DocumentBeyondTheSpoolLimitGivesOutOfDiskAndLeavesNoJob)
 TEST_F(CupsJobSpooler, MoveAssignmentCancelsTheJobItReplaces)
 {
     CupsJob first;
-    ASSERT_EQ(first.start({PrivateCupsd::capture, "", {}}, "first - Vantolex"), 1);
+    ASSERT_EQ(first.start({ PrivateCupsd::capture, "", {} }, "first - Vantolex"), 1);
     const int firstId = first.id();
     CupsJob second;
-    ASSERT_EQ(second.start({PrivateCupsd::capture, "", {}}, "second - Vantolex"), 1);
+    ASSERT_EQ(second.start({ PrivateCupsd::capture, "", {} }, "second - Vantolex"), 1);
     const int secondId = second.id();
 
     first = std::move(second);
@@ -202,7 +202,7 @@ TEST_F(CupsJobSpooler, MoveAssignmentCancelsTheJobItReplaces)
     EXPECT_TRUE(first.isOpen());
     EXPECT_EQ(first.id(), secondId);
     EXPECT_FALSE(second.isOpen()); // NOLINT(bugprone-use-after-move): a moved-from job holds nothing
-    EXPECT_EQ(first.write(test::makeTestPdf({"moved"})), 1);
+    EXPECT_EQ(first.write(test::makeTestPdf({ "moved" })), 1);
     EXPECT_EQ(first.finish(), 1);
     EXPECT_EQ(m_cupsd.waitForJob(PrivateCupsd::capture, secondId, IPP_JSTATE_COMPLETED), IPP_JSTATE_COMPLETED);
 }

@@ -39,7 +39,7 @@ int freeLoopbackPort()
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0)
         return 0;
-    sockaddr_in address{};
+    sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
@@ -57,7 +57,7 @@ bool acceptsConnections(int port)
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0)
         return false;
-    sockaddr_in address{};
+    sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<std::uint16_t>(port));
@@ -68,8 +68,8 @@ bool acceptsConnections(int port)
 
 // A PPD whose printer takes PDF as it is: the filter passes the document through unchanged (gziptoany only
 // decompresses gzip), so the capture file holds exactly the PDF that was sent.
-std::string passThroughPpd(const std::string& pageSize, const std::string& dimensions,
-                           const std::string& imageableArea, const std::string& resolution)
+std::string passThroughPpd(const std::string& pageSize, const std::string& dimensions, const std::string& imageableArea,
+                           const std::string& resolution)
 {
     std::string ppd = "*PPD-Adobe: \"4.3\"\n"
                       "*FormatVersion: \"4.3\"\n"
@@ -94,18 +94,33 @@ std::string passThroughPpd(const std::string& pageSize, const std::string& dimen
         ppd += "*DefaultResolution: " + resolution + "\n";
     ppd += "*OpenUI *PageSize/Media Size: PickOne\n"
            "*OrderDependency: 10 AnySetup *PageSize\n"
-           "*DefaultPageSize: " + pageSize + "\n"
-           "*PageSize " + pageSize + ": \"<</PageSize[" + dimensions + "]>>setpagedevice\"\n"
-           "*CloseUI: *PageSize\n"
-           "*OpenUI *PageRegion: PickOne\n"
-           "*OrderDependency: 10 AnySetup *PageRegion\n"
-           "*DefaultPageRegion: " + pageSize + "\n"
-           "*PageRegion " + pageSize + ": \"<</PageSize[" + dimensions + "]>>setpagedevice\"\n"
-           "*CloseUI: *PageRegion\n"
-           "*DefaultImageableArea: " + pageSize + "\n"
-           "*ImageableArea " + pageSize + ": \"" + imageableArea + "\"\n"
-           "*DefaultPaperDimension: " + pageSize + "\n"
-           "*PaperDimension " + pageSize + ": \"" + dimensions + "\"\n";
+           "*DefaultPageSize: "
+        + pageSize
+        + "\n"
+          "*PageSize "
+        + pageSize + ": \"<</PageSize[" + dimensions
+        + "]>>setpagedevice\"\n"
+          "*CloseUI: *PageSize\n"
+          "*OpenUI *PageRegion: PickOne\n"
+          "*OrderDependency: 10 AnySetup *PageRegion\n"
+          "*DefaultPageRegion: "
+        + pageSize
+        + "\n"
+          "*PageRegion "
+        + pageSize + ": \"<</PageSize[" + dimensions
+        + "]>>setpagedevice\"\n"
+          "*CloseUI: *PageRegion\n"
+          "*DefaultImageableArea: "
+        + pageSize
+        + "\n"
+          "*ImageableArea "
+        + pageSize + ": \"" + imageableArea
+        + "\"\n"
+          "*DefaultPaperDimension: "
+        + pageSize
+        + "\n"
+          "*PaperDimension "
+        + pageSize + ": \"" + dimensions + "\"\n";
     return ppd;
 }
 
@@ -126,9 +141,10 @@ std::string PrivateCupsd::start()
         return "no temporary folder";
     m_root = pattern;
     // The filters run as the spooler's user and must reach the spool folder.
-    fs::permissions(m_root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
-                                | fs::perms::others_read | fs::perms::others_exec);
-    for (const char* folder : {"conf/ppd", "spool/tmp", "log", "cache", "state", "out"})
+    fs::permissions(m_root,
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read
+                        | fs::perms::others_exec);
+    for (const char* folder : { "conf/ppd", "spool/tmp", "log", "cache", "state", "out" })
         fs::create_directories(m_root / folder);
     m_port = freeLoopbackPort();
     if (m_port == 0)
@@ -136,25 +152,43 @@ std::string PrivateCupsd::start()
 
     const std::string root = m_root.string();
     // No authentication and no access control: the daemon listens on the loopback interface only.
-    writeFile(m_root / "conf/cupsd.conf", "Listen 127.0.0.1:" + std::to_string(m_port) + "\n"
-                                          "LogLevel debug\n"
-                                          "Browsing No\n"
-                                          "WebInterface No\n"
-                                          "DefaultAuthType None\n"
-                                          "MaxRequestSize 2m\n"
-                                          "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                          "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
-                                          "  </Limit>\n</Policy>\n");
-    writeFile(m_root / "conf/cups-files.conf", "ServerRoot " + root + "/conf\n"
-                                               "RequestRoot " + root + "/spool\n"
-                                               "TempDir " + root + "/spool/tmp\n"
-                                               "CacheDir " + root + "/cache\n"
-                                               "StateDir " + root + "/state\n"
-                                               "AccessLog " + root + "/log/access_log\n"
-                                               "ErrorLog " + root + "/log/error_log\n"
-                                               "PageLog " + root + "/log/page_log\n"
-                                               "FileDevice Yes\n"
-                                               "Sandboxing Relaxed\n");
+    writeFile(m_root / "conf/cupsd.conf",
+              "Listen 127.0.0.1:" + std::to_string(m_port)
+                  + "\n"
+                    "LogLevel debug\n"
+                    "Browsing No\n"
+                    "WebInterface No\n"
+                    "DefaultAuthType None\n"
+                    "MaxRequestSize 2m\n"
+                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                    "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
+                    "  </Limit>\n</Policy>\n");
+    writeFile(m_root / "conf/cups-files.conf",
+              "ServerRoot " + root
+                  + "/conf\n"
+                    "RequestRoot "
+                  + root
+                  + "/spool\n"
+                    "TempDir "
+                  + root
+                  + "/spool/tmp\n"
+                    "CacheDir "
+                  + root
+                  + "/cache\n"
+                    "StateDir "
+                  + root
+                  + "/state\n"
+                    "AccessLog "
+                  + root
+                  + "/log/access_log\n"
+                    "ErrorLog "
+                  + root
+                  + "/log/error_log\n"
+                    "PageLog "
+                  + root
+                  + "/log/page_log\n"
+                    "FileDevice Yes\n"
+                    "Sandboxing Relaxed\n");
     struct Queue
     {
         const char* name;
@@ -164,34 +198,48 @@ std::string PrivateCupsd::start()
         std::string ppd;
     };
     const Queue queues[] = {
-        {capture, true, "Idle", true, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
-        {rejecting, false, "Idle", false, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
-        {stopped, false, "Stopped", true, passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi")},
-        {letter, false, "Idle", true, passThroughPpd("Letter", "612 792", "18 72 558 756", "300dpi")},
-        {plain, false, "Idle", true, passThroughPpd("A5", "419.5276 595.2756", "0 0 419.5276 595.2756", "")},
+        { capture, true, "Idle", true,
+          passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi") },
+        { rejecting, false, "Idle", false,
+          passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi") },
+        { stopped, false, "Stopped", true,
+          passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi") },
+        { letter, false, "Idle", true, passThroughPpd("Letter", "612 792", "18 72 558 756", "300dpi") },
+        { plain, false, "Idle", true, passThroughPpd("A5", "419.5276 595.2756", "0 0 419.5276 595.2756", "") },
     };
     std::string printers;
     int id = 1;
     for (const Queue& queue : queues) {
         const std::string tag = queue.isDefault ? "DefaultPrinter" : "Printer";
-        printers += "<" + tag + " " + queue.name + ">\n"
-                    "PrinterId " + std::to_string(id++) + "\n"
-                    "Info " + queue.name + "\n"
-                    "DeviceURI file://" + capturePath(queue.name).string() + "\n"
-                    "State " + queue.state + "\n"
-                    "Accepting " + (queue.accepting ? "Yes" : "No") + "\n"
-                    "Shared No\n"
-                    "</" + tag + ">\n";
+        printers += "<" + tag + " " + queue.name
+            + ">\n"
+              "PrinterId "
+            + std::to_string(id++)
+            + "\n"
+              "Info "
+            + queue.name
+            + "\n"
+              "DeviceURI file://"
+            + capturePath(queue.name).string()
+            + "\n"
+              "State "
+            + queue.state
+            + "\n"
+              "Accepting "
+            + (queue.accepting ? "Yes" : "No")
+            + "\n"
+              "Shared No\n"
+              "</"
+            + tag + ">\n";
         writeFile(m_root / "conf/ppd" / (std::string(queue.name) + ".ppd"), queue.ppd);
     }
     writeFile(m_root / "conf/printers.conf", printers);
 
     const std::string config = root + "/conf/cupsd.conf";
     const std::string filesConfig = root + "/conf/cups-files.conf";
-    std::array<const char*, 7> arguments = {cupsdProgram, "-f", "-c", config.c_str(), "-s", filesConfig.c_str(),
-                                            nullptr};
-    if (posix_spawn(&m_pid, cupsdProgram, nullptr, nullptr, const_cast<char* const*>(arguments.data()), environ)
-        != 0) {
+    std::array<const char*, 7> arguments
+        = { cupsdProgram, "-f", "-c", config.c_str(), "-s", filesConfig.c_str(), nullptr };
+    if (posix_spawn(&m_pid, cupsdProgram, nullptr, nullptr, const_cast<char* const*>(arguments.data()), environ) != 0) {
         m_pid = -1;
         return "cupsd could not be started";
     }
@@ -211,7 +259,7 @@ std::string PrivateCupsd::start()
     cupsSetServer(server().c_str());
     setenv("CUPS_SERVER", server().c_str(), 1);
     setenv("CUPS_SERVERROOT", (root + "/conf").c_str(), 1); // no lpoptions of the machine
-    setenv("HOME", root.c_str(), 1);                         // nor of the user
+    setenv("HOME", root.c_str(), 1); // nor of the user
     unsetenv("LPDEST");
     unsetenv("PRINTER");
     return {};
@@ -254,7 +302,7 @@ std::vector<SpooledJob> PrivateCupsd::jobs(const std::string& printer) const
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, printer.c_str(), 0, CUPS_WHICHJOBS_ALL);
     std::vector<SpooledJob> result;
     for (int i = 0; i < count; ++i)
-        result.push_back({list[i].id, list[i].title ? list[i].title : "", list[i].state});
+        result.push_back({ list[i].id, list[i].title ? list[i].title : "", list[i].state });
     cupsFreeJobs(count, list);
     return result;
 }
