@@ -98,6 +98,26 @@ TEST_F(CupsJobSpooler, KeepsJapaneseJobNamesAndCutsLongOnesAtACharacterBoundary)
     }
 }
 
+// The value of an integer attribute of job `jobId`, -1 when the spooler does not give it.
+int jobAttribute(int jobId, const char* name)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", jobId);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    std::unique_ptr<ipp_t, void (*)(ipp_t*)> response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/jobs/"), ippDelete);
+    ipp_attribute_t* attribute = response ? ippFindAttribute(response.get(), name, IPP_TAG_INTEGER) : nullptr;
+    return attribute ? ippGetInteger(attribute, 0) : -1;
+}
+
+TEST_F(CupsJobSpooler, JobCarriesThePrintersOptions)
+{
+    CupsJob job;
+    ASSERT_EQ(job.start({ PrivateCupsd::stopped, "", { { "job-priority", "75" } } }, "options - Vantolex"), 1);
+    EXPECT_EQ(jobAttribute(job.id(), "job-priority"), 75);
+    EXPECT_EQ(job.cancel(), 1);
+}
+
 TEST_F(CupsJobSpooler, RejectingOrUnknownDestinationFailsWithErrorAndLeavesNoJob)
 {
     for (const char* destination : { PrivateCupsd::rejecting, "no-such-printer" }) {
