@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const cupsdProgram = "/usr/sbin/cupsd";
+const char* const passThroughFilter = "/usr/lib/cups/filter/gziptoany"; // package cups-core-drivers
 
 void writeFile(const fs::path& path, const std::string& text)
 {
@@ -135,6 +136,8 @@ std::string PrivateCupsd::start()
 {
     if (access(cupsdProgram, X_OK) != 0)
         return std::string(cupsdProgram) + " is not installed";
+    if (access(passThroughFilter, X_OK) != 0)
+        return std::string(passThroughFilter) + " is not installed";
 
     char pattern[] = "/tmp/vantolex-cupsd-XXXXXX";
     if (!mkdtemp(pattern))
