@@ -1,4 +1,4 @@
-// The texts of the layout subsystem: page-geometry warnings, output failures, built-in templates.
+// The texts of the layout subsystem.
 #pragma once
 
 #include <string_view>
@@ -27,5 +27,14 @@ inline constexpr std::u16string_view lineNumberFormat = u"%%%dd:";
 inline constexpr std::u16string_view measuringFontFailed = u"印刷用フォントを作成できません。";
 
 // ---- end of page geometry and output engine ------------------------------------------------------------
+
+// ---- Header and footer templates -------------------------------------------------------------------------
+
+// The built-in templates, used when the six templates of the settings are off: the centre header when the file
+// name is to be shown, the centre footer when the page number is to be shown.
+inline constexpr std::u16string_view fileNameTemplate = u"【 &w 】";
+inline constexpr std::u16string_view pageNumberTemplate = u"- &p -";
+
+// ---- end of header and footer templates ------------------------------------------------------------------
 
 } // namespace vantolex::layoutText
