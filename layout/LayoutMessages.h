@@ -37,4 +37,11 @@ inline constexpr std::u16string_view pageNumberTemplate = u"- &p -";
 
 // ---- end of header and footer templates ------------------------------------------------------------------
 
+// ---- Canvas ------------------------------------------------------------------------------------------------
+
+// The device could not make the text font or the header font.
+inline constexpr std::u16string_view printFontNotCreated = u"印刷用フォントが作成できませんでした。";
+
+// ---- end of canvas -----------------------------------------------------------------------------------------
+
 } // namespace vantolex::layoutText
