@@ -1,0 +1,104 @@
+#include "settings/PrintSettingsFields.h"
+
+#include <charconv>
+#include <variant>
+
+#include "app/Utf16.h"
+
+namespace vantolex {
+
+namespace {
+
+using FieldPointer = std::variant<int PrintSettings::*, bool PrintSettings::*, std::u16string PrintSettings::*>;
+
+struct Field
+{
+    std::string_view name;
+    FieldPointer member;
+};
+
+const Field fields[] = {
+    {"charsPerLine", &PrintSettings::charsPerLine},
+    {"linesPerColumn", &PrintSettings::linesPerColumn},
+    {"fontPoints", &PrintSettings::fontPoints},
+    {"columns", &PrintSettings::columns},
+    {"tabWidth", &PrintSettings::tabWidth},
+    {"wrapLines", &PrintSettings::wrapLines},
+    {"fontSizeBasis", &PrintSettings::fontSizeBasis},
+    {"startLine", &PrintSettings::startLine},
+    {"endValue", &PrintSettings::endValue},
+    {"endCondition", &PrintSettings::endCondition},
+    {"showInfo", &PrintSettings::showInfo},
+    {"lineNumberInterval", &PrintSettings::lineNumberInterval},
+    {"lineNumberDigits", &PrintSettings::lineNumberDigits},
+    {"columnSeparator", &PrintSettings::columnSeparator},
+    {"showPageNumber", &PrintSettings::showPageNumber},
+    {"showFileName", &PrintSettings::showFileName},
+    {"language", &PrintSettings::language},
+    {"fontName", &PrintSettings::fontName},
+    {"vertical", &PrintSettings::vertical},
+    {"proportional", &PrintSettings::proportional},
+    {"useMargins", &PrintSettings::useMargins},
+    {"marginTop", &PrintSettings::marginTop},
+    {"marginBottom", &PrintSettings::marginBottom},
+    {"marginLeft", &PrintSettings::marginLeft},
+    {"marginRight", &PrintSettings::marginRight},
+    {"lineSpacing", &PrintSettings::lineSpacing},
+    {"columnSpacing", &PrintSettings::columnSpacing},
+    {"separatorLines", &PrintSettings::separatorLines},
+    {"separatorMethod", &PrintSettings::separatorMethod},
+    {"useHeaderFooter", &PrintSettings::useHeaderFooter},
+    {"headerLeft", &PrintSettings::headerLeft},
+    {"headerCenter", &PrintSettings::headerCenter},
+    {"headerRight", &PrintSettings::headerRight},
+    {"footerLeft", &PrintSettings::footerLeft},
+    {"footerCenter", &PrintSettings::footerCenter},
+    {"footerRight", &PrintSettings::footerRight},
+};
+
+std::optional<int> parseInt(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<bool> parseFlag(std::string_view text)
+{
+    if (text == "1" || text == "true")
+        return true;
+    if (text == "0" || text == "false")
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+SetFieldResult setField(PrintSettings& settings, std::string_view name, std::string_view value)
+{
+    for (const Field& field : fields) {
+        if (field.name != name)
+            continue;
+        if (const auto* member = std::get_if<int PrintSettings::*>(&field.member)) {
+            const auto number = parseInt(value);
+            if (!number)
+                return SetFieldResult::BadValue;
+            settings.*(*member) = *number;
+        } else if (const auto* flagMember = std::get_if<bool PrintSettings::*>(&field.member)) {
+            const auto flag = parseFlag(value);
+            if (!flag)
+                return SetFieldResult::BadValue;
+            settings.*(*flagMember) = *flag;
+        } else {
+            settings.*std::get<std::u16string PrintSettings::*>(field.member) = fromUtf8(value);
+        }
+        return SetFieldResult::Done;
+    }
+    return SetFieldResult::UnknownField;
+}
+
+} // namespace vantolex

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "settings/PrintSettingsFields.h"
+
+namespace vantolex {
+namespace {
+
+TEST(PrintSettingsFields, SetsEveryKindOfField)
+{
+    PrintSettings settings;
+    EXPECT_EQ(setField(settings, "charsPerLine", "80"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "startLine", "-3"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "endValue", "+12"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "separatorMethod", "2147483647"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "vertical", "true"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "wrapLines", "0"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "headerLeft", "&f \xE3\x81\x82"), SetFieldResult::Done);
+    EXPECT_EQ(setField(settings, "footerRight", ""), SetFieldResult::Done);
+    EXPECT_EQ(settings.charsPerLine, 80);
+    EXPECT_EQ(settings.startLine, -3);
+    EXPECT_EQ(settings.endValue, 12);
+    EXPECT_EQ(settings.separatorMethod, INT_MAX);
+    EXPECT_TRUE(settings.vertical);
+    EXPECT_FALSE(settings.wrapLines);
+    EXPECT_EQ(settings.headerLeft, u"&f あ");
+    EXPECT_EQ(settings.footerRight, u"");
+}
+
+TEST(PrintSettingsFields, RefusesUnknownFieldsAndMalformedValues)
+{
+    PrintSettings settings;
+    const std::pair<const char*, const char*> badValues[] = {
+        {"columns", ""}, {"columns", "3 "}, {"columns", "three"}, {"columns", "2147483648"},
+        {"columns", "1.5"}, {"columns", "0x10"}, {"vertical", "yes"}, {"vertical", "2"}, {"vertical", ""},
+        {"useMargins", "TRUE"},
+    };
+    for (const auto& [name, value] : badValues) {
+        SCOPED_TRACE(std::string(name) + "=" + value);
+        EXPECT_EQ(setField(settings, name, value), SetFieldResult::BadValue);
+    }
+    EXPECT_EQ(settings.columns, 2);
+    EXPECT_EQ(setField(settings, "fontDescriptor", "x"), SetFieldResult::UnknownField);
+    EXPECT_EQ(setField(settings, "CharsPerLine", "5"), SetFieldResult::UnknownField);
+    EXPECT_EQ(setField(settings, "", "5"), SetFieldResult::UnknownField);
+}
+
+} // namespace
+} // namespace vantolex
