@@ -1,13 +1,27 @@
 // Character classes of the layout, generated from the Unicode 5.2 character database.
 #pragma once
 
+#include <cstdint>
+
 namespace vantolex {
+
+// Bit (c % 8) of byte (c / 8) belongs to 16-bit code unit c. Generated into layout/UnicodeTablesData.cpp by
+// tools/GenerateUnicodeTables.cpp; the rules are those of isPrintable and isDoubleWidth.
+extern const std::uint8_t PrintableSet[8192];
+extern const std::uint8_t DoubleWidthSet[8192];
 
 // Set for every code unit that Unicode 5.2 assigns to a character whose general category is none of Cc,
 // Cf, Cs and Co.
-bool isPrintable(char16_t unit);
+inline bool isPrintable(char16_t unit)
+{
+    return (PrintableSet[unit / 8] >> (unit % 8) & 1) != 0;
+}
 
 // Set for every printable code unit whose East_Asian_Width is W, F or A: it takes two half-width cells.
-bool isDoubleWidth(char16_t unit);
+// Inline, like isPrintable, because the output engine asks for every character it places.
+inline bool isDoubleWidth(char16_t unit)
+{
+    return (DoubleWidthSet[unit / 8] >> (unit % 8) & 1) != 0;
+}
 
 } // namespace vantolex
