@@ -76,4 +76,9 @@ std::string pdfText(const std::string& pdf)
     return runOnPdf("pdftotext -enc UTF-8", pdf, "-");
 }
 
+std::string pdfBoundingBoxes(const std::string& pdf)
+{
+    return runOnPdf("pdftotext -bbox -enc UTF-8", pdf, "-");
+}
+
 } // namespace vantolex::test

@@ -15,4 +15,8 @@ int pdfPageCount(const std::string& pdf);
 // The text pdftotext extracts from `pdf`.
 std::string pdfText(const std::string& pdf);
 
+// The words of `pdf` with their boxes in points from the sheet's top-left corner, as pdftotext -bbox writes
+// them (XHTML).
+std::string pdfBoundingBoxes(const std::string& pdf);
+
 } // namespace vantolex::test
