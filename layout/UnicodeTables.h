@@ -1,7 +1,14 @@
 // Character classes of the layout, generated from the Unicode 5.2 character database.
 #pragma once
 
+#include <cstdint>
+
 namespace vantolex {
+
+// Bit (c % 8) of byte (c / 8) belongs to 16-bit code unit c. Generated into layout/UnicodeTablesData.cpp by
+// tools/GenerateUnicodeTables.cpp; the rules are those of isPrintable and isDoubleWidth.
+extern const std::uint8_t PrintableSet[8192];
+extern const std::uint8_t DoubleWidthSet[8192];
 
 // Set for every code unit that Unicode 5.2 assigns to a character whose general category is none of Cc,
 // Cf, Cs and Co.
