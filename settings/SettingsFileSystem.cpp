@@ -138,6 +138,10 @@ bool SystemSettingsFileSystem::writeAll(int descriptor, std::string_view bytes)
 bool SystemSettingsFileSystem::replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     const std::filesystem::path target = replacementTarget(path);
+    // A file that could not be opened for writing is not replaced either: the rename would get past
+    // its permissions.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return false;
     std::error_code error;
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), error);

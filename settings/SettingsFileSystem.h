@@ -26,7 +26,7 @@ public:
 
 // The real file system. A replacement is written to a new file beside the target, flushed to the disk, and
 // renamed over the target only when all of it has been written; the target's directory is created when
-// missing.
+// missing. A target that exists but may not be written is left alone (false).
 class SystemSettingsFileSystem : public SettingsFileSystem
 {
 public:

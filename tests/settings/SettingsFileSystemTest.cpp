@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/FailingFileSystems.h"
 #include "settings/SettingsFileSystem.h"
 #include "settings/TemporaryDirectory.h"
 
@@ -9,28 +10,10 @@ namespace vantolex {
 namespace {
 
 using test::entriesOf;
+using test::FullDiskFileSystem;
 using test::readBytes;
 using test::TemporaryDirectory;
 using test::writeBytes;
-
-// The real file system with a disk that is full after `capacity` bytes of a replacement.
-class FullDiskFileSystem : public SystemSettingsFileSystem
-{
-public:
-    explicit FullDiskFileSystem(std::size_t capacity) : m_capacity(capacity) {}
-
-protected:
-    bool writeAll(int descriptor, std::string_view bytes) override
-    {
-        if (bytes.size() <= m_capacity)
-            return SystemSettingsFileSystem::writeAll(descriptor, bytes);
-        SystemSettingsFileSystem::writeAll(descriptor, bytes.substr(0, m_capacity));
-        return false;
-    }
-
-private:
-    std::size_t m_capacity;
-};
 
 TEST(SystemSettingsFileSystem, ReadsWholeFilesAndNothingThatIsMissing)
 {
