@@ -1,0 +1,25 @@
+// Where a vector device's document goes: a file, the spooler, a buffer in a test.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace vantolex {
+
+// Every operation returns a job result: a value > 0 for success, a SpoolResult value (<= 0) for failure.
+class ByteSink
+{
+public:
+    virtual ~ByteSink() = default;
+
+    // Before the first byte of a document; `jobName` names the document.
+    virtual int open(std::u16string_view jobName) = 0;
+    // The next bytes of the document.
+    virtual int write(const unsigned char* data, std::size_t size) = 0;
+    // After the last byte.
+    virtual int close() = 0;
+    // The document is given up after open: nothing more is written and what was written may be discarded.
+    virtual void abandon() noexcept = 0;
+};
+
+} // namespace vantolex

@@ -1,0 +1,311 @@
+#include "layout/device/CairoDevice.h"
+
+#include <cassert>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include <pango/pangocairo.h>
+
+#include "app/Utf16.h"
+#include "layout/device/CairoFont.h"
+#include "layout/device/TextContext.h"
+
+namespace vantolex {
+
+int spoolResultOf(cairo_status_t status)
+{
+    switch (status) {
+    case CAIRO_STATUS_SUCCESS:
+        return 1;
+    case CAIRO_STATUS_NO_MEMORY:
+        return SpoolResult::OutOfMemory;
+    default:
+        return SpoolResult::Error;
+    }
+}
+
+CairoDevice::CairoDevice(const DeviceCaps& caps, const cairo_matrix_t& pixelToSurface)
+    : m_caps(caps),
+      m_pixelToSurface(pixelToSurface),
+      m_horizontalContext(createTextContext(TextFlow::Horizontal)),
+      m_verticalContext(createTextContext(TextFlow::Vertical))
+{
+}
+
+CairoDevice::~CairoDevice() = default;
+
+std::unique_ptr<DeviceFont> CairoDevice::createFont(const FontDescription& description)
+{
+    return createCairoFont(m_horizontalContext.get(), description);
+}
+
+void CairoDevice::layoutText(PangoLayout* layout, const CairoFont& font, std::u16string_view text) const
+{
+    const std::string utf8 = toUtf8(text);
+    pango_layout_set_single_paragraph_mode(layout, TRUE);
+    pango_layout_set_font_description(layout, font.description());
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+}
+
+int CairoDevice::textAdvanceUnits(const DeviceFont& font, std::u16string_view text)
+{
+    const auto& cairoFont = static_cast<const CairoFont&>(font);
+    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
+                                                                   : m_horizontalContext.get();
+    handles::PangoLayoutPtr layout(pango_layout_new(context));
+    layoutText(layout.get(), cairoFont, text);
+    PangoRectangle logical{};
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    return logical.width;
+}
+
+int CairoDevice::textExtent(const DeviceFont& font, std::u16string_view text)
+{
+    return static_cast<int>(std::lround(pango_units_to_double(textAdvanceUnits(font, text))));
+}
+
+// Draws the first line of `layout` with the top-left corner of its em box at (x, y), or, for a font that
+// runs down, with the string running downward from (x, y) and the em box to the left of x.
+void CairoDevice::showLine(const CairoFont& font, double x, double y, PangoLayout* layout)
+{
+    cairo_t* cr = m_cairo.get();
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    double baseline = font.baselinePixels();
+    if (font.direction() == CairoFont::Direction::Down) {
+        // Turned a quarter clockwise: the layout's x axis points down the page, its y axis to the left.
+        cairo_rotate(cr, std::numbers::pi / 2);
+        if (font.flow() == TextFlow::Vertical) {
+            // With vertical gravity the baseline is the centre line of the glyphs.
+            baseline = font.emPixels() / 2;
+        }
+    }
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_move_to(cr, 0, baseline);
+    pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(layout, 0));
+    cairo_restore(cr);
+}
+
+void CairoDevice::textOut(const DeviceFont& font, int x, int y, std::u16string_view text)
+{
+    if (!m_cairo || text.empty()) {
+        return;
+    }
+    const auto& cairoFont = static_cast<const CairoFont&>(font);
+    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
+                                                                   : m_horizontalContext.get();
+    handles::PangoLayoutPtr layout(pango_layout_new(context));
+    layoutText(layout.get(), cairoFont, text);
+    showLine(cairoFont, x, y, layout.get());
+}
+
+void CairoDevice::drawText(const DeviceFont& font, const Rect& box, std::u16string_view text, TextAlign align)
+{
+    if (!m_cairo || text.empty() || box.right <= box.left || box.bottom <= box.top) {
+        return;
+    }
+    const auto& cairoFont = static_cast<const CairoFont&>(font);
+    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
+                                                                   : m_horizontalContext.get();
+    handles::PangoLayoutPtr layout(pango_layout_new(context));
+    layoutText(layout.get(), cairoFont, text); // "&" is plain text to Pango: no mnemonic is parsed
+    PangoRectangle logical{};
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    const double advance = pango_units_to_double(logical.width);
+    const double em = cairoFont.emPixels();
+    const bool down = cairoFont.direction() == CairoFont::Direction::Down;
+
+    // Along the string: the alignment; across it: the em box centred in the rectangle.
+    const double lengthAlong = down ? box.bottom - box.top : box.right - box.left;
+    const double lengthAcross = down ? box.right - box.left : box.bottom - box.top;
+    double along = 0;
+    if (align == TextAlign::Center) {
+        along = (lengthAlong - advance) / 2;
+    } else if (align == TextAlign::Right) {
+        along = lengthAlong - advance;
+    }
+    const double across = (lengthAcross - em) / 2;
+
+    cairo_t* cr = m_cairo.get();
+    cairo_save(cr);
+    cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    cairo_clip(cr);
+    if (down) {
+        showLine(cairoFont, box.right - across, box.top + along, layout.get());
+    } else {
+        showLine(cairoFont, box.left + along, box.top + across, layout.get());
+    }
+    cairo_restore(cr);
+}
+
+void CairoDevice::dashedLine(int x1, int y1, int x2, int y2)
+{
+    if (!m_cairo) {
+        return;
+    }
+    cairo_t* cr = m_cairo.get();
+    cairo_save(cr);
+    // Dashes of about 3 mm with gaps of 1 mm, whatever the resolution.
+    const double dashes[] = {m_caps.dpiX / 8.0, m_caps.dpiX / 24.0};
+    cairo_set_dash(cr, dashes, 2, 0);
+    cairo_set_line_width(cr, 1.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    // Through the centres of the pixels across the line, so that a line along an axis covers exactly one row
+    // or column of pixels from (x1, y1) up to (x2, y2).
+    const double acrossX = x1 == x2 ? 0.5 : (y1 == y2 ? 0.0 : 0.5);
+    const double acrossY = y1 == y2 ? 0.5 : (x1 == x2 ? 0.0 : 0.5);
+    cairo_move_to(cr, x1 + acrossX, y1 + acrossY);
+    cairo_line_to(cr, x2 + acrossX, y2 + acrossY);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void CairoDevice::fillRect(const Rect& box, Rgb colour)
+{
+    if (!m_cairo) {
+        return;
+    }
+    cairo_t* cr = m_cairo.get();
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
+    cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void CairoDevice::frameRect(const Rect& box, Rgb colour)
+{
+    if (!m_cairo || box.right <= box.left || box.bottom <= box.top) {
+        return;
+    }
+    cairo_t* cr = m_cairo.get();
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
+    cairo_set_line_width(cr, 1.0);
+    // The outermost ring of pixels inside the box.
+    cairo_rectangle(cr, box.left + 0.5, box.top + 0.5, box.right - box.left - 1.0, box.bottom - box.top - 1.0);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void CairoDevice::attachSurface(handles::SurfacePtr surface)
+{
+    m_cairo.reset();
+    m_surface = std::move(surface);
+    if (m_surface) {
+        m_cairo.reset(cairo_create(m_surface.get()));
+        cairo_set_matrix(m_cairo.get(), &m_pixelToSurface);
+    }
+}
+
+void CairoDevice::setPixelToSurface(const cairo_matrix_t& pixelToSurface)
+{
+    m_pixelToSurface = pixelToSurface;
+    if (m_cairo) {
+        cairo_set_matrix(m_cairo.get(), &m_pixelToSurface);
+    }
+}
+
+int CairoDevice::surfaceResult() const
+{
+    if (const int delivery = deliveryResult(); delivery <= 0) {
+        return delivery;
+    }
+    if (!m_surface) {
+        return SpoolResult::Error;
+    }
+    if (m_cairo && cairo_status(m_cairo.get()) != CAIRO_STATUS_SUCCESS) {
+        return spoolResultOf(cairo_status(m_cairo.get()));
+    }
+    return spoolResultOf(cairo_surface_status(m_surface.get()));
+}
+
+int CairoDevice::finishPage(cairo_surface_t*, int)
+{
+    return 1;
+}
+
+int CairoDevice::startDoc(std::u16string_view jobName)
+{
+    if (m_state != State::Idle) {
+        return SpoolResult::Error;
+    }
+    const int opened = openDocument(jobName);
+    if (opened <= 0) {
+        releaseDocument();
+        return opened;
+    }
+    if (!m_surface) {
+        releaseDocument();
+        return SpoolResult::Error;
+    }
+    if (const int status = surfaceResult(); status <= 0) {
+        releaseDocument();
+        return status;
+    }
+    m_state = State::Document;
+    m_pageNumber = 0;
+    return 1;
+}
+
+int CairoDevice::startPage()
+{
+    if (m_state != State::Document) {
+        return SpoolResult::Error;
+    }
+    m_state = State::Page;
+    ++m_pageNumber;
+    cairo_set_matrix(m_cairo.get(), &m_pixelToSurface);
+    return surfaceResult();
+}
+
+int CairoDevice::endPage()
+{
+    if (m_state != State::Page) {
+        return SpoolResult::Error;
+    }
+    m_state = State::Document;
+    cairo_show_page(m_cairo.get());
+    if (const int status = surfaceResult(); status <= 0) {
+        return status;
+    }
+    return finishPage(m_surface.get(), m_pageNumber);
+}
+
+int CairoDevice::endDoc()
+{
+    if (m_state != State::Document) {
+        return SpoolResult::Error;
+    }
+    m_state = State::Idle;
+    m_cairo.reset();
+    cairo_surface_finish(m_surface.get()); // writes the rest of the document
+    const int status = surfaceResult();
+    if (status <= 0) {
+        releaseDocument();
+        return status;
+    }
+    m_surface.reset();
+    return closeDocument();
+}
+
+int CairoDevice::abortDoc()
+{
+    if (m_state == State::Idle) {
+        return SpoolResult::Error;
+    }
+    releaseDocument();
+    return 1;
+}
+
+void CairoDevice::releaseDocument() noexcept
+{
+    m_state = State::Idle;
+    abandonDocument(); // before the surface goes: destroying it would write its tail
+    m_cairo.reset();
+    m_surface.reset();
+}
+
+} // namespace vantolex

@@ -1,0 +1,31 @@
+// File devices: a print job written to a PDF, PostScript or SVG file, or to PNG images, one per page.
+//
+// Like a printer, a file device has an unprintable border (SheetFormat), so that its pages print as they
+// look. The file is created by startDoc and completed by endDoc; abortDoc and a failed write remove it.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "layout/device/CairoDevice.h"
+#include "layout/device/SheetFormat.h"
+
+namespace vantolex {
+
+enum class FileFormat
+{
+    Pdf,
+    PostScript,
+    Svg,
+    Png,
+};
+
+// The device writing `path`. For PNG, page n is written to `<stem>-<n>.png` beside `path` (pages counted from
+// 1): "out.png" gives "out-1.png", "out-2.png" ...
+std::unique_ptr<CairoDevice> createFileDevice(FileFormat format, const std::filesystem::path& path,
+                                              const SheetFormat& sheet);
+
+// The file of page `pageNumber` of a PNG device writing `path`.
+std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNumber);
+
+} // namespace vantolex

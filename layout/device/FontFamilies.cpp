@@ -1,0 +1,37 @@
+#include "layout/device/FontFamilies.h"
+
+#include "app/Utf16.h"
+#include "layout/device/CairoHandles.h"
+#include "layout/device/FontAliases.h"
+
+namespace vantolex {
+
+bool isFamilyInstalled(std::u16string_view family)
+{
+    if (family.empty()) {
+        return false;
+    }
+    const std::string utf8 = toUtf8(family);
+    handles::FcPatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.c_str()));
+    FcPatternAddBool(pattern.get(), FC_OUTLINE, FcTrue);
+    handles::FcObjectSetPtr objects(FcObjectSetBuild(FC_FAMILY, nullptr));
+    handles::FcFontSetPtr fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+    return fonts && fonts->nfont > 0;
+}
+
+std::u16string resolveFamily(std::u16string_view faceName)
+{
+    if (!faceName.empty() && faceName.front() == u'@') {
+        faceName.remove_prefix(1);
+    }
+    if (isFamilyInstalled(faceName)) {
+        return std::u16string(faceName);
+    }
+    if (auto alias = aliasFamily(faceName); alias && isFamilyInstalled(*alias)) {
+        return *alias;
+    }
+    return std::u16string(faceName);
+}
+
+} // namespace vantolex

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "app/Utf16.h"
+#include "layout/device/CairoFileDevices.h"
+#include "layout/device/FontFamilies.h"
+#include "PdfText.h"
+
+namespace vantolex {
+namespace {
+
+using testing::pdfText;
+using testing::pdfWords;
+using testing::scratchFolder;
+
+FontDescription face(std::u16string name, int height, int escapement = 0)
+{
+    FontDescription description;
+    description.faceName = std::move(name);
+    description.height = height;
+    description.escapement = escapement;
+    return description;
+}
+
+std::string withoutWhiteSpace(std::string text)
+{
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n' || c == '\f' || c == '\r'; });
+    return text;
+}
+
+// Draws each of `lines` on a page of its own of a PDF.
+void writePdf(const std::filesystem::path& pdf, const FontDescription& description,
+              const std::vector<std::u16string>& lines)
+{
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+    ASSERT_EQ(device->startDoc(u"sample.txt - Vantolex"), 1);
+    auto font = device->createFont(description);
+    ASSERT_NE(font, nullptr);
+    const bool vertical = description.escapement == 2700;
+    for (const auto& line : lines) {
+        ASSERT_EQ(device->startPage(), 1);
+        if (vertical) {
+            device->textOut(*font, 4000, 300, line);
+        } else {
+            device->textOut(*font, 300, 300, line);
+        }
+        ASSERT_EQ(device->endPage(), 1);
+    }
+    ASSERT_EQ(device->endDoc(), 1);
+}
+
+TEST(PdfFileDevice, TextReadsBackAsDrawnHorizontal)
+{
+    SKIP_WITHOUT_FAMILY(u"IPAMincho");
+    SKIP_WITHOUT_PDFTOTEXT();
+    const auto pdf = scratchFolder("pdf-horizontal") / "out.pdf";
+    writePdf(pdf, face(u"ＭＳ 明朝", -100), {u"吾輩は猫である。名前はまだ無い。", u"Plain ASCII & more 123"});
+    const auto text = pdfText(pdf);
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("吾輩は猫である。名前はまだ無い。"), std::string::npos) << *text;
+    EXPECT_NE(text->find("Plain ASCII & more 123"), std::string::npos) << *text;
+}
+
+TEST(PdfFileDevice, TextReadsBackAsDrawnVertical)
+{
+    SKIP_WITHOUT_FAMILY(u"IPAMincho");
+    SKIP_WITHOUT_PDFTOTEXT();
+    const auto pdf = scratchFolder("pdf-vertical") / "out.pdf";
+    writePdf(pdf, face(u"@ＭＳ 明朝", -100, 2700), {u"縦書きの「テスト」です", u"二行目ー〜"});
+    const auto text = pdfText(pdf);
+    ASSERT_TRUE(text);
+    // pdftotext reports each upright character of a vertical line as a line of its own.
+    const std::string flat = withoutWhiteSpace(*text);
+    EXPECT_NE(flat.find("縦書きの「テスト」です"), std::string::npos) << *text;
+    EXPECT_NE(flat.find("二行目ー〜"), std::string::npos) << *text;
+}
+
+TEST(PdfFileDevice, VerticalLineRunsDownFromItsPointWithTheGlyphsLeftOfIt)
+{
+    SKIP_WITHOUT_FAMILY(u"IPAGothic");
+    SKIP_WITHOUT_PDFTOTEXT();
+    const auto pdf = scratchFolder("pdf-vertical-place") / "out.pdf";
+    writePdf(pdf, face(u"@IPAGothic", -100, 2700), {u"縦書"});
+    const auto words = pdfWords(pdf);
+    ASSERT_TRUE(words);
+    ASSERT_EQ(words->size(), 2u);
+    const double pointsPerPixel = 72.0 / 600;
+    const double border = 5 * 72 / 25.4;
+    // Line drawn at (4000, 300): first character in the em box left of x = 4000, from y = 300 downward.
+    EXPECT_NEAR((*words)[0].xMax, border + 4000 * pointsPerPixel, 0.05);
+    EXPECT_NEAR((*words)[0].xMin, border + 3900 * pointsPerPixel, 0.05);
+    EXPECT_NEAR((*words)[0].yMin, border + 300 * pointsPerPixel, 0.05);
+    EXPECT_NEAR((*words)[1].yMin, border + 400 * pointsPerPixel, 0.05);
+    EXPECT_EQ((*words)[0].text, "縦");
+    EXPECT_EQ((*words)[1].text, "書");
+}
+
+TEST(PdfFileDevice, JobNameIsTheDocumentTitle)
+{
+    SKIP_WITHOUT_PDFTOTEXT();
+    const auto pdf = scratchFolder("pdf-title") / "out.pdf";
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+    ASSERT_EQ(device->startDoc(u"メモ.txt - Vantolex"), 1);
+    ASSERT_EQ(device->startPage(), 1);
+    ASSERT_EQ(device->endPage(), 1);
+    ASSERT_EQ(device->startPage(), 1);
+    ASSERT_EQ(device->endPage(), 1);
+    ASSERT_EQ(device->endDoc(), 1);
+    const auto info = testing::runTool(VANTOLEX_PDFINFO, "-enc UTF-8", pdf);
+    ASSERT_TRUE(info);
+    EXPECT_NE(info->find("Title:           メモ.txt - Vantolex"), std::string::npos) << *info;
+    EXPECT_NE(info->find("Pages:           2"), std::string::npos) << *info;
+    EXPECT_NE(info->find("595.276 x 841.89 pts (A4)"), std::string::npos) << *info;
+}
+
+TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
+{
+    const auto folder = scratchFolder("file-missing-folder");
+    for (FileFormat format : {FileFormat::Pdf, FileFormat::PostScript, FileFormat::Svg}) {
+        auto device = createFileDevice(format, folder / "no-such-folder" / "out.pdf", SheetFormat{});
+        EXPECT_EQ(device->startDoc(u"job"), SpoolResult::Error);
+        EXPECT_EQ(device->startPage(), SpoolResult::Error);
+    }
+    auto png = createFileDevice(FileFormat::Png, folder / "no-such-folder" / "out.png", {50, 50, 50, 50, 5});
+    ASSERT_EQ(png->startDoc(u"job"), 1);
+    ASSERT_EQ(png->startPage(), 1);
+    EXPECT_EQ(png->endPage(), SpoolResult::Error);
+}
+
+TEST(FileDevice, AbortRemovesTheUnfinishedFile)
+{
+    const auto pdf = scratchFolder("file-abort") / "out.pdf";
+    {
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+        ASSERT_EQ(device->startDoc(u"job"), 1);
+        ASSERT_EQ(device->startPage(), 1);
+        EXPECT_TRUE(std::filesystem::exists(pdf));
+        EXPECT_EQ(device->abortDoc(), 1);
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+        ASSERT_EQ(device->startDoc(u"job"), 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists(pdf)); // destroyed with the document open
+}
+
+TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
+{
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    auto device = createFileDevice(FileFormat::PostScript, "/dev/full", {50, 50, 72, 72, 5});
+    ASSERT_EQ(device->startDoc(u"job"), 1);
+    ASSERT_EQ(device->startPage(), 1);
+    device->fillRect({0, 0, 10, 10}, {0, 0, 0});
+    const int page = device->endPage();
+    const int end = page > 0 ? device->endDoc() : page;
+    EXPECT_EQ(end, SpoolResult::OutOfDisk);
+}
+
+TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
+{
+    const auto folder = scratchFolder("png-pages");
+    const SheetFormat sheet{50, 40, 100, 100, 5};
+    auto device = createFileDevice(FileFormat::Png, folder / "page.png", sheet);
+    EXPECT_EQ(device->capabilities(), (DeviceCaps{157, 118, 100, 100}));
+    ASSERT_EQ(device->startDoc(u"job"), 1);
+    for (int page = 1; page <= 2; ++page) {
+        ASSERT_EQ(device->startPage(), 1);
+        device->fillRect({0, 0, 10 * page, 10}, {0, 0, 0});
+        ASSERT_EQ(device->endPage(), 1);
+    }
+    ASSERT_EQ(device->endDoc(), 1);
+    for (int page = 1; page <= 2; ++page) {
+        const auto path = pngPagePath(folder / "page.png", page);
+        EXPECT_EQ(path.filename(), "page-" + std::to_string(page) + ".png");
+        handles::SurfacePtr image(cairo_image_surface_create_from_png(path.c_str()));
+        ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS) << path;
+        EXPECT_EQ(cairo_image_surface_get_width(image.get()), 197); // 50 mm at 100 dpi, rounded up
+        EXPECT_EQ(cairo_image_surface_get_height(image.get()), 158);
+        // The page's black bar starts inside the 20-pixel border and the previous page's is gone.
+        const unsigned char* data = cairo_image_surface_get_data(image.get());
+        const int stride = cairo_image_surface_get_stride(image.get());
+        auto isBlack = [&](int x, int y) { return data[y * stride + 4 * x + 1] < 128; };
+        EXPECT_FALSE(isBlack(19, 25));
+        EXPECT_TRUE(isBlack(20, 25));
+        EXPECT_EQ(isBlack(20 + 10 * page - 1, 25), true);
+        EXPECT_EQ(isBlack(20 + 10 * page, 25), false);
+    }
+    EXPECT_FALSE(std::filesystem::exists(pngPagePath(folder / "page.png", 3)));
+}
+
+} // namespace
+} // namespace vantolex
