@@ -5,12 +5,11 @@
 #include <memory>
 #include <ostream>
 
-#include "layout/DeviceOwner.h"
 #include "layout/OutputBuffered.h"
 
 namespace vantolex {
 
-class OutputLayoutJson : private DeviceOwner, public OutputBuffered
+class OutputLayoutJson : public OutputBuffered
 {
 public:
     // Lays out on `device` (its capabilities and measures; nothing is drawn) and writes to `out`.

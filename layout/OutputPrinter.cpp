@@ -5,18 +5,17 @@
 
 namespace vantolex {
 
-OutputPrinter::OutputPrinter(std::unique_ptr<Device> device, const PrintSettings& settings,
+OutputPrinter::OutputPrinter(std::unique_ptr<Device> printer, const PrintSettings& settings,
                              std::u16string_view title, const Clock& clock)
-    : DeviceOwner(std::move(device))
-    , Output(ownedDevice(), settings, title, clock)
+    : Output(std::move(printer), settings, title, clock)
     , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
-    , m_canvas(std::make_unique<Canvas>(ownedDevice(), layout(), settings))
+    , m_canvas(std::make_unique<Canvas>(device(), layout(), settings))
 {
 }
 
 OutputPrinter::~OutputPrinter()
 {
-    Device& printer = ownedDevice();
+    Device& printer = device();
     if (m_state == JobState::InPage) {
         if (printer.endPage() > 0)
             printer.endDoc();
@@ -36,7 +35,7 @@ void OutputPrinter::printerError(int result)
 
 void OutputPrinter::startJob()
 {
-    const int result = ownedDevice().startDoc(m_docName);
+    const int result = device().startDoc(m_docName);
     if (result <= 0)
         printerError(result);
     m_state = JobState::Starting;
@@ -67,11 +66,11 @@ void OutputPrinter::newPage()
     if (page() == pageBefore)
         return; // an inactive output takes no page
     if (m_state == JobState::InPage) {
-        const int result = ownedDevice().endPage();
+        const int result = device().endPage();
         if (result <= 0)
             printerError(result);
     }
-    const int result = ownedDevice().startPage();
+    const int result = device().startPage();
     if (result <= 0)
         printerError(result);
     m_canvas->beginPage(page());
@@ -86,9 +85,9 @@ void OutputPrinter::finish()
         break;
     case JobState::InPage: {
         m_state = JobState::Finished;
-        int result = ownedDevice().endPage();
+        int result = device().endPage();
         if (result > 0)
-            result = ownedDevice().endDoc();
+            result = device().endDoc();
         if (result <= 0)
             printerError(result);
         break;
@@ -103,7 +102,7 @@ void OutputPrinter::abort()
 {
     if (m_state == JobState::InPage) {
         m_state = JobState::Aborted;
-        ownedDevice().abortDoc();
+        device().abortDoc();
     }
 }
 

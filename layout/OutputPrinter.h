@@ -6,17 +6,16 @@
 #include <string>
 
 #include "layout/Canvas.h"
-#include "layout/DeviceOwner.h"
 #include "layout/JobState.h"
 #include "layout/Output.h"
 
 namespace vantolex {
 
-class OutputPrinter : private DeviceOwner, public Output
+class OutputPrinter : public Output
 {
 public:
-    // Takes over `device`. Throws Warning from the layout or when the canvas cannot make its fonts.
-    OutputPrinter(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+    // Takes over `printer`. Throws Warning from the layout or when the canvas cannot make its fonts.
+    OutputPrinter(std::unique_ptr<Device> printer, const PrintSettings& settings, std::u16string_view title,
                   const Clock& clock = systemClock());
 
     // Ends an open job: the open page, then the document (aborted when the page could not be ended); an

@@ -11,8 +11,7 @@ namespace vantolex {
 
 OutputPrinterBuffered::OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
                                              std::u16string_view title, const Clock& clock)
-    : DeviceOwner(std::move(device))
-    , OutputBuffered(ownedDevice(), settings, title, clock)
+    : OutputBuffered(std::move(device), settings, title, clock)
     , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
 {
 }
@@ -26,7 +25,7 @@ void OutputPrinterBuffered::finish()
 
 void OutputPrinterBuffered::printAll()
 {
-    Device& printer = ownedDevice();
+    Device& printer = device();
     Canvas canvas(printer, layout(), settings());
     const PageStore& store = *pageStore();
     JobState state = JobState::NotStarted;

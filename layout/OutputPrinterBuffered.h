@@ -5,12 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "layout/DeviceOwner.h"
 #include "layout/OutputBuffered.h"
 
 namespace vantolex {
 
-class OutputPrinterBuffered : private DeviceOwner, public OutputBuffered
+class OutputPrinterBuffered : public OutputBuffered
 {
 public:
     // Takes over `device`. Throws Warning from the layout.
