@@ -1,10 +1,24 @@
 #include "input/EncodingEUC.h"
 
+#include <array>
 #include <cassert>
 
 #include "input/JisToShiftJis.h"
 
 namespace vantolex {
+namespace {
+
+// jisToShiftJis of every pair of masked bytes, indexed by (first AND 0x7F) * 128 + (second AND 0x7F).
+constexpr auto shiftJisPairs = [] {
+    std::array<std::array<unsigned char, 2>, 128 * 128> pairs {};
+    for (int first = 0; first < 128; ++first) {
+        for (int second = 0; second < 128; ++second)
+            pairs[static_cast<std::size_t>(first * 128 + second)] = jisToShiftJis(first, second);
+    }
+    return pairs;
+}();
+
+} // namespace
 
 int transcodeEucToShiftJis(unsigned char* bytes, int length)
 {
@@ -27,7 +41,7 @@ int transcodeEucToShiftJis(unsigned char* bytes, int length)
         if (first == 0x8E) {
             *write++ = second;
         } else {
-            const auto pair = jisToShiftJis(first & 0x7F, second & 0x7F);
+            const auto& pair = shiftJisPairs[static_cast<std::size_t>((first & 0x7F) << 7 | (second & 0x7F))];
             *write++ = pair[0];
             *write++ = pair[1];
         }
