@@ -6,20 +6,6 @@
 #include "input/JisToShiftJis.h"
 
 namespace vantolex {
-namespace {
-
-// jisToShiftJis of every pair of masked bytes, indexed by (first AND 0x7F) * 128 + (second AND 0x7F).
-constexpr auto shiftJisPairs = [] {
-    std::array<std::array<unsigned char, 2>, 128 * 128> pairs {};
-    for (int first = 0; first < 128; ++first) {
-        for (int second = 0; second < 128; ++second)
-            pairs[static_cast<std::size_t>(first * 128 + second)] = jisToShiftJis(first, second);
-    }
-    return pairs;
-}();
-
-} // namespace
-
 int transcodeEucToShiftJis(unsigned char* bytes, int length)
 {
     assert(bytes && length >= 0);
