@@ -1,11 +1,11 @@
 // Decoding throughput of the six decoders next to glibc's iconv on the same bytes, in MB/s of input.
 //
 // The text is about 20 MB of generated Japanese prose in Shift JIS (kana, kanji, ASCII digits and
-// punctuation, CR LF line ends), encoded once per encoding with iconv. Each decoder runs as the file reader
-// runs it: the bytes in a buffer with two spare bytes, decoded in place or into one new array (the copy of
-// the input into the buffer is not timed). iconv converts the same bytes to UTF-16 into a new array of twice
-// the input's size. Throughput is reckoned on process CPU time, so that other work on a shared machine does
-// not enter the figures.
+// punctuation, CR LF line ends), encoded once per encoding with iconv. Both sides do per iteration what
+// reading a file does: copy the bytes into a new buffer (standing for the read) and decode them into a new
+// UTF-16 array (ours in place or into one new array, iconv into an array of twice the input's size).
+// Throughput is reckoned on process CPU time, so that other work on a shared machine does not enter the
+// figures; the real time is printed beside it.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 
