@@ -1,11 +1,11 @@
 #include "input/EncodingEUC.h"
 
+#include <array>
 #include <cassert>
 
 #include "input/JisToShiftJis.h"
 
 namespace vantolex {
-
 int transcodeEucToShiftJis(unsigned char* bytes, int length)
 {
     assert(bytes && length >= 0);
@@ -27,7 +27,7 @@ int transcodeEucToShiftJis(unsigned char* bytes, int length)
         if (first == 0x8E) {
             *write++ = second;
         } else {
-            const auto pair = jisToShiftJis(first & 0x7F, second & 0x7F);
+            const auto& pair = shiftJisPairs[static_cast<std::size_t>((first & 0x7F) << 7 | (second & 0x7F))];
             *write++ = pair[0];
             *write++ = pair[1];
         }

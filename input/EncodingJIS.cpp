@@ -19,13 +19,18 @@ int transcodeJisToShiftJis(unsigned char* bytes, int length)
         case JisScanner::Mode::Roman:
             *write++ = character[0];
             break;
-        case JisScanner::Mode::Kanji: {
-            // Both bytes are read before either is overwritten; the scanner reads on after the second.
-            const auto pair = jisToShiftJis(character[0], character[1]);
-            *write++ = pair[0];
-            *write++ = pair[1];
+        case JisScanner::Mode::Kanji:
+            do {
+                // Both bytes are read before either is overwritten; the scanner reads on after the second.
+                const unsigned char* kanji = scanner.character();
+                const auto pair = (kanji[0] | kanji[1]) < 0x80
+                    ? shiftJisPairs[static_cast<std::size_t>(kanji[0] << 7 | kanji[1])]
+                    : jisToShiftJis(kanji[0], kanji[1]);
+                write[0] = pair[0];
+                write[1] = pair[1];
+                write += 2;
+            } while (scanner.nextPairInRun());
             break;
-        }
         case JisScanner::Mode::Kana:
             *write++ = static_cast<unsigned char>(character[0] ^ 0x80);
             break;

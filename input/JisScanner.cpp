@@ -2,11 +2,8 @@
 
 namespace vantolex {
 
-bool JisScanner::next()
+void JisScanner::takeEscapes()
 {
-    constexpr unsigned char escape = 0x1B;
-    if (m_mode == Mode::Kanji)
-        ++m_position; // past the second byte of the pair delivered last
     while (*m_position == escape) {
         // The third byte is read only when the second is not the terminator.
         const unsigned char second = m_position[1];
@@ -19,17 +16,10 @@ bool JisScanner::next()
             m_mode = Mode::Kana;
         } else {
             m_mode = Mode::Roman;
-            break;
+            return;
         }
         m_position += 3;
     }
-    if (*m_position == 0)
-        return false;
-    if (m_mode == Mode::Kanji && m_position[1] == 0)
-        m_mode = Mode::Roman;
-    m_character = m_position;
-    ++m_position;
-    return true;
 }
 
 } // namespace vantolex

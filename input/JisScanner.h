@@ -24,7 +24,33 @@ public:
     // character begins (in Kanji mode at pair boundaries): ESC $ @ and ESC $ B select Kanji, ESC ( B and
     // ESC ( J select Roman, ESC ( I selects Kana; after any other ESC the mode becomes Roman and the ESC
     // is delivered as a character. A lone Kanji byte before the end of data is delivered in Roman mode.
-    bool next();
+    bool next()
+    {
+        if (m_mode == Mode::Kanji)
+            ++m_position; // past the second byte of the pair delivered last
+        if (*m_position == escape)
+            takeEscapes();
+        if (*m_position == 0)
+            return false;
+        if (m_mode == Mode::Kanji && m_position[1] == 0)
+            m_mode = Mode::Roman;
+        m_character = m_position;
+        ++m_position;
+        return true;
+    }
+
+    // In Kanji mode, right after a pair: when the next pair follows directly (its first byte is no ESC and
+    // neither of its bytes is 0), moves to it exactly as next() would and returns true; otherwise changes
+    // nothing and returns false, and next() goes on. Lets long runs of kanji skip the general step.
+    bool nextPairInRun()
+    {
+        const unsigned char* pair = m_position + 1;
+        if (pair[0] == escape || pair[0] == 0 || pair[1] == 0)
+            return false;
+        m_character = pair;
+        m_position = pair + 1;
+        return true;
+    }
 
     // The mode of the character reached by next().
     Mode mode() const { return m_mode; }
@@ -33,6 +59,11 @@ public:
     const unsigned char* character() const { return m_character; }
 
 private:
+    static constexpr unsigned char escape = 0x1B;
+
+    // Takes the escape sequences at the reading position, stopping before an unrecognised one.
+    void takeEscapes();
+
     Mode m_mode = Mode::Roman;
     const unsigned char* m_position; // where the next step starts reading
     const unsigned char* m_character = nullptr; // the character delivered last

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace vantolex {
 
@@ -20,5 +21,16 @@ constexpr std::array<unsigned char, 2> jisToShiftJis(int j1, int j2)
         s2 = j2 <= 0x5F ? j2 + 0x1F : j2 + 0x20;
     return { static_cast<unsigned char>(s1), static_cast<unsigned char>(s2) };
 }
+
+// jisToShiftJis of every pair of bytes below 0x80, indexed by first * 128 + second: one load instead of the
+// arithmetic's data-dependent branches in the transcoders' inner loops.
+inline constexpr auto shiftJisPairs = [] {
+    std::array<std::array<unsigned char, 2>, 128 * 128> pairs {};
+    for (int first = 0; first < 128; ++first) {
+        for (int second = 0; second < 128; ++second)
+            pairs[static_cast<std::size_t>(first * 128 + second)] = jisToShiftJis(first, second);
+    }
+    return pairs;
+}();
 
 } // namespace vantolex

@@ -65,6 +65,16 @@ struct Utf8Decoder
             return position + 1;
         }
         const std::ptrdiff_t available = end - position;
+        // The common case of Japanese text first: a well-formed three-byte sequence. The value test stands for
+        // the second byte's range (no overlong form, no surrogate); anything else takes the full path below.
+        if (lead >= 0xE0 && lead <= 0xEF && available >= 3 && isContinuation(position[1])
+            && isContinuation(position[2])) {
+            const unsigned value = ((lead & 0x0F) << 12) | ((position[1] & 0x3Fu) << 6) | (position[2] & 0x3F);
+            if (value >= 0x800 && (value < 0xD800 || value > 0xDFFF)) {
+                sink.put(static_cast<char16_t>(value));
+                return position + 3;
+            }
+        }
         if (lead < 0xC2 || lead > 0xF4) {
             sink.put(replacement);
             return position + 1;

@@ -76,6 +76,14 @@ TEST(JisToShiftJis, MalformedBytesFollowTheSameArithmetic)
     EXPECT_EQ(jisToShiftJis(0xFF, 0xFF), (std::array<unsigned char, 2> { 0xF0, 0x1F }));
 }
 
+TEST(JisToShiftJis, PairTableAgreesWithTheArithmetic)
+{
+    for (int j1 = 0; j1 < 128; ++j1) {
+        for (int j2 = 0; j2 < 128; ++j2)
+            ASSERT_EQ(shiftJisPairs[static_cast<std::size_t>(j1 * 128 + j2)], jisToShiftJis(j1, j2)) << j1 << ' ' << j2;
+    }
+}
+
 TEST(EucTranscoder, HandMadeSequences)
 {
     const Row rows[] = {
@@ -127,6 +135,15 @@ TEST(JisTranscoder, HandMadeSequences)
           byteString({ 0x82, 0xA0 }) },
         { "0 byte ends the text", byteString({ 0x41, 0x00, 0x42 }), byteString({ 0x41 }) },
         { "0 byte as second of a pair", byteString({ esc, 0x24, 0x42, 0x30, 0x00, 0x24, 0x22 }), byteString({ 0x30 }) },
+        { "pair then a lone byte at the end", byteString({ esc, 0x24, 0x42, 0x30, 0x21, 0x30 }),
+          byteString({ 0x88, 0x9F, 0x30 }) },
+        { "pair then a 0 byte after a first byte", byteString({ esc, 0x24, 0x42, 0x30, 0x21, 0x30, 0x00, 0x21 }),
+          byteString({ 0x88, 0x9F, 0x30 }) },
+        { "pair then an escape", byteString({ esc, 0x24, 0x42, 0x30, 0x21, esc, 0x28, 0x49, 0x31 }),
+          byteString({ 0x88, 0x9F, 0xB1 }) },
+        { "eight-bit bytes in kanji mode use the arithmetic",
+          byteString({ esc, 0x24, 0x42, 0x30, 0x21, 0xB0, 0xA1, 0x30, 0xA1 }),
+          byteString({ 0x88, 0x9F, 0x08, 0x1F, 0x88, 0x1F }) },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
