@@ -257,6 +257,14 @@ int CairoDevice::startPage()
     }
     m_state = State::Page;
     ++m_pageNumber;
+    // A white sheet under everything. Besides, a vector surface keeps the region its drawing covers and
+    // merges every operation into it; once that region is the whole sheet each merge is immediate, whereas
+    // otherwise it grows with every line and a dense page costs time quadratic in its lines.
+    cairo_save(m_cairo.get());
+    cairo_identity_matrix(m_cairo.get());
+    cairo_set_source_rgb(m_cairo.get(), 1, 1, 1);
+    cairo_paint(m_cairo.get());
+    cairo_restore(m_cairo.get());
     cairo_set_matrix(m_cairo.get(), &m_pixelToSurface);
     return surfaceResult();
 }
