@@ -5,6 +5,29 @@
 
 namespace vantolex::layoutText {
 
+// ---- Page geometry and output engine -------------------------------------------------------------------
+
+// Page geometry warnings, in the order in which the checks are made.
+inline constexpr std::u16string_view badPrinter = u"プリンタの設定が正しくありません。";
+inline constexpr std::u16string_view marginsTooLarge = u"余白が大き過ぎます。";
+inline constexpr std::u16string_view tooManyColumns = u"段組数が多過ぎます。";
+inline constexpr std::u16string_view tooManyCharacters = u"文字数もしくは段組数が多過ぎます。";
+inline constexpr std::u16string_view noLineFits = u"1行も表示できません。";
+inline constexpr std::u16string_view tooManyLines = u"行数もしくは段組数が多過ぎます。";
+inline constexpr std::u16string_view fontTooLarge = u"フォントが大き過ぎ、もしくは段組数が多過ぎます。";
+// Font size in points given: the font is less than one device pixel high.
+inline constexpr std::u16string_view fontTooSmall = u"フォントが小さ過ぎます。";
+inline constexpr std::u16string_view tooManyLineNumberDigits = u"行番号の桁数が多過ぎます。";
+inline constexpr std::u16string_view noPrintFont = u"印刷用フォントが正しく指定されていません。";
+
+// The format of the line-number field, filled with the digit count: "%4d:".
+inline constexpr std::u16string_view lineNumberFormat = u"%%%dd:";
+
+// A proportional output cannot make its measuring font on the device.
+inline constexpr std::u16string_view measuringFontFailed = u"印刷用フォントを作成できません。";
+
+// ---- end of page geometry and output engine ------------------------------------------------------------
+
 // ---- Header and footer templates -------------------------------------------------------------------------
 
 // The built-in templates, used when the six templates of the settings are off: the centre header when the file

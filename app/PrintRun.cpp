@@ -1,0 +1,153 @@
+#include "app/PrintRun.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "app/AppMessages.h"
+#include "app/Errors.h"
+#include "app/Utf16.h"
+#include "input/ClipboardReader.h"
+#include "input/FileReader.h"
+#include "input/MultiFileReader.h"
+#include "input/TextReader.h"
+#include "layout/Output.h"
+#include "settings/PrintSettings.h"
+
+namespace vantolex {
+
+namespace {
+
+std::u16string_view trimWhiteSpace(std::u16string_view text)
+{
+    while (!text.empty() && isWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Shows the busy sign for as long as it lives, or until release().
+class BusyGuard
+{
+public:
+    explicit BusyGuard(PrintRunHost& host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyGuard() { release(); }
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+
+    void release()
+    {
+        if (m_shown) {
+            m_shown = false;
+            m_host.setBusy(false);
+        }
+    }
+
+private:
+    PrintRunHost& m_host;
+    bool m_shown = true;
+};
+
+// Hands every item of the reader to the output until the text ends or the output ends the range.
+void printItems(TextReader& reader, Output& output, int startLine)
+{
+    int lineNumber = startLine;
+    try {
+        while (reader.nextLine()) {
+            const TextLine line = reader.currentLine();
+            switch (line.kind) {
+            case LineKind::Text:
+                ++lineNumber;
+                output.putLine(lineNumber, line.text ? std::u16string_view(line.text) : std::u16string_view());
+                break;
+            case LineKind::ColumnBreak:
+                output.breakColumn();
+                break;
+            case LineKind::PageBreak:
+                output.newPage();
+                break;
+            }
+        }
+    } catch (const NotifyEndOutput&) {
+        // the end of the print range: finished like the end of the text
+    }
+}
+
+// The phases of a run. Every object lives in a scope of its own, so that leaving by an exception releases
+// them in reverse order of creation: the busy sign, then (after abort) the output, then the reader.
+RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory, bool showDetails)
+{
+    std::unique_ptr<TextReader> reader = createSourceReader(host, settings);
+    if (!reader)
+        return RunOutcome::Cancelled;
+
+    for (int skipped = 0; skipped < settings.startLine; ++skipped) {
+        if (!reader->nextLine())
+            throw Warning(std::u16string(appText::startSkipExhausted));
+    }
+
+    std::unique_ptr<Output> output = factory.createOutput(settings, reader->title());
+    if (!output)
+        return RunOutcome::Cancelled;
+
+    {
+        std::unique_ptr<BusyGuard> busy;
+        try {
+            if (showDetails && !host.confirmDetails(reader->sampleText(), settings, output->layout()))
+                throw Warning(std::u16string(appText::printCancelled));
+            busy = std::make_unique<BusyGuard>(host);
+            printItems(*reader, *output, settings.startLine);
+        } catch (...) {
+            busy.reset();
+            output->abort();
+            throw;
+        }
+    }
+    output->finish();
+    output.reset();
+    reader.reset();
+    return RunOutcome::Finished;
+}
+
+} // namespace
+
+std::unique_ptr<TextReader> createSourceReader(PrintRunHost& host, const PrintSettings& settings)
+{
+    const SourceChoice choice = host.sourceChoice();
+    switch (choice.kind) {
+    case SourceKind::File: {
+        const std::u16string_view name = trimWhiteSpace(choice.fileName);
+        if (name.empty())
+            throw Warning(std::u16string(appText::noFileGiven));
+        return createFileReader(std::filesystem::path(toUtf8(name)), choice.encoding);
+    }
+    case SourceKind::MultipleFiles:
+        if (!choice.files || choice.files->empty())
+            throw Warning(std::u16string(appText::noFileGiven));
+        return std::make_unique<MultiFileReader>(settings.separatorMethod, *choice.files, settings.separatorLines);
+    case SourceKind::Clipboard:
+        if (!choice.clipboard || !host.clipboardHasText())
+            throw Warning(std::u16string(appText::clipboardEmpty));
+        return std::make_unique<ClipboardReader>(*choice.clipboard);
+    case SourceKind::None:
+        break;
+    }
+    return nullptr;
+}
+
+RunOutcome runPrintJob(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory, bool showDetails)
+{
+    try {
+        return runPhases(host, settings, factory, showDetails);
+    } catch (const Warning& warning) {
+        host.report(ReportKind::Warning, warning.message);
+        return RunOutcome::Warned;
+    } catch (const Error& error) {
+        host.report(ReportKind::Error, error.message);
+        return RunOutcome::Failed;
+    } catch (const std::exception&) {
+        return RunOutcome::Crashed;
+    }
+}
+
+} // namespace vantolex

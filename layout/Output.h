@@ -1,0 +1,105 @@
+// The output engine: the abstract destination of a print run, which places source lines on the page grid
+// and hands each finished display line, with its grid position, to the concrete output.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/Errors.h"
+#include "layout/Clock.h"
+#include "layout/PageLayout.h"
+#include "layout/device/Device.h"
+#include "settings/PrintSettings.h"
+
+namespace vantolex {
+
+// Placement rules: every line starts with the line-number field when line numbers are on; tabs expand to
+// the next tab stop of the source text (to one space with a proportional font); with a fixed-pitch font a
+// character outside the printable set prints as U+FF65 and a double-width character takes two cells. A line
+// holds layout().cellsPerLine cells and the column one more, so a double-width character starting in the
+// last cell still fits. A full line wraps onto a continuation line (indented under the text, one cell more
+// after an overhang) or, with wrapping off, is cut. The move to the next column or page is lazy: it happens
+// only when a display line is about to be emitted into a full column, or on an explicit break.
+//
+// The run ends with NotifyEndOutput: from putLine after the line layout().lastLine, or from newPage when
+// the page limit is reached. Warnings of the layout and failures of concrete outputs pass through.
+class Output
+{
+public:
+    virtual ~Output();
+
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    // Continue on a new page (a page-break item; also called by the engine when the last column is full).
+    // With the page limit reached throws NotifyEndOutput and changes nothing.
+    virtual void newPage();
+
+    // The normal end of a run, after the last item or after NotifyEndOutput.
+    virtual void finish() = 0;
+
+    // The run failed; the output gives up what it has.
+    virtual void abort() = 0;
+
+    // False when the output takes no more lines (an aborted or finished printer output).
+    virtual bool isActive() = 0;
+
+    // Places one source line. `lineNumber` is the absolute, 1-based number of the line in the source;
+    // `text` holds no line terminator (a U+0000 in it is an ordinary unprintable character).
+    void putLine(int lineNumber, std::u16string_view text);
+
+    // Continue in the next column (a column-break item).
+    void breakColumn();
+
+    const PageLayout& layout() const { return m_layout; }
+    const PrintSettings& settings() const { return m_settings; }
+    int page() const { return m_page; }                 // 0 before the first page, then 1, 2, ...
+    int column() const { return m_column; }             // 0-based column on the page
+    int lineInColumn() const { return m_lineInColumn; } // 0-based next display line; may equal columnLines
+
+protected:
+    // Computes the layout (computeLayout; a Warning ends the construction). With a proportional font also
+    // makes the measuring font from the layout's font on `device`; a device that cannot make it gives
+    // Error with layoutText::measuringFontFailed. `device` and `settings` must outlive the output.
+    Output(Device& device, const PrintSettings& settings, std::u16string_view title,
+           const Clock& clock = systemClock());
+
+    // Hands over one finished display line: lineText() at column() and lineInColumn().
+    virtual void emitLine() = 0;
+
+    const std::u16string& lineText() const { return m_lineText; }
+    Device& device() { return m_device; }
+    PageLayout& mutableLayout() { return m_layout; }
+
+private:
+    void placeLineNumber(int lineNumber);
+    void ensureRoom(char16_t unit, int cells);
+    void append(char16_t unit, int cells);
+    void endLine();
+    void advanceIfColumnFull();
+
+    PageLayout m_layout;
+    const PrintSettings& m_settings;
+    Device& m_device;
+    std::u16string m_lineText; // the display line being built
+    int m_column = 0;
+    int m_lineInColumn = 0;
+    int m_page = 0;
+    int m_cellPos = 0;      // cells used by m_lineText
+    int m_sourceCells = 0;  // cells of the source line's own text, for the tab stops
+    std::unique_ptr<DeviceFont> m_measuringFont; // only with a proportional font
+};
+
+// Makes the outputs of print runs. The print run never names a concrete output class.
+class OutputFactory
+{
+public:
+    virtual ~OutputFactory() = default;
+
+    // A new output for printing `title` with `settings`, or null when the user cancels the choice of
+    // printer. The caller keeps `settings` alive as long as the output.
+    virtual std::unique_ptr<Output> createOutput(const PrintSettings& settings, std::u16string_view title) = 0;
+};
+
+} // namespace vantolex

@@ -1,0 +1,37 @@
+#include "layout/OutputBuffered.h"
+
+#include <cassert>
+
+namespace vantolex {
+
+OutputBuffered::OutputBuffered(Device& device, const PrintSettings& settings, std::u16string_view title,
+                               const Clock& clock)
+    : Output(device, settings, title, clock), m_pageStore(std::make_unique<PageStore>())
+{
+    Output::newPage();
+    m_pageStore->pageStarts.push_back(0);
+}
+
+OutputBuffered::~OutputBuffered() = default;
+
+void OutputBuffered::newPage()
+{
+    Output::newPage();
+    assert(m_pageStore);
+    m_pageStore->pageStarts.push_back(static_cast<int>(m_pageStore->lines.size()));
+}
+
+void OutputBuffered::emitLine()
+{
+    assert(m_pageStore);
+    m_pageStore->lines.push_back({column(), lineInColumn(), lineText()});
+}
+
+void OutputBuffered::completePages()
+{
+    assert(m_pageStore);
+    m_pageStore->pageStarts.push_back(static_cast<int>(m_pageStore->lines.size()));
+    mutableLayout().totalPages = m_pageStore->pageCount();
+}
+
+} // namespace vantolex

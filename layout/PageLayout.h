@@ -1,0 +1,67 @@
+// The page layout of one output: the grid, the header and footer, the line range and the font, computed
+// once from the settings, the printer and the source title before any text is placed.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "layout/Clock.h"
+#include "layout/PageGrid.h"
+#include "layout/Term.h"
+#include "layout/device/Device.h"
+#include "settings/FontDescription.h"
+#include "settings/PrintSettings.h"
+
+namespace vantolex {
+
+// Positions of the six term lists in PageLayout::termLists.
+enum TermListIndex : int
+{
+    HeaderLeft = 0,
+    HeaderCenter = 1,
+    HeaderRight = 2,
+    FooterLeft = 3,
+    FooterCenter = 4,
+    FooterRight = 5,
+};
+
+// The grid fields come from PageGrid (pageWidth ... columnLines). One per output, owned by it; the preview
+// window keeps a copy. Copying clones every term.
+struct PageLayout : PageGrid
+{
+    int lastLine = 0;                // source line after which the run ends; 0 = no line limit
+    std::u16string lineNumberFormat; // e.g. "%4d:" for four digits; empty without line numbers
+    bool hasHeader = false;          // a header line is printed
+    bool hasFooter = false;          // a footer line is printed
+    std::u16string fileName;         // last path component of the source title
+    std::array<TermList, 6> termLists; // indexed by TermListIndex
+    int totalPages = 0;              // 0 until a buffered output completes its pages
+    // The completed description of the print font (height -charHeight, width 0, escapement 0 or 2700). The
+    // layout keeps its own copy so that a later run cannot change the font of a preview still on screen;
+    // every font drawn or measured for this layout is made from it.
+    FontDescription font;
+
+    PageLayout() = default;
+    PageLayout(const PageLayout& other);
+    PageLayout& operator=(const PageLayout& other);
+    PageLayout(PageLayout&&) noexcept = default;
+    PageLayout& operator=(PageLayout&&) noexcept = default;
+    ~PageLayout() = default;
+};
+
+// The layout for printing `title` with `settings` on `device`. Parses the header and footer templates
+// (with `clock` for "&d" and "&t"), computes the grid (computePageGrid), the line-number format and the last
+// line, and completes the font: the copy in the layout and, when present, settings.fontDescriptor. Throws
+// Warning with the message of the first failing check. The settings must be valid.
+PageLayout computeLayout(const Device& device, const PrintSettings& settings, std::u16string_view title,
+                         const Clock& clock = systemClock());
+
+// The last path component of `path`: the text after the last "/" that is not the final character.
+std::u16string lastPathComponent(std::u16string_view path);
+
+// `format` with its "%Nd" conversion filled with `value` right-aligned in N characters (a longer number is
+// written whole) and "%%" as "%"; other text is copied.
+std::u16string applyLineNumberFormat(std::u16string_view format, int value);
+
+} // namespace vantolex
