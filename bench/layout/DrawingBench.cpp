@@ -27,7 +27,7 @@ public:
         return 1;
     }
     int close() override { return 1; }
-    void abandon() noexcept override {}
+    void abandon() noexcept override { }
 };
 
 // Display lines of exactly `cells` half-width cells cut from the sample text.
@@ -63,12 +63,11 @@ void drawPages(benchmark::State& state, bool vertical)
     settings.vertical = vertical;
     settings.columnSeparator = true;
     settings.showPageNumber = true;
-    const auto choice =
-        catalogue.selectFont(false, vertical, u"日本語", vertical ? u"@ＭＳ 明朝" : u"ＭＳ 明朝");
+    const auto choice = catalogue.selectFont(false, vertical, u"日本語", vertical ? u"@ＭＳ 明朝" : u"ＭＳ 明朝");
     settings.fontDescriptor = choice.description;
 
     CountingSink sink;
-    CairoStreamDevice device(VectorFormat::Pdf, SheetFormat{}, sink);
+    CairoStreamDevice device(VectorFormat::Pdf, SheetFormat {}, sink);
     const PageLayout layout = computeLayout(device, settings, u"bench.txt");
     const auto lines = fullLines(layout.cellsPerLine, 2 * layout.columnLines);
 

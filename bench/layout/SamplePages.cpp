@@ -51,8 +51,9 @@ void render(const Sample& sample, const std::filesystem::path& folder, FontCatal
     settings.fontDescriptor = choice.description;
     std::printf("%s: %s\n", sample.name, toUtf8(choice.fontName).c_str());
 
-    auto device = createFileDevice(pdf ? FileFormat::Pdf : FileFormat::Png, folder / (std::string(sample.name) + (pdf ? ".pdf" : ".png")),
-                                   SheetFormat{210, 297, 150, 150, 5});
+    auto device = createFileDevice(pdf ? FileFormat::Pdf : FileFormat::Png,
+                                   folder / (std::string(sample.name) + (pdf ? ".pdf" : ".png")),
+                                   SheetFormat { 210, 297, 150, 150, 5 });
     try {
         DrawingOutput output(*device, settings, u"/home/user/文書/サンプル.txt");
         int number = 0;
@@ -79,10 +80,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder);
     FontCatalogue catalogue;
     const Sample samples[] = {
-        {"horizontal-1col", false, 1, 60, 5, true, u"ＭＳ 明朝", 30},
-        {"horizontal-3col", false, 3, 40, 10, false, u"IPAゴシック", 120},
-        {"vertical-1col", true, 1, 40, 5, true, u"@ＭＳ 明朝", 30},
-        {"vertical-3col", true, 3, 30, 1, true, u"@Noto Sans Mono CJK JP", 120},
+        { "horizontal-1col", false, 1, 60, 5, true, u"ＭＳ 明朝", 30 },
+        { "horizontal-3col", false, 3, 40, 10, false, u"IPAゴシック", 120 },
+        { "vertical-1col", true, 1, 40, 5, true, u"@ＭＳ 明朝", 30 },
+        { "vertical-3col", true, 3, 30, 1, true, u"@Noto Sans Mono CJK JP", 120 },
     };
     for (const Sample& sample : samples) {
         render(sample, folder, catalogue, pdf);

@@ -10,9 +10,21 @@ namespace vantolex {
 inline std::vector<std::u16string> sampleLines(int count)
 {
     static const std::u16string pieces[] = {
-        u"吾輩は猫である。", u"名前はまだ無い。", u"どこで生れたかとんと見当がつかぬ。", u"「ニャー」と鳴いた",
-        u"Vantolex 1.0", u"、", u"ページ", u"第12章", u"printf(\"%d\\n\", x);", u"ｶﾀｶﾅ", u"全角ＡＢＣ",
-        u"ー〜…", u"東京都千代田区", u"0123456789", u"（括弧）",
+        u"吾輩は猫である。",
+        u"名前はまだ無い。",
+        u"どこで生れたかとんと見当がつかぬ。",
+        u"「ニャー」と鳴いた",
+        u"Vantolex 1.0",
+        u"、",
+        u"ページ",
+        u"第12章",
+        u"printf(\"%d\\n\", x);",
+        u"ｶﾀｶﾅ",
+        u"全角ＡＢＣ",
+        u"ー〜…",
+        u"東京都千代田区",
+        u"0123456789",
+        u"（括弧）",
     };
     std::vector<std::u16string> lines;
     unsigned state = 12345;

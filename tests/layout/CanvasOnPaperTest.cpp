@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "app/Utf16.h"
+#include "device/PdfText.h"
 #include "layout/Canvas.h"
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/FontCatalogue.h"
 #include "layout/device/FontFamilies.h"
-#include "device/PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -33,8 +33,8 @@ Drawn drawOnPaper(bool vertical, int column, int line, std::u16string_view text,
     const auto choice = catalogue.selectFont(false, vertical, settings.language, settings.fontName);
     settings.fontDescriptor = choice.description;
     const auto pdf = testing::scratchFolder(name) / "page.pdf";
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
-    Drawn drawn{computeLayout(*device, settings, u"grid.txt"), {}};
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    Drawn drawn { computeLayout(*device, settings, u"grid.txt"), {} };
     EXPECT_EQ(device->startDoc(u"grid"), 1);
     EXPECT_EQ(device->startPage(), 1);
     {
@@ -44,7 +44,7 @@ Drawn drawOnPaper(bool vertical, int column, int line, std::u16string_view text,
     }
     EXPECT_EQ(device->endPage(), 1);
     EXPECT_EQ(device->endDoc(), 1);
-    drawn.words = testing::pdfWords(pdf).value_or(std::vector<testing::PdfWord>{});
+    drawn.words = testing::pdfWords(pdf).value_or(std::vector<testing::PdfWord> {});
     return drawn;
 }
 
@@ -67,8 +67,8 @@ TEST(CanvasOnPaper, HorizontalLineLandsOnItsCells)
         }
     }
     ASSERT_EQ(line.size(), 4u);
-    const int cellsBefore[] = {0, 7, 16, 26}; // 第1章　 = 7 cells, 本文abc　 = 9, ｶﾅ混じり　 = 10
-    const char* words[] = {"第1章", "本文abc", "ｶﾅ混じり", "末尾"};
+    const int cellsBefore[] = { 0, 7, 16, 26 }; // 第1章　 = 7 cells, 本文abc　 = 9, ｶﾅ混じり　 = 10
+    const char* words[] = { "第1章", "本文abc", "ｶﾅ混じり", "末尾" };
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(words[k]);
         EXPECT_EQ(line[static_cast<std::size_t>(k)].text, words[k]);
