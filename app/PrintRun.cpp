@@ -77,7 +77,7 @@ void printItems(TextReader& reader, Output& output, int startLine)
 // them in reverse order of creation: the busy sign, then (after abort) the output, then the reader.
 RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory, bool showDetails)
 {
-    std::unique_ptr<TextReader> reader = createSourceReader(host, settings);
+    std::unique_ptr<TextReader> reader = host.createSourceReader(settings);
     if (!reader)
         return RunOutcome::Cancelled;
 
@@ -111,9 +111,14 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
 
 } // namespace
 
-std::unique_ptr<TextReader> createSourceReader(PrintRunHost& host, const PrintSettings& settings)
+std::unique_ptr<TextReader> PrintRunHost::createSourceReader(const PrintSettings& settings)
 {
-    const SourceChoice choice = host.sourceChoice();
+    return readerForChoice(sourceChoice(), *this, settings);
+}
+
+std::unique_ptr<TextReader> readerForChoice(const SourceChoice& choice, PrintRunHost& host,
+                                            const PrintSettings& settings)
+{
     switch (choice.kind) {
     case SourceKind::File: {
         const std::u16string_view name = trimWhiteSpace(choice.fileName);

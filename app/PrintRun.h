@@ -50,6 +50,10 @@ public:
 
     virtual SourceChoice sourceChoice() const = 0;
 
+    // The reader for the chosen source, or null when no source is selected. Raises Warning when the chosen
+    // source is empty; passes on what the readers raise. By default readerForChoice of sourceChoice().
+    virtual std::unique_ptr<TextReader> createSourceReader(const PrintSettings& settings);
+
     // Whether the clipboard holds Unicode text at all.
     virtual bool clipboardHasText() = 0;
 
@@ -73,9 +77,11 @@ enum class RunOutcome
     Crashed,   // a standard-library failure (such as memory exhaustion) ended the run; nothing was reported
 };
 
-// The reader for the chosen source, or null when no source is selected. Raises Warning when the chosen
-// source is empty; passes on what the readers raise.
-std::unique_ptr<TextReader> createSourceReader(PrintRunHost& host, const PrintSettings& settings);
+// The reader for `choice`: a file reader for one file (its name trimmed of white space), a multi-file
+// reader over the list with the separators of `settings`, or a clipboard reader; null for no source.
+// Raises Warning when the chosen source is empty.
+std::unique_ptr<TextReader> readerForChoice(const SourceChoice& choice, PrintRunHost& host,
+                                            const PrintSettings& settings);
 
 // Runs one print or preview. Reports Warning and Error through the host after every clean-up and lets
 // neither escape. `settings` must have passed validation.

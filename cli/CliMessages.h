@@ -20,8 +20,19 @@ inline constexpr std::u16string_view unknownFormat = u"出力形式が分かり�
 inline constexpr std::u16string_view seeHelp = u"使い方は vantolex-print --help で表示されます。";
 inline constexpr std::u16string_view presetNotFound = u"プリセットがありません: %s";
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした: %s";
-inline constexpr std::u16string_view outputWritten = u"出力しました: %s";
+inline constexpr std::u16string_view outputNotCreated = u"出力ファイルを作成できません: %s";
 inline constexpr std::u16string_view progress = u"\r%d ページ";
+inline constexpr std::u16string_view progressDone = u"\r%d ページ\n";
+inline constexpr std::u16string_view standardInputTitle = u"標準入力";
+inline constexpr std::u16string_view standardInputFailed = u"標準入力の読み込み失敗。";
+inline constexpr std::u16string_view printerUnavailable = u"プリンタ %s を使用できません。";
+inline constexpr std::u16string_view noDefaultPrinter = u"プリンタの設定が取得できません。";
+inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラーが発生しました。";
+inline constexpr std::u16string_view defaultsAndPresetChange = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
+inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
+inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
+inline constexpr std::u16string_view horizontalWriting = u"横書き";
+inline constexpr std::u16string_view verticalWriting = u"縦書き";
 
 inline constexpr std::u16string_view version = u"vantolex-print %s";
 

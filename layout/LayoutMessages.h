@@ -44,4 +44,17 @@ inline constexpr std::u16string_view printFontNotCreated = u"印刷用フォン�
 
 // ---- end of canvas -----------------------------------------------------------------------------------------
 
+// ---- Printer outputs -------------------------------------------------------------------------------------
+
+// The name of a print job, with the file name of the source.
+inline constexpr std::u16string_view jobName = u"%s - Vantolex";
+
+// Spooler failures by job operation result.
+inline constexpr std::u16string_view spoolOutOfMemory = u"スプールに必要なメモリがありません。";
+inline constexpr std::u16string_view spoolOutOfDisk = u"スプールに必要なディスク領域がありません。";
+inline constexpr std::u16string_view printAborted = u"印刷が中止されました。";
+inline constexpr std::u16string_view printerError = u"プリンターエラーが発生しました。";
+
+// ---- end of printer outputs ------------------------------------------------------------------------------
+
 } // namespace vantolex::layoutText

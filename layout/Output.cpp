@@ -1,6 +1,7 @@
 #include "layout/Output.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "app/Errors.h"
 #include "layout/LayoutMessages.h"
@@ -14,10 +15,31 @@ constexpr char16_t tab = u'\t';
 constexpr char16_t space = u' ';
 constexpr char16_t unprintableMark = u'\uFF65'; // halfwidth katakana middle dot
 
+std::unique_ptr<Device> required(std::unique_ptr<Device> device)
+{
+    assert(device != nullptr);
+    return device;
+}
+
 } // namespace
 
 Output::Output(Device& device, const PrintSettings& settings, std::u16string_view title, const Clock& clock)
-    : m_layout(computeLayout(device, settings, title, clock)), m_settings(settings), m_device(device)
+    : m_device(device), m_layout(computeLayout(device, settings, title, clock)), m_settings(settings)
+{
+    makeMeasuringFont();
+}
+
+Output::Output(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+               const Clock& clock)
+    : m_ownedDevice(required(std::move(device))),
+      m_device(*m_ownedDevice),
+      m_layout(computeLayout(m_device, settings, title, clock)),
+      m_settings(settings)
+{
+    makeMeasuringFont();
+}
+
+void Output::makeMeasuringFont()
 {
     if (m_settings.proportional) {
         m_measuringFont = m_device.createFont(m_layout.font);

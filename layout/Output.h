@@ -65,6 +65,11 @@ protected:
     Output(Device& device, const PrintSettings& settings, std::u16string_view title,
            const Clock& clock = systemClock());
 
+    // The same with a device that the output owns and releases last, after its fonts (a printer output's
+    // device context). `device` must not be null.
+    Output(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+           const Clock& clock = systemClock());
+
     // Hands over one finished display line: lineText() at column() and lineInColumn().
     virtual void emitLine() = 0;
 
@@ -73,15 +78,17 @@ protected:
     PageLayout& mutableLayout() { return m_layout; }
 
 private:
+    void makeMeasuringFont();
     void placeLineNumber(int lineNumber);
     void ensureRoom(char16_t unit, int cells);
     void append(char16_t unit, int cells);
     void endLine();
     void advanceIfColumnFull();
 
+    std::unique_ptr<Device> m_ownedDevice; // null when the caller keeps the device; destroyed last
+    Device& m_device;
     PageLayout m_layout;
     const PrintSettings& m_settings;
-    Device& m_device;
     std::u16string m_lineText; // the display line being built
     int m_column = 0;
     int m_lineInColumn = 0;

@@ -8,6 +8,18 @@ OutputBuffered::OutputBuffered(Device& device, const PrintSettings& settings, st
                                const Clock& clock)
     : Output(device, settings, title, clock), m_pageStore(std::make_unique<PageStore>())
 {
+    startFirstPage();
+}
+
+OutputBuffered::OutputBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
+                               std::u16string_view title, const Clock& clock)
+    : Output(std::move(device), settings, title, clock), m_pageStore(std::make_unique<PageStore>())
+{
+    startFirstPage();
+}
+
+void OutputBuffered::startFirstPage()
+{
     Output::newPage();
     m_pageStore->pageStarts.push_back(0);
 }

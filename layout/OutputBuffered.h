@@ -36,11 +36,15 @@ protected:
     // The Output construction, then an empty store with page 1 started.
     OutputBuffered(Device& device, const PrintSettings& settings, std::u16string_view title,
                    const Clock& clock = systemClock());
+    OutputBuffered(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+                   const Clock& clock = systemClock());
 
     // Stores lineText() at column() and lineInColumn().
     void emitLine() override;
 
 private:
+    void startFirstPage();
+
     std::unique_ptr<PageStore> m_pageStore;
 };
 

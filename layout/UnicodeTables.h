@@ -12,9 +12,16 @@ extern const std::uint8_t DoubleWidthSet[8192];
 
 // Set for every code unit that Unicode 5.2 assigns to a character whose general category is none of Cc,
 // Cf, Cs and Co.
-bool isPrintable(char16_t unit);
+inline bool isPrintable(char16_t unit)
+{
+    return (PrintableSet[unit / 8] >> (unit % 8) & 1) != 0;
+}
 
 // Set for every printable code unit whose East_Asian_Width is W, F or A: it takes two half-width cells.
-bool isDoubleWidth(char16_t unit);
+// Inline, like isPrintable, because the output engine asks for every character it places.
+inline bool isDoubleWidth(char16_t unit)
+{
+    return (DoubleWidthSet[unit / 8] >> (unit % 8) & 1) != 0;
+}
 
 } // namespace vantolex

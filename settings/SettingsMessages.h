@@ -30,6 +30,9 @@ inline constexpr std::u16string_view itemColumnSpacing = u"\n段落間（0～%d�
 inline constexpr std::u16string_view itemSeparatorLines = u"\n複数テキスト区切り行数（0～）";
 inline constexpr std::u16string_view itemSeparatorMethod = u"\n異常：複数テキスト区切り方法";
 
+// The settings file: the preset that a store without a usable settings file starts with.
+inline constexpr std::u16string_view initialPresetName = u"初期値";
+
 // Descriptions.
 inline constexpr std::u16string_view sizeCharsPerLine = u"%d 文字/行";
 inline constexpr std::u16string_view sizeLinesPerColumn = u"%d 行/段";

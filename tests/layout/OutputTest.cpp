@@ -17,6 +17,18 @@ using test::OutputDirectProbe;
 using test::OutputKeeping;
 using Texts = std::vector<std::string>;
 
+// A buffered output that owns its device.
+class OutputOwning : public OutputBuffered
+{
+public:
+    OutputOwning(std::unique_ptr<Device> device, const PrintSettings& settings)
+        : OutputBuffered(std::move(device), settings, u"owned")
+    {
+    }
+    void finish() override {}
+    void abort() override {}
+};
+
 Texts placeLines(Grid& grid, const std::vector<std::u16string>& lines)
 {
     OutputKeeping output(grid.device, grid.settings);
@@ -347,6 +359,38 @@ TEST(OutputRange, PageLimitAlsoEndsAtAPageBreakItem)
     output.putLine(1, u"x");
     EXPECT_THROW(output.newPage(), NotifyEndOutput);
     EXPECT_EQ(output.page(), 1);
+}
+
+TEST(OutputRange, PageLimitEndsInsideAWrappedLine)
+{
+    Grid grid(3, 2);
+    grid.settings.endCondition = EndCondition::PageCount;
+    grid.settings.endValue = 1;
+    OutputKeeping output(grid.device, grid.settings);
+    EXPECT_THROW(output.putLine(1, u"abcdefghi"), NotifyEndOutput);
+    EXPECT_EQ(output.allTexts(), (Texts{"abc", "def"}));
+}
+
+TEST(OutputConstruction, LayoutWarningEndsTheConstruction)
+{
+    Grid grid(10, 2);
+    grid.settings.fontDescriptor = nullptr;
+    EXPECT_THROW_MESSAGE(OutputKeeping output(grid.device, grid.settings), Warning, layoutText::noPrintFont);
+}
+
+TEST(OutputConstruction, OwnedDeviceServesTheLayoutAndTheMeasuringFont)
+{
+    Grid grid(10, 2);
+    grid.settings.proportional = true;
+    auto owned = std::make_unique<RecordingDevice>(DeviceCaps{2200, 400, 600, 600}, RecordingMeasure::FixedPitch);
+    RecordingDevice& device = *owned;
+    OutputOwning output(std::move(owned), grid.settings);
+    EXPECT_EQ(output.layout().cellsPerLine, 10);
+    EXPECT_EQ(output.layout().halfCell, 200);
+    output.putLine(1, u"ab");
+    EXPECT_EQ(device.callsOf(RecordedCall::Kind::CreateFont).size(), 1u);
+    EXPECT_EQ(device.callsOf(RecordedCall::Kind::TextExtent).size(), 2u);
+    EXPECT_TRUE(grid.device.calls().empty());
 }
 
 TEST(OutputInactive, PlacesNothingAndNeverEndsTheRun)

@@ -188,6 +188,12 @@ TEST_F(LayoutCase, CopyClonesTheTermsAndKeepsEveryField)
     original = PageLayout(); // the copy outlives the original's terms
     EXPECT_EQ(rendered(copy.termLists[FooterCenter], 4, 9), "- 4 of 9 -");
     EXPECT_EQ(rendered(copy.termLists[HeaderCenter], 4, 9), "メモ.txt");
+
+    PageLayout assigned;
+    assigned = copy;
+    EXPECT_EQ(assigned.totalPages, 9);
+    EXPECT_NE(assigned.termLists[HeaderCenter].front().get(), copy.termLists[HeaderCenter].front().get());
+    EXPECT_EQ(rendered(assigned.termLists[FooterCenter], 1, 2), "- 1 of 2 -");
 }
 
 TEST_F(LayoutCase, DeviceCapabilitiesComeFromTheDevice)

@@ -1,0 +1,33 @@
+#include "cli/StandardInputReader.h"
+
+#include <cstring>
+#include <vector>
+#include <string>
+
+#include "app/Errors.h"
+#include "cli/CliMessages.h"
+#include "input/FileReader.h"
+
+namespace vantolex {
+
+StandardInputReader::StandardInputReader(std::istream& in, const Encoding& decoder)
+{
+    std::string bytes;
+    std::vector<char> chunk(1 << 16);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        throw Error(std::u16string(cliText::standardInputFailed));
+    checkFileLength(static_cast<std::int64_t>(bytes.size()));
+    TextBuffer buffer = allocateTextBuffer(bytes.size());
+    std::memcpy(byteData(buffer), bytes.data(), bytes.size());
+    const int length = static_cast<int>(bytes.size());
+    bytes = std::string(); // the text is held once, in the buffer
+    decoder.decode(buffer, length);
+    const std::size_t start = buffer[0] == 0xFEFF ? 1 : 0; // the byte-order mark, whatever the encoding
+    setText(std::move(buffer), start);
+}
+
+std::u16string StandardInputReader::title() const { return std::u16string(cliText::standardInputTitle); }
+
+} // namespace vantolex

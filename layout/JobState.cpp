@@ -1,0 +1,26 @@
+#include "layout/JobState.h"
+
+#include "app/Errors.h"
+#include "layout/LayoutMessages.h"
+#include "layout/device/Device.h"
+
+namespace vantolex {
+
+std::u16string printerErrorText(int result)
+{
+    switch (result) {
+    case SpoolResult::OutOfMemory:
+        return std::u16string(layoutText::spoolOutOfMemory);
+    case SpoolResult::OutOfDisk:
+        return std::u16string(layoutText::spoolOutOfDisk);
+    case SpoolResult::UserAbort:
+    case SpoolResult::AppAbort:
+        return std::u16string(layoutText::printAborted);
+    default:
+        return std::u16string(layoutText::printerError);
+    }
+}
+
+void throwPrinterError(int result) { throw PrinterError(printerErrorText(result)); }
+
+} // namespace vantolex

@@ -1,0 +1,112 @@
+#include "layout/OutputPrinter.h"
+
+#include "app/TextFormat.h"
+#include "layout/LayoutMessages.h"
+
+namespace vantolex {
+
+OutputPrinter::OutputPrinter(std::unique_ptr<Device> device, const PrintSettings& settings,
+                             std::u16string_view title, const Clock& clock)
+    : DeviceOwner(std::move(device))
+    , Output(ownedDevice(), settings, title, clock)
+    , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
+    , m_canvas(std::make_unique<Canvas>(ownedDevice(), layout(), settings))
+{
+}
+
+OutputPrinter::~OutputPrinter()
+{
+    Device& printer = ownedDevice();
+    if (m_state == JobState::InPage) {
+        if (printer.endPage() > 0)
+            printer.endDoc();
+        else
+            printer.abortDoc();
+    } else if (m_state == JobState::Aborted) {
+        printer.abortDoc();
+    }
+    m_canvas.reset();
+}
+
+void OutputPrinter::printerError(int result)
+{
+    m_state = JobState::Aborted;
+    throwPrinterError(result);
+}
+
+void OutputPrinter::startJob()
+{
+    const int result = ownedDevice().startDoc(m_docName);
+    if (result <= 0)
+        printerError(result);
+    m_state = JobState::Starting;
+    newPage();
+    m_state = JobState::InPage;
+}
+
+bool OutputPrinter::isActive()
+{
+    switch (m_state) {
+    case JobState::NotStarted:
+        startJob();
+        return true;
+    case JobState::Starting:
+    case JobState::InPage:
+        return true;
+    case JobState::Aborted:
+    case JobState::Finished:
+        break;
+    }
+    return false;
+}
+
+void OutputPrinter::newPage()
+{
+    const int pageBefore = page();
+    Output::newPage();
+    if (page() == pageBefore)
+        return; // an inactive output takes no page
+    if (m_state == JobState::InPage) {
+        const int result = ownedDevice().endPage();
+        if (result <= 0)
+            printerError(result);
+    }
+    const int result = ownedDevice().startPage();
+    if (result <= 0)
+        printerError(result);
+    m_canvas->beginPage(page());
+}
+
+void OutputPrinter::finish()
+{
+    switch (m_state) {
+    case JobState::NotStarted:
+    case JobState::Starting:
+        m_state = JobState::Finished; // a run that placed nothing starts no job
+        break;
+    case JobState::InPage: {
+        m_state = JobState::Finished;
+        int result = ownedDevice().endPage();
+        if (result > 0)
+            result = ownedDevice().endDoc();
+        if (result <= 0)
+            printerError(result);
+        break;
+    }
+    case JobState::Aborted:
+    case JobState::Finished:
+        break;
+    }
+}
+
+void OutputPrinter::abort()
+{
+    if (m_state == JobState::InPage) {
+        m_state = JobState::Aborted;
+        ownedDevice().abortDoc();
+    }
+}
+
+void OutputPrinter::emitLine() { m_canvas->drawLine(column(), lineInColumn(), lineText()); }
+
+} // namespace vantolex

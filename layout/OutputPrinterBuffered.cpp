@@ -1,0 +1,79 @@
+#include "layout/OutputPrinterBuffered.h"
+
+#include <exception>
+
+#include "app/TextFormat.h"
+#include "layout/Canvas.h"
+#include "layout/JobState.h"
+#include "layout/LayoutMessages.h"
+
+namespace vantolex {
+
+OutputPrinterBuffered::OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
+                                             std::u16string_view title, const Clock& clock)
+    : DeviceOwner(std::move(device))
+    , OutputBuffered(ownedDevice(), settings, title, clock)
+    , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
+{
+}
+
+void OutputPrinterBuffered::finish()
+{
+    completePages();
+    if (!m_aborted)
+        printAll();
+}
+
+void OutputPrinterBuffered::printAll()
+{
+    Device& printer = ownedDevice();
+    Canvas canvas(printer, layout(), settings());
+    const PageStore& store = *pageStore();
+    JobState state = JobState::NotStarted;
+    auto check = [](int result) {
+        if (result <= 0)
+            throwPrinterError(result);
+    };
+
+    // A failure while printing aborts the job and is reported like a failure of the direct output; the
+    // job is never left half printed and never counted as printed.
+    std::exception_ptr failure;
+    try {
+        check(printer.startDoc(m_docName));
+        state = JobState::Starting;
+        for (int index = 0; index < layout().totalPages; ++index) {
+            const auto records = store.pageLines(index);
+            if (records.empty())
+                continue;
+            if (state == JobState::InPage)
+                check(printer.endPage());
+            else
+                state = JobState::InPage;
+            check(printer.startPage());
+            canvas.beginPage(index + 1);
+            for (const LineRecord& record : records)
+                canvas.drawLine(record.column, record.lineInColumn, record.text);
+        }
+    } catch (...) {
+        failure = std::current_exception();
+        if (state == JobState::InPage) {
+            state = JobState::Aborted;
+            printer.abortDoc();
+        }
+    }
+
+    if (state == JobState::InPage) {
+        const int ended = printer.endPage();
+        if (ended <= 0) {
+            printer.abortDoc();
+            throwPrinterError(ended);
+        }
+        const int closed = printer.endDoc();
+        if (closed <= 0)
+            throwPrinterError(closed);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+} // namespace vantolex

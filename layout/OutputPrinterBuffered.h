@@ -1,0 +1,38 @@
+// The buffered printer output: lays the whole document out first, so that the total page count is known,
+// and prints the stored pages when the run finishes.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "layout/DeviceOwner.h"
+#include "layout/OutputBuffered.h"
+
+namespace vantolex {
+
+class OutputPrinterBuffered : private DeviceOwner, public OutputBuffered
+{
+public:
+    // Takes over `device`. Throws Warning from the layout.
+    OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+                          const Clock& clock = systemClock());
+
+    // Completes the pages and, unless aborted, prints them.
+    void finish() override;
+
+    // Marks the output aborted; nothing has been sent to the printer yet.
+    void abort() override { m_aborted = true; }
+
+    // Prints every stored page that holds lines, numbering pages by their index, so that skipped empty pages
+    // still count. Throws Warning when the canvas cannot make its fonts, and PrinterError when the spooler
+    // fails; a failed job is aborted first.
+    void printAll();
+
+    const std::u16string& docName() const { return m_docName; }
+
+private:
+    std::u16string m_docName; // "%s - Vantolex" with the file name
+    bool m_aborted = false;
+};
+
+} // namespace vantolex

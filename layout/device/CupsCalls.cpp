@@ -1,0 +1,11 @@
+#include "layout/device/CupsCalls.h"
+
+namespace vantolex {
+
+CupsCalls& cupsCalls() noexcept
+{
+    static CupsCalls calls;
+    return calls;
+}
+
+} // namespace vantolex

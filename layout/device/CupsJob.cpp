@@ -1,0 +1,185 @@
+#include "layout/device/CupsJob.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "layout/device/CupsCalls.h"
+#include "layout/device/CupsResult.h"
+#include "layout/device/Device.h"
+
+namespace vantolex {
+
+namespace {
+
+constexpr int connectTimeoutMilliseconds = 30000;
+constexpr std::size_t maxJobNameBytes = 255; // an IPP name(MAX) value
+
+HttpConnection connectToSpooler() noexcept
+{
+    return HttpConnection(cupsCalls().connect(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                              connectTimeoutMilliseconds, nullptr));
+}
+
+// `name` cut to at most maxJobNameBytes without splitting a UTF-8 sequence.
+std::string jobNameWithinLimit(std::string_view name)
+{
+    if (name.size() <= maxJobNameBytes)
+        return std::string(name);
+    std::size_t end = maxJobNameBytes;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(name.substr(0, end));
+}
+
+int lastRequestFailure() noexcept
+{
+    const char* message = cupsCalls().lastErrorString();
+    return spoolResultOfRequest(cupsCalls().lastError(), message ? message : "");
+}
+
+} // namespace
+
+CupsJob::CupsJob(CupsJob&& other) noexcept
+    : m_http(std::move(other.m_http))
+    , m_destination(std::move(other.m_destination))
+    , m_jobId(std::exchange(other.m_jobId, 0))
+    , m_lastJobId(std::exchange(other.m_lastJobId, 0))
+{
+}
+
+CupsJob& CupsJob::operator=(CupsJob&& other) noexcept
+{
+    if (this != &other) {
+        (void)cancel();
+        m_http = std::move(other.m_http);
+        m_destination = std::move(other.m_destination);
+        m_jobId = std::exchange(other.m_jobId, 0);
+        m_lastJobId = std::exchange(other.m_lastJobId, 0);
+    }
+    return *this;
+}
+
+CupsJob::~CupsJob()
+{
+    if (isOpen() && cancel() <= 0) {
+        std::fprintf(stderr, "vantolex: the print job %d on %s could not be cancelled\n", m_lastJobId,
+                     m_destination.c_str());
+    }
+}
+
+int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
+{
+    (void)cancel();
+    m_destination = printer.destination;
+    m_lastJobId = 0;
+    m_http = connectToSpooler();
+    if (!m_http)
+        return SpoolResult::Error;
+
+    const std::string name = jobNameWithinLimit(jobName);
+    const CupsOptionList options(printer.options);
+    const int jobId
+        = cupsCalls().createJob(m_http.get(), m_destination.c_str(), name.c_str(), options.count(), options.data());
+    if (jobId <= 0) {
+        const int failure = lastRequestFailure();
+        m_http.reset();
+        return failure;
+    }
+    m_jobId = jobId;
+    m_lastJobId = jobId;
+
+    const http_status_t status
+        = cupsCalls().startDocument(m_http.get(), m_destination.c_str(), m_jobId, name.c_str(), CUPS_FORMAT_PDF, 1);
+    if (status != HTTP_STATUS_CONTINUE)
+        return fail(spoolResultOfTransfer(status));
+    return 1;
+}
+
+int CupsJob::write(std::span<const char> bytes)
+{
+    if (!isOpen())
+        return SpoolResult::Error;
+    if (bytes.empty())
+        return 1;
+    const http_status_t status = cupsCalls().writeRequestData(m_http.get(), bytes.data(), bytes.size());
+    if (status != HTTP_STATUS_CONTINUE)
+        return fail(spoolResultOfTransfer(status));
+    return 1;
+}
+
+int CupsJob::finish()
+{
+    if (!isOpen())
+        return SpoolResult::Error;
+    const ipp_status_t status = cupsCalls().finishDocument(m_http.get(), m_destination.c_str());
+    if (!isIppSuccess(status))
+        return fail(lastRequestFailure());
+    m_http.reset();
+    const int jobId = std::exchange(m_jobId, 0);
+    return cancelledOnSpooler(jobId) ? static_cast<int>(SpoolResult::UserAbort) : 1;
+}
+
+int CupsJob::poll()
+{
+    if (!isOpen())
+        return 1;
+    if (!cancelledOnSpooler(m_jobId))
+        return 1;
+    (void)cancelOnSpooler();
+    return SpoolResult::UserAbort;
+}
+
+int CupsJob::cancel()
+{
+    if (!isOpen())
+        return 1;
+    return cancelOnSpooler();
+}
+
+int CupsJob::fail(int failure) noexcept
+{
+    const int result = failure == SpoolResult::Error && cancelledOnSpooler(m_jobId)
+        ? static_cast<int>(SpoolResult::UserAbort)
+        : failure;
+    (void)cancelOnSpooler();
+    return result;
+}
+
+int CupsJob::cancelOnSpooler() noexcept
+{
+    // The connection is in the middle of the document: closing it drops what was sent, and the job is
+    // cancelled over a fresh connection.
+    m_http.reset();
+    const int jobId = std::exchange(m_jobId, 0);
+    const HttpConnection http = connectToSpooler();
+    if (!http)
+        return SpoolResult::Error;
+    const ipp_status_t status = cupsCalls().cancelJob(http.get(), m_destination.c_str(), jobId, 0);
+    // A job that is over already (cancelled by the user, aborted by the spooler) needs no cancelling.
+    if (isIppSuccess(status) || status == IPP_STATUS_ERROR_NOT_POSSIBLE)
+        return 1;
+    return lastRequestFailure();
+}
+
+bool CupsJob::cancelledOnSpooler(int jobId) const noexcept
+{
+    const HttpConnection http = connectToSpooler();
+    if (!http)
+        return false;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", jobId);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    if (!request)
+        return false;
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+    // cupsDoRequest takes the request over.
+    const IppMessage response(cupsCalls().doRequest(http.get(), request, "/jobs/"));
+    if (!response)
+        return false;
+    ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
+    return state && ippGetInteger(state, 0) == IPP_JSTATE_CANCELED;
+}
+
+} // namespace vantolex

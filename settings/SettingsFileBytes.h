@@ -1,0 +1,21 @@
+// The byte form of the settings files: Shift JIS (code page 932) text with CR LF line ends.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantolex {
+
+// The lines of a settings file, each decoded from code page 932 and without its line end. Lines end at LF;
+// a CR right before the LF belongs to the line end. A last line without LF still counts; nothing after the
+// last LF is no line.
+std::vector<std::u16string> decodeSettingsLines(std::string_view bytes);
+
+// The bytes of `lines` in code page 932, each followed by CR LF. Nullopt when a line holds a character that
+// code page 932 cannot hold, or a line feed, which would split the line on reading.
+std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> lines);
+
+} // namespace vantolex

@@ -1,0 +1,143 @@
+#include "settings/SettingsStore.h"
+
+#include <cassert>
+#include <utility>
+
+#include "settings/SettingsFileBytes.h"
+#include "settings/SettingsFileFormat.h"
+#include "settings/SettingsLocation.h"
+#include "settings/SettingsMessages.h"
+
+namespace vantolex {
+
+SettingsStore::SettingsStore() : SettingsStore(settingsPath(settingsFileName)) {}
+
+SettingsStore::SettingsStore(std::filesystem::path path, SettingsAccess access, SettingsFileSystem& files)
+    : m_path(std::move(path)), m_access(access), m_files(&files)
+{
+    load();
+}
+
+SettingsStore::~SettingsStore()
+{
+    if (m_access != SettingsAccess::ReadWrite)
+        return;
+    try {
+        save();
+    } catch (...) {
+        // Saving at the end of the program has nobody to tell; the previous file stays whole.
+    }
+}
+
+void SettingsStore::load()
+{
+    presets.clear();
+    m_pendingLegacyRemoval.reset();
+    if (!loadSettingsFile())
+        migrateLegacyFile();
+}
+
+// False when the settings file cannot be read at all, so that the legacy file is tried.
+bool SettingsStore::loadSettingsFile()
+{
+    const std::optional<std::string> bytes = m_files->readFile(m_path);
+    if (!bytes)
+        return false;
+    const std::vector<std::u16string> lines = decodeSettingsLines(*bytes);
+    std::optional<SettingsFileContents> contents = readSettingsFile(lines);
+    if (!contents) {
+        resetAll();
+        return true;
+    }
+    currentSettings = std::move(contents->currentSettings);
+    presets = std::move(contents->presets);
+    return true;
+}
+
+void SettingsStore::migrateLegacyFile()
+{
+    const std::filesystem::path legacyPath = legacySettingsPathBeside(m_path);
+    const std::optional<std::string> bytes = m_files->readFile(legacyPath);
+    if (!bytes) {
+        resetAll();
+        return;
+    }
+    const std::vector<std::u16string> lines = decodeSettingsLines(*bytes);
+    std::optional<PrintSettings> settings = readLegacySettingsFile(lines);
+    if (settings)
+        currentSettings = std::move(*settings);
+    else
+        currentSettings.resetToDefaults();
+    presets.clear();
+    PrintSettings defaults;
+    defaults.resetToDefaults();
+    addPreset(std::u16string(settingsText::initialPresetName), defaults);
+
+    if (m_access == SettingsAccess::ReadOnly) {
+        m_pendingLegacyRemoval = legacyPath;
+        return;
+    }
+    if (!m_files->removeFile(legacyPath))
+        resetAll();
+}
+
+bool SettingsStore::save()
+{
+    const std::vector<std::u16string> lines = writeSettingsFile(currentSettings, presets);
+    const std::optional<std::string> bytes = encodeSettingsLines(lines);
+    if (!bytes || !m_files->replaceFile(m_path, *bytes))
+        return false;
+    if (m_pendingLegacyRemoval) {
+        m_files->removeFile(*m_pendingLegacyRemoval);
+        m_pendingLegacyRemoval.reset();
+    }
+    return true;
+}
+
+void SettingsStore::resetAll()
+{
+    currentSettings.resetToDefaults();
+    presets.clear();
+    addPreset(std::u16string(settingsText::initialPresetName), currentSettings);
+}
+
+void SettingsStore::applyPreset(int index)
+{
+    assert(index >= 0 && static_cast<std::size_t>(index) < presets.size());
+    if (index < 0 || static_cast<std::size_t>(index) >= presets.size())
+        return;
+    currentSettings = presets[static_cast<std::size_t>(index)].settings;
+}
+
+void SettingsStore::addPreset(std::u16string name, const PrintSettings& settings)
+{
+    assert(!name.empty());
+    presets.push_back(Preset{std::move(name), settings});
+}
+
+std::optional<int> SettingsStore::findPreset(std::u16string_view name) const
+{
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        if (presets[i].name == name)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+void SettingsStore::removePreset(int index)
+{
+    assert(index >= 0 && static_cast<std::size_t>(index) < presets.size());
+    if (index < 0 || static_cast<std::size_t>(index) >= presets.size())
+        return;
+    presets.erase(presets.begin() + index);
+}
+
+void SettingsStore::updatePreset(std::u16string name, const PrintSettings& settings)
+{
+    if (const std::optional<int> index = findPreset(name))
+        presets[static_cast<std::size_t>(*index)].settings = settings;
+    else
+        addPreset(std::move(name), settings);
+}
+
+} // namespace vantolex

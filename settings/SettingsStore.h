@@ -1,0 +1,89 @@
+// The current print settings and the named presets, kept between runs in the settings file VANTOLEX.DAT.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/Preset.h"
+#include "settings/PrintSettings.h"
+#include "settings/SettingsFileSystem.h"
+
+namespace vantolex {
+
+enum class SettingsAccess
+{
+    // The program's store: loading may delete a migrated VANTOLEX.CNF, destruction saves.
+    ReadWrite,
+    // The command-line tool's store: loading writes and deletes nothing and destruction saves nothing. An
+    // explicit save() still writes; only after that complete write is a migrated VANTOLEX.CNF deleted.
+    ReadOnly,
+};
+
+// Loading and saving never report anything and never throw for a file that is missing, unreadable, invalid
+// or unwritable: every failure ends in a usable store.
+class SettingsStore
+{
+public:
+    // The program's store at settingsPath(settingsFileName), loaded now and saved on destruction.
+    SettingsStore();
+
+    // The store of the settings file at `path`; the legacy file is looked for beside it. Loaded now.
+    explicit SettingsStore(std::filesystem::path path, SettingsAccess access = SettingsAccess::ReadWrite,
+                           SettingsFileSystem& files = systemSettingsFileSystem());
+
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // Saves with ReadWrite access.
+    ~SettingsStore();
+
+    PrintSettings currentSettings; // the settings the tab pages show and every run uses
+    std::vector<Preset> presets;   // in insertion order, the order of the file and of every list on screen
+    std::u16string messageBuffer;  // scratch text for validation messages; never stored
+
+    // Fills currentSettings and presets from the settings file, or from the legacy file when there is no
+    // settings file (migration), or with resetAll.
+    void load();
+
+    // Writes the settings file in version 5. The previous file stays whole unless the new one has been
+    // written completely. False, with the file and the store unchanged, when it cannot be written or holds a
+    // character that code page 932 cannot represent.
+    bool save();
+
+    // Default settings and the single preset "初期値" holding them.
+    void resetAll();
+
+    // Copies the settings of the preset at `index` (within presets) into currentSettings.
+    void applyPreset(int index);
+
+    // Appends a preset named `name` (not empty) with a copy of `settings`; names may repeat.
+    void addPreset(std::u16string name, const PrintSettings& settings);
+
+    // The index of the first preset named exactly `name` (code unit by code unit), or nullopt.
+    std::optional<int> findPreset(std::u16string_view name) const;
+
+    // Removes the preset at `index` (within presets); later presets move up by one.
+    void removePreset(int index);
+
+    // Copies `settings` into the first preset named `name`, keeping its name and position, or appends a new
+    // preset when there is none of that name.
+    void updatePreset(std::u16string name, const PrintSettings& settings);
+
+    const std::filesystem::path& filePath() const { return m_path; }
+    SettingsAccess access() const { return m_access; }
+
+private:
+    bool loadSettingsFile();
+    void migrateLegacyFile();
+
+    std::filesystem::path m_path;
+    SettingsAccess m_access;
+    SettingsFileSystem* m_files;
+    // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
+    std::optional<std::filesystem::path> m_pendingLegacyRemoval;
+};
+
+} // namespace vantolex

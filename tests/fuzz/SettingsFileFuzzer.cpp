@@ -1,0 +1,89 @@
+// Any bytes as VANTOLEX.DAT, and as VANTOLEX.CNF without a VANTOLEX.DAT: loading never fails and always ends
+// in a usable store (valid current settings, valid presets with trimmed, non-empty names), and what it
+// saves reads back to the same bytes.
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "app/Utf16.h"
+#include "settings/SettingsLocation.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+using namespace vantolex;
+
+class MemoryFileSystem : public SettingsFileSystem
+{
+public:
+    std::map<std::filesystem::path, std::string> files;
+
+    std::optional<std::string> readFile(const std::filesystem::path& path) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return std::nullopt;
+        return found->second;
+    }
+    bool replaceFile(const std::filesystem::path& path, std::string_view bytes) override
+    {
+        files[path] = std::string(bytes);
+        return true;
+    }
+    bool removeFile(const std::filesystem::path& path) override { return files.erase(path) == 1; }
+};
+
+const std::filesystem::path datPath = "/settings/VANTOLEX.DAT";
+const std::filesystem::path cnfPath = "/settings/VANTOLEX.CNF";
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkUsable(const SettingsStore& store)
+{
+    check(isValid(store.currentSettings));
+    for (const Preset& preset : store.presets) {
+        check(!preset.name.empty());
+        check(!isWhiteSpace(preset.name.front()) && !isWhiteSpace(preset.name.back()));
+        check(isValid(preset.settings));
+    }
+}
+
+// Saves `store`, reads the result back and saves that again: the two files must be equal.
+void checkRoundTrip(SettingsStore& store, MemoryFileSystem& files)
+{
+    if (!store.save())
+        return; // a text that code page 932 cannot hold again: the save is refused as a whole
+    const std::string first = files.files.at(datPath);
+    SettingsStore reread(datPath, SettingsAccess::ReadOnly, files);
+    checkUsable(reread);
+    check(reread.presets.size() == store.presets.size());
+    check(reread.save());
+    check(files.files.at(datPath) == first);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    {
+        MemoryFileSystem files;
+        files.files[datPath] = bytes;
+        SettingsStore store(datPath, SettingsAccess::ReadOnly, files);
+        checkUsable(store);
+        checkRoundTrip(store, files);
+    }
+    {
+        MemoryFileSystem files;
+        files.files[cnfPath] = bytes;
+        SettingsStore store(datPath, SettingsAccess::ReadWrite, files);
+        checkUsable(store);
+        check(store.presets.size() == 1 && files.files.count(cnfPath) == 0);
+    }
+    return 0;
+}

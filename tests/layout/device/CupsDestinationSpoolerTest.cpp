@@ -1,0 +1,170 @@
+// The default destination and the printable page of destinations, as a private cupsd describes them.
+#include <gtest/gtest.h>
+
+#include "layout/device/CupsCallsOverride.h"
+#include "layout/device/CupsDestination.h"
+#include "layout/device/CupsHandles.h"
+#include "layout/device/PrivateCupsd.h"
+
+namespace vantolex {
+namespace {
+
+using test::PrivateCupsd;
+
+class CupsDestinationSpooler : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const std::string why = m_cupsd.start();
+        if (!why.empty())
+            GTEST_SKIP() << "no private spooler: " << why;
+    }
+
+    PrivateCupsd m_cupsd;
+};
+
+TEST_F(CupsDestinationSpooler, DefaultDestinationIsTheSpoolersDefault)
+{
+    const std::optional<PrinterSelection> printer = defaultPrinter();
+    ASSERT_TRUE(printer.has_value());
+    EXPECT_EQ(printer->destination, PrivateCupsd::capture);
+    EXPECT_EQ(printer->instance, "");
+    EXPECT_TRUE(printer->options.empty());
+}
+
+TEST_F(CupsDestinationSpooler, PageIsTheDefaultMediaLessItsMarginsAtTheDestinationsResolution)
+{
+    struct Row
+    {
+        const char* destination;
+        PrinterPage expected;
+    };
+    // Pixels are (sheet - margins) * dpi / 2540, truncated.
+    const Row rows[] = {
+        { PrivateCupsd::capture, { { 4724, 6779, 600, 600 }, "iso_a4_210x297mm", 21000, 29700, 500, 500, 500, 500 } },
+        { PrivateCupsd::letter,
+          { { 2250, 2850, 300, 300 }, "na_letter_8.5x11in", 21590, 27940, 635, 1270, 1905, 2540 } },
+        // cupsd gives a PPD without a resolution 300 dpi; a sheet without margins is printable all over
+        { PrivateCupsd::plain, { { 1748, 2480, 300, 300 }, "iso_a5_148x210mm_borderless", 14800, 21000, 0, 0, 0, 0 } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.destination);
+        const std::optional<PrinterPage> page = printerPage({ row.destination, "", {} });
+        ASSERT_TRUE(page.has_value());
+        EXPECT_EQ(page->media, row.expected.media);
+        EXPECT_EQ(page->sheetWidth, row.expected.sheetWidth);
+        EXPECT_EQ(page->sheetLength, row.expected.sheetLength);
+        EXPECT_EQ(page->marginLeft, row.expected.marginLeft);
+        EXPECT_EQ(page->marginTop, row.expected.marginTop);
+        EXPECT_EQ(page->marginRight, row.expected.marginRight);
+        EXPECT_EQ(page->marginBottom, row.expected.marginBottom);
+        EXPECT_EQ(page->caps, row.expected.caps);
+    }
+}
+
+TEST_F(CupsDestinationSpooler, UnknownDestinationHasNoPage)
+{
+    EXPECT_FALSE(printerPage({ "no-such-printer", "", {} }).has_value());
+}
+
+// The resolution attribute the fake findDestDefault answers with, null for none.
+ipp_attribute_t* fakeResolution = nullptr;
+std::string requestedMedia;
+
+ipp_attribute_t* fakeFindDestDefault(http_t*, cups_dest_t*, cups_dinfo_t*, const char*)
+{
+    return fakeResolution;
+}
+
+int fakeMediaByName(http_t*, cups_dest_t*, cups_dinfo_t*, const char* media, unsigned, cups_size_t* size)
+{
+    requestedMedia = media;
+    *size = cups_size_t { "iso_b5_176x250mm", 17600, 25000, 0, 0, 0, 0 };
+    return 1;
+}
+
+int noMedia(http_t*, cups_dest_t*, cups_dinfo_t*, unsigned, cups_size_t*)
+{
+    return 0;
+}
+
+cups_dest_t* noDestination(http_t*, const char*, const char*)
+{
+    return nullptr;
+}
+
+cups_dinfo_t* noDestinationInfo(http_t*, cups_dest_t*)
+{
+    return nullptr;
+}
+
+TEST_F(CupsDestinationSpooler, ResolutionIs600DpiWhenTheDestinationGivesNone)
+{
+    test::CupsCallsOverride seam;
+    fakeResolution = nullptr;
+    seam.calls().findDestDefault = fakeFindDestDefault;
+    const std::optional<PrinterPage> page = printerPage({ PrivateCupsd::letter, "", {} });
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->caps, (DeviceCaps { 4500, 5700, 600, 600 })); // 19050 x 24130 hundredths of a millimetre
+}
+
+TEST_F(CupsDestinationSpooler, ResolutionInDotsPerCentimetreIsConvertedToDotsPerInch)
+{
+    IppMessage holder(ippNew());
+    fakeResolution = ippAddResolution(holder.get(), IPP_TAG_PRINTER, "printer-resolution-default", IPP_RES_PER_CM, 118,
+                                      236); // 299.72 and 599.44 dpi
+    test::CupsCallsOverride seam;
+    seam.calls().findDestDefault = fakeFindDestDefault;
+    const std::optional<PrinterPage> page = printerPage({ PrivateCupsd::letter, "", {} });
+    fakeResolution = nullptr;
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->caps, (DeviceCaps { 2250, 5690, 300, 599 }));
+}
+
+TEST_F(CupsDestinationSpooler, MediaOptionChoosesTheMedia)
+{
+    test::CupsCallsOverride seam;
+    seam.calls().getDestMediaByName = fakeMediaByName;
+    const std::optional<PrinterPage> page
+        = printerPage({ PrivateCupsd::capture, "", { { "copies", "2" }, { "media", "iso_b5_176x250mm" } } });
+    EXPECT_EQ(requestedMedia, "iso_b5_176x250mm");
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->media, "iso_b5_176x250mm");
+    EXPECT_EQ(page->caps, (DeviceCaps { 4157, 5905, 600, 600 }));
+}
+
+TEST_F(CupsDestinationSpooler, AnyFailingLookUpMeansNoPage)
+{
+    struct Row
+    {
+        const char* name;
+        void (*breakSeam)(CupsCalls&);
+    };
+    const Row rows[] = {
+        { "destination", [](CupsCalls& calls) { calls.getNamedDest = noDestination; } },
+        { "destination info", [](CupsCalls& calls) { calls.copyDestInfo = noDestinationInfo; } },
+        { "default media", [](CupsCalls& calls) { calls.getDestMediaDefault = noMedia; } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::CupsCallsOverride seam;
+        row.breakSeam(seam.calls());
+        EXPECT_FALSE(printerPage({ PrivateCupsd::capture, "", {} }).has_value());
+    }
+    test::CupsCallsOverride seam;
+    seam.calls().getNamedDest = noDestination;
+    EXPECT_FALSE(defaultPrinter().has_value());
+}
+
+TEST(CupsDestinationWithoutSpooler, NoSpoolerMeansNoDefaultPrinterAndNoPage)
+{
+    // A port on the loopback interface where nothing listens: the spooler is not there.
+    cupsSetServer("127.0.0.1:9");
+    EXPECT_FALSE(defaultPrinter().has_value());
+    EXPECT_FALSE(printerPage({ "capture", "", {} }).has_value());
+    cupsSetServer(nullptr);
+}
+
+} // namespace
+} // namespace vantolex

@@ -1,0 +1,113 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "settings/FailingFileSystems.h"
+#include "settings/SettingsFileSystem.h"
+#include "settings/TemporaryDirectory.h"
+
+namespace vantolex {
+namespace {
+
+using test::entriesOf;
+using test::FullDiskFileSystem;
+using test::readBytes;
+using test::TemporaryDirectory;
+using test::writeBytes;
+
+TEST(SystemSettingsFileSystem, ReadsWholeFilesAndNothingThatIsMissing)
+{
+    TemporaryDirectory directory;
+    const std::string bytes("5\r\n\0\xff", 5);
+    writeBytes(directory.path() / "file", bytes);
+    SystemSettingsFileSystem files;
+    EXPECT_EQ(files.readFile(directory.path() / "file"), bytes);
+    EXPECT_EQ(files.readFile(directory.path() / "missing"), std::nullopt);
+    EXPECT_EQ(files.readFile(directory.path()), std::nullopt); // a directory cannot be read
+}
+
+TEST(SystemSettingsFileSystem, ReplacesAFileAndLeavesNothingElse)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "VANTOLEX.DAT";
+    writeBytes(path, "old contents that are longer");
+    SystemSettingsFileSystem files;
+    ASSERT_TRUE(files.replaceFile(path, "new"));
+    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string>{"VANTOLEX.DAT"});
+}
+
+TEST(SystemSettingsFileSystem, CreatesAMissingFileAndItsDirectory)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "config" / "vantolex" / "VANTOLEX.DAT";
+    SystemSettingsFileSystem files;
+    ASSERT_TRUE(files.replaceFile(path, "5\r\n"));
+    EXPECT_EQ(readBytes(path), "5\r\n");
+}
+
+TEST(SystemSettingsFileSystem, KeepsTheModeOfTheReplacedFile)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "VANTOLEX.DAT";
+    writeBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    SystemSettingsFileSystem files;
+    ASSERT_TRUE(files.replaceFile(path, "new"));
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST(SystemSettingsFileSystem, ReplacesTheTargetOfASymbolicLink)
+{
+    TemporaryDirectory directory;
+    const auto target = directory.path() / "real.dat";
+    const auto link = directory.path() / "VANTOLEX.DAT";
+    writeBytes(target, "old");
+    std::filesystem::create_symlink(target, link);
+    SystemSettingsFileSystem files;
+    ASSERT_TRUE(files.replaceFile(link, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(target), "new");
+}
+
+TEST(SystemSettingsFileSystem, AFullDiskLeavesTheOldFileWhole)
+{
+    for (std::size_t capacity : {std::size_t{0}, std::size_t{1}, std::size_t{4096}}) {
+        SCOPED_TRACE(capacity);
+        TemporaryDirectory directory;
+        const auto path = directory.path() / "VANTOLEX.DAT";
+        writeBytes(path, "old file");
+        FullDiskFileSystem files(capacity);
+        EXPECT_FALSE(files.replaceFile(path, std::string(5000, 'x')));
+        EXPECT_EQ(readBytes(path), "old file");
+        EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string>{"VANTOLEX.DAT"});
+    }
+}
+
+TEST(SystemSettingsFileSystem, FailsWhereNoFileCanBeCreated)
+{
+    TemporaryDirectory directory;
+    const auto regularFile = directory.path() / "not-a-directory";
+    writeBytes(regularFile, "x");
+    SystemSettingsFileSystem files;
+    EXPECT_FALSE(files.replaceFile(regularFile / "VANTOLEX.DAT", "5\r\n"));
+    EXPECT_EQ(readBytes(regularFile), "x");
+}
+
+TEST(SystemSettingsFileSystem, RemovesOnlyWhatExists)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "VANTOLEX.CNF";
+    writeBytes(path, "x");
+    SystemSettingsFileSystem files;
+    EXPECT_TRUE(files.removeFile(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(files.removeFile(path));
+}
+
+} // namespace
+} // namespace vantolex

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include "settings/FailingFileSystems.h"
+#include "settings/SettingsComparison.h"
+#include "settings/SettingsStore.h"
+#include "settings/TemporaryDirectory.h"
+
+namespace vantolex {
+namespace {
+
+using test::differingFields;
+using test::readBytes;
+using test::TemporaryDirectory;
+using test::writeBytes;
+using NoDifference = std::vector<std::string>;
+
+PrintSettings defaults()
+{
+    PrintSettings settings;
+    settings.resetToDefaults();
+    return settings;
+}
+
+std::vector<std::u16string> namesOf(const SettingsStore& store)
+{
+    std::vector<std::u16string> names;
+    for (const Preset& preset : store.presets)
+        names.push_back(preset.name);
+    return names;
+}
+
+// Shift JIS of the texts used below.
+constexpr std::string_view sjisNihongo = "\x93\xfa\x96\x7b\x8c\xea";        // 日本語
+constexpr std::string_view sjisMincho = "\x82\x6c\x82\x72 \x96\xbe\x92\xa9"; // ＭＳ 明朝
+constexpr std::string_view sjisShokichi = "\x8f\x89\x8a\xfa\x92\x6c";        // 初期値
+
+std::string defaultRecordBytes()
+{
+    return "96,100,5,2,8,0,1\r\n0,0,0\r\n1,0,4,0,0,0\r\n" + std::string(sjisNihongo) + "\r\n" +
+           std::string(sjisMincho) + "\r\n0,0\r\n0,20,20,20,20,1,8\r\n0,1\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+}
+
+// What resetAll leaves, as written.
+std::string resetFileBytes()
+{
+    return "5\r\n" + defaultRecordBytes() + "1\r\n" + std::string(sjisShokichi) + "\r\n" + defaultRecordBytes();
+}
+
+// Settings with Japanese in every text field.
+PrintSettings japaneseSettings()
+{
+    PrintSettings settings = test::unusualSettings();
+    settings.language = u"日本語";
+    settings.fontName = u"@ＭＳ ゴシック";
+    settings.headerLeft = u"&f（全角）";
+    settings.headerCenter = u" 第&pページ ";
+    settings.headerRight = u"ｶﾀｶﾅ ①②";
+    settings.footerLeft = u"&d &t 印刷";
+    settings.footerCenter = u"- &p / &P -";
+    settings.footerRight = u"～∥－￢";
+    return settings;
+}
+
+class SettingsStoreTest : public ::testing::Test
+{
+protected:
+    std::filesystem::path datPath() const { return m_directory.path() / "VANTOLEX.DAT"; }
+    std::filesystem::path cnfPath() const { return m_directory.path() / "VANTOLEX.CNF"; }
+    const std::filesystem::path& directory() const { return m_directory.path(); }
+
+private:
+    TemporaryDirectory m_directory;
+};
+
+TEST_F(SettingsStoreTest, WithoutFilesStartsFromDefaultsAndTheInitialPreset)
+{
+    {
+        SettingsStore store(datPath());
+        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+        EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+        EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference{});
+        EXPECT_TRUE(store.messageBuffer.empty());
+    }
+    EXPECT_EQ(readBytes(datPath()), resetFileBytes());
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyStoreWritesNothingOnDestruction)
+{
+    {
+        SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+        store.currentSettings.columns = 4;
+    }
+    EXPECT_FALSE(std::filesystem::exists(datPath()));
+}
+
+TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
+{
+    {
+        SettingsStore store(datPath());
+        store.currentSettings = japaneseSettings();
+        store.addPreset(u"縦書き 3段（ゴシック）", japaneseSettings());
+        store.addPreset(u"初期値", defaults());
+        store.addPreset(u"ＡＢＣ①", test::unusualSettings());
+        ASSERT_TRUE(store.save());
+    }
+    const std::string first = readBytes(datPath());
+    const auto copyPath = directory() / "copy.dat";
+    {
+        SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+        EXPECT_EQ(namesOf(reread),
+                  (std::vector<std::u16string>{u"初期値", u"縦書き 3段（ゴシック）", u"初期値", u"ＡＢＣ①"}));
+        EXPECT_EQ(differingFields(reread.currentSettings, japaneseSettings()), NoDifference{});
+        EXPECT_EQ(differingFields(reread.presets[1].settings, japaneseSettings()), NoDifference{});
+        EXPECT_EQ(differingFields(reread.presets[3].settings, test::unusualSettings()), NoDifference{});
+        SettingsStore copy(copyPath, SettingsAccess::ReadOnly);
+        copy.currentSettings = reread.currentSettings;
+        copy.presets = reread.presets;
+        ASSERT_TRUE(copy.save());
+    }
+    EXPECT_EQ(readBytes(copyPath), first);
+    EXPECT_NE(first.find("\r\n\x8f\x63\x8f\x91\x82\xab 3\x92\x69"), std::string::npos); // 縦書き 3段 in Shift JIS
+    EXPECT_EQ(first.find("\n\n"), std::string::npos); // every line ends with CR LF
+}
+
+TEST_F(SettingsStoreTest, ReadsAHandMadeVersionZeroFile)
+{
+    const std::string record = "80,66,9,3,4,2,0\r\n9,120,2\r\n0,5,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n  " +
+                               std::string(sjisMincho) + " \r\n1,10,11,12,13\r\n";
+    writeBytes(datPath(), "0\r\n" + record + "1\r\n  " + std::string(sjisShokichi) + "\r\n" + record);
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    PrintSettings expected = test::unusualSettings();
+    expected.language = u"日本語";
+    expected.fontName = u"ＭＳ 明朝";
+    expected.showFileName = false;
+    expected.vertical = expected.proportional = false;
+    expected.lineSpacing = 1;
+    expected.columnSpacing = 8;
+    expected.separatorLines = 0;
+    expected.separatorMethod = SeparatorMethod::ColumnBreak;
+    expected.useHeaderFooter = false;
+    expected.headerLeft = expected.headerCenter = expected.headerRight = u"";
+    expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
+    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference{});
+    ASSERT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(differingFields(store.presets[0].settings, expected), NoDifference{});
+}
+
+TEST_F(SettingsStoreTest, UnusableFilesResetEverything)
+{
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+    } rows[] = {
+        {"empty file", ""},
+        {"version 6", "6\r\n" + defaultRecordBytes() + "1\r\nkept?\r\n" + defaultRecordBytes()},
+        {"no count line", "5\r\n" + defaultRecordBytes()},
+        {"not a settings file", "\x89PNG\r\n\x1a\n\0\0\0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(datPath(), row.bytes);
+        SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+        EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    }
+}
+
+TEST_F(SettingsStoreTest, AnInvalidCurrentRecordKeepsThePresets)
+{
+    std::string invalidRecord = defaultRecordBytes();
+    invalidRecord.replace(0, 2, "0"); // "96,..." becomes "0,...": no characters per line
+    writeBytes(datPath(), "5\r\n" + invalidRecord + "2\r\na\r\n" + defaultRecordBytes() + "b\r\n" + defaultRecordBytes());
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"a", u"b"}));
+}
+
+TEST_F(SettingsStoreTest, CountZeroGivesNoPresetsAndIsSavedSo)
+{
+    writeBytes(datPath(), "5\r\n" + defaultRecordBytes() + "0\r\n");
+    {
+        SettingsStore store(datPath());
+        EXPECT_TRUE(store.presets.empty());
+    }
+    EXPECT_EQ(readBytes(datPath()), "5\r\n" + defaultRecordBytes() + "0\r\n");
+}
+
+TEST_F(SettingsStoreTest, LoadAgainStartsFromAnEmptyPresetList)
+{
+    writeBytes(datPath(), "5\r\n" + defaultRecordBytes() + "1\r\na\r\n" + defaultRecordBytes());
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    store.addPreset(u"b", defaults());
+    store.load();
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"a"});
+}
+
+// A legacy file of the unusual settings, with the line-number flag 7.
+std::string legacyBytes()
+{
+    return "80,66,9,3,4,2\r\n9,120,2\r\n0,7,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n" + std::string(sjisMincho) +
+           "\r\n1,10,11,12,13\r\n";
+}
+
+void expectMigratedLegacySettings(const SettingsStore& store)
+{
+    PrintSettings expected = test::unusualSettings();
+    expected.language = u"日本語";
+    expected.fontName = u"ＭＳ 明朝";
+    expected.wrapLines = true;
+    expected.lineNumberInterval = 1;
+    expected.showFileName = false;
+    expected.vertical = expected.proportional = false;
+    expected.lineSpacing = 1;
+    expected.columnSpacing = 8;
+    expected.separatorLines = 0;
+    expected.separatorMethod = SeparatorMethod::ColumnBreak;
+    expected.useHeaderFooter = false;
+    expected.headerLeft = expected.headerCenter = expected.headerRight = u"";
+    expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
+    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference{});
+    ASSERT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference{});
+}
+
+TEST_F(SettingsStoreTest, MigratesTheLegacyFileAndDeletesIt)
+{
+    writeBytes(cnfPath(), legacyBytes());
+    {
+        SettingsStore store(datPath());
+        expectMigratedLegacySettings(store);
+        EXPECT_FALSE(std::filesystem::exists(cnfPath()));
+    }
+    SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+    expectMigratedLegacySettings(reread);
+}
+
+TEST_F(SettingsStoreTest, AnInvalidLegacyFileGivesDefaultsAndIsDeleted)
+{
+    writeBytes(cnfPath(), "0,66,9,3,4,2\r\n");
+    SettingsStore store(datPath());
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_FALSE(std::filesystem::exists(cnfPath()));
+}
+
+TEST_F(SettingsStoreTest, AnUndeletableLegacyFileResetsEverything)
+{
+    writeBytes(cnfPath(), legacyBytes());
+    test::UndeletableFileSystem files;
+    SettingsStore store(datPath(), SettingsAccess::ReadWrite, files);
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+}
+
+TEST_F(SettingsStoreTest, TheLegacyFileIsIgnoredWhenTheSettingsFileExists)
+{
+    writeBytes(datPath(), resetFileBytes());
+    writeBytes(cnfPath(), legacyBytes());
+    SettingsStore store(datPath());
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_TRUE(std::filesystem::exists(cnfPath()));
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyMigrationDeletesTheLegacyFileOnlyAfterACompleteSave)
+{
+    writeBytes(cnfPath(), legacyBytes());
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    expectMigratedLegacySettings(store);
+    EXPECT_TRUE(std::filesystem::exists(cnfPath()));
+
+    // A save that fails keeps the only copy.
+    store.presets[0].name = u"한국";
+    EXPECT_FALSE(store.save());
+    EXPECT_TRUE(std::filesystem::exists(cnfPath()));
+    EXPECT_FALSE(std::filesystem::exists(datPath()));
+
+    store.presets[0].name = u"初期値";
+    EXPECT_TRUE(store.save());
+    EXPECT_FALSE(std::filesystem::exists(cnfPath()));
+    SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+    expectMigratedLegacySettings(reread);
+}
+
+TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
+{
+    const auto regularFile = directory() / "plain-file";
+    writeBytes(regularFile, "x");
+    SettingsStore store(regularFile / "VANTOLEX.DAT");
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ(readBytes(regularFile), "x");
+}
+
+TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
+{
+    writeBytes(datPath(), resetFileBytes());
+    for (std::size_t capacity : {std::size_t{0}, std::size_t{3}, std::size_t{200}}) {
+        SCOPED_TRACE(capacity);
+        test::FullDiskFileSystem files(capacity);
+        {
+            SettingsStore store(datPath(), SettingsAccess::ReadWrite, files);
+            store.addPreset(u"新しい設定", japaneseSettings());
+            EXPECT_FALSE(store.save());
+            EXPECT_EQ(store.presets.size(), 2u);
+        } // the save on destruction fails the same way
+        EXPECT_EQ(readBytes(datPath()), resetFileBytes());
+        EXPECT_EQ(test::entriesOf(directory()), std::vector<std::string>{"VANTOLEX.DAT"});
+    }
+}
+
+TEST_F(SettingsStoreTest, ACharacterOutsideTheCodePageFailsTheSaveAndChangesNothing)
+{
+    writeBytes(datPath(), resetFileBytes());
+    const struct
+    {
+        const char* name;
+        void (*change)(SettingsStore&);
+    } rows[] = {
+        {"preset name", [](SettingsStore& s) { s.addPreset(u"설정", defaults()); }},
+        {"font name", [](SettingsStore& s) { s.currentSettings.fontName = u"맑은 고딕"; }},
+        {"template", [](SettingsStore& s) { s.currentSettings.footerRight = u"&p \U0001F5A8"; }},
+        {"line feed in a template", [](SettingsStore& s) { s.currentSettings.headerLeft = u"a\nb"; }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        {
+            SettingsStore store(datPath());
+            row.change(store);
+            const std::vector<Preset> presetsBefore = store.presets;
+            const PrintSettings currentBefore = store.currentSettings;
+            EXPECT_FALSE(store.save());
+            EXPECT_EQ(store.presets.size(), presetsBefore.size());
+            EXPECT_EQ(differingFields(store.currentSettings, currentBefore), NoDifference{});
+        }
+        EXPECT_EQ(readBytes(datPath()), resetFileBytes());
+    }
+}
+
+TEST_F(SettingsStoreTest, PresetOperations)
+{
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    PrintSettings vertical = defaults();
+    vertical.vertical = true;
+    PrintSettings threeColumns = defaults();
+    threeColumns.columns = 3;
+    store.addPreset(u"Ａ", vertical);
+    store.addPreset(u"a", threeColumns);
+    store.addPreset(u"Ａ", threeColumns);
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"Ａ", u"a", u"Ａ"}));
+
+    // Names compare code unit by code unit: case and width matter, the first of equal names is found.
+    EXPECT_EQ(store.findPreset(u"Ａ"), 1);
+    EXPECT_EQ(store.findPreset(u"a"), 2);
+    EXPECT_EQ(store.findPreset(u"A"), std::nullopt);
+    EXPECT_EQ(store.findPreset(u"ａ"), std::nullopt);
+    EXPECT_EQ(store.findPreset(u"Ａ "), std::nullopt);
+    EXPECT_EQ(store.findPreset(u""), std::nullopt);
+
+    store.applyPreset(1);
+    EXPECT_TRUE(store.currentSettings.vertical);
+    EXPECT_EQ(store.currentSettings.columns, 2);
+    // The preset holds a copy: changing the current settings leaves it alone.
+    store.currentSettings.columns = 7;
+    EXPECT_EQ(store.presets[1].settings.columns, 2);
+
+    store.removePreset(1);
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"a", u"Ａ"}));
+    EXPECT_EQ(store.findPreset(u"Ａ"), 2);
+    EXPECT_EQ(store.currentSettings.columns, 7);
+    EXPECT_TRUE(store.currentSettings.vertical);
+
+    store.updatePreset(u"Ａ", vertical);
+    EXPECT_TRUE(store.presets[2].settings.vertical);
+    store.updatePreset(u"新規", vertical);
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"a", u"Ａ", u"新規"}));
+
+    for (int i = 3; i >= 0; --i)
+        store.removePreset(i);
+    EXPECT_TRUE(store.presets.empty());
+    EXPECT_TRUE(store.save());
+    SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+    EXPECT_TRUE(reread.presets.empty());
+}
+
+TEST_F(SettingsStoreTest, ResetAllDropsPresetsAndRestoresDefaults)
+{
+    SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+    store.currentSettings = test::unusualSettings();
+    store.addPreset(u"x", test::unusualSettings());
+    store.resetAll();
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+}
+
+} // namespace
+} // namespace vantolex
