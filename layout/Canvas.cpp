@@ -17,7 +17,9 @@ FontDescription headerFontDescription(const FontDescription& textFont)
 }
 
 Canvas::Canvas(Device& device, const PageLayout& layout, const PrintSettings& settings)
-    : m_device(device), m_layout(layout), m_settings(settings)
+    : m_device(device)
+    , m_layout(layout)
+    , m_settings(settings)
 {
     m_textFont = m_device.createFont(m_layout.font);
     if (!m_textFont) {
@@ -38,7 +40,7 @@ void Canvas::beginPage(int pageNumber)
     if (m_settings.columnSeparator) {
         drawSeparators();
     }
-    const PageNumbers numbers{pageNumber, m_layout.totalPages};
+    const PageNumbers numbers { pageNumber, m_layout.totalPages };
     if (m_layout.hasHeader) {
         drawHeader(numbers);
     }
@@ -66,10 +68,8 @@ void Canvas::drawHeader(const PageNumbers& numbers)
 {
     const PageLayout& l = m_layout;
     const Rect box = m_settings.vertical
-                         ? Rect{l.originX - l.areaWidth, l.originY - 2 * l.charHeight, l.originX,
-                                l.originY - l.charHeight}
-                         : Rect{l.originX, l.originY - l.lineGap - l.charHeight, l.originX + l.areaWidth,
-                                l.originY - l.lineGap};
+        ? Rect { l.originX - l.areaWidth, l.originY - 2 * l.charHeight, l.originX, l.originY - l.charHeight }
+        : Rect { l.originX, l.originY - l.lineGap - l.charHeight, l.originX + l.areaWidth, l.originY - l.lineGap };
     drawThree(HeaderLeft, box, numbers);
 }
 
@@ -77,10 +77,10 @@ void Canvas::drawFooter(const PageNumbers& numbers)
 {
     const PageLayout& l = m_layout;
     const Rect box = m_settings.vertical
-                         ? Rect{l.originX - l.areaWidth, l.originY + l.areaHeight + l.charHeight, l.originX,
-                                l.originY + l.areaHeight + 2 * l.charHeight}
-                         : Rect{l.originX, l.originY + l.areaHeight + l.lineGap, l.originX + l.areaWidth,
-                                l.originY + l.areaHeight + l.lineGap + l.charHeight};
+        ? Rect { l.originX - l.areaWidth, l.originY + l.areaHeight + l.charHeight, l.originX,
+                 l.originY + l.areaHeight + 2 * l.charHeight }
+        : Rect { l.originX, l.originY + l.areaHeight + l.lineGap, l.originX + l.areaWidth,
+                 l.originY + l.areaHeight + l.lineGap + l.charHeight };
     drawThree(FooterLeft, box, numbers);
 }
 
@@ -88,7 +88,7 @@ void Canvas::drawFooter(const PageNumbers& numbers)
 void Canvas::drawThree(int firstList, const Rect& box, const PageNumbers& numbers)
 {
     const DeviceFont& font = m_headerFont ? *m_headerFont : *m_textFont;
-    constexpr TextAlign aligns[] = {TextAlign::Left, TextAlign::Center, TextAlign::Right};
+    constexpr TextAlign aligns[] = { TextAlign::Left, TextAlign::Center, TextAlign::Right };
     for (int part = 0; part < 3; ++part) {
         const std::u16string text = renderTerms(m_layout.termLists[firstList + part], numbers);
         if (!text.empty()) {

@@ -26,10 +26,10 @@ int spoolResultOf(cairo_status_t status)
 }
 
 CairoDevice::CairoDevice(const DeviceCaps& caps, const cairo_matrix_t& pixelToSurface)
-    : m_caps(caps),
-      m_pixelToSurface(pixelToSurface),
-      m_horizontalContext(createTextContext(TextFlow::Horizontal)),
-      m_verticalContext(createTextContext(TextFlow::Vertical))
+    : m_caps(caps)
+    , m_pixelToSurface(pixelToSurface)
+    , m_horizontalContext(createTextContext(TextFlow::Horizontal))
+    , m_verticalContext(createTextContext(TextFlow::Vertical))
 {
 }
 
@@ -51,11 +51,11 @@ void CairoDevice::layoutText(PangoLayout* layout, const CairoFont& font, std::u1
 int CairoDevice::textAdvanceUnits(const DeviceFont& font, std::u16string_view text)
 {
     const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
-                                                                   : m_horizontalContext.get();
+    PangoContext* context
+        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
     handles::PangoLayoutPtr layout(pango_layout_new(context));
     layoutText(layout.get(), cairoFont, text);
-    PangoRectangle logical{};
+    PangoRectangle logical {};
     pango_layout_get_extents(layout.get(), nullptr, &logical);
     return logical.width;
 }
@@ -93,8 +93,8 @@ void CairoDevice::textOut(const DeviceFont& font, int x, int y, std::u16string_v
         return;
     }
     const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
-                                                                   : m_horizontalContext.get();
+    PangoContext* context
+        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
     handles::PangoLayoutPtr layout(pango_layout_new(context));
     layoutText(layout.get(), cairoFont, text);
     showLine(cairoFont, x, y, layout.get());
@@ -106,11 +106,11 @@ void CairoDevice::drawText(const DeviceFont& font, const Rect& box, std::u16stri
         return;
     }
     const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get()
-                                                                   : m_horizontalContext.get();
+    PangoContext* context
+        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
     handles::PangoLayoutPtr layout(pango_layout_new(context));
     layoutText(layout.get(), cairoFont, text); // "&" is plain text to Pango: no mnemonic is parsed
-    PangoRectangle logical{};
+    PangoRectangle logical {};
     pango_layout_get_extents(layout.get(), nullptr, &logical);
     const double advance = pango_units_to_double(logical.width);
     const double em = cairoFont.emPixels();
@@ -147,7 +147,7 @@ void CairoDevice::dashedLine(int x1, int y1, int x2, int y2)
     cairo_t* cr = m_cairo.get();
     cairo_save(cr);
     // Dashes of about 3 mm with gaps of 1 mm, whatever the resolution.
-    const double dashes[] = {m_caps.dpiX / 8.0, m_caps.dpiX / 24.0};
+    const double dashes[] = { m_caps.dpiX / 8.0, m_caps.dpiX / 24.0 };
     cairo_set_dash(cr, dashes, 2, 0);
     cairo_set_line_width(cr, 1.0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -257,6 +257,14 @@ int CairoDevice::startPage()
     }
     m_state = State::Page;
     ++m_pageNumber;
+    // A white sheet under everything. Besides, a vector surface keeps the region its drawing covers and
+    // merges every operation into it; once that region is the whole sheet each merge is immediate, whereas
+    // otherwise it grows with every line and a dense page costs time quadratic in its lines.
+    cairo_save(m_cairo.get());
+    cairo_identity_matrix(m_cairo.get());
+    cairo_set_source_rgb(m_cairo.get(), 1, 1, 1);
+    cairo_paint(m_cairo.get());
+    cairo_restore(m_cairo.get());
     cairo_set_matrix(m_cairo.get(), &m_pixelToSurface);
     return surfaceResult();
 }

@@ -54,7 +54,7 @@ protected:
     // After the surface has been finished (everything written).
     virtual int closeDocument() { return 1; }
     // The job is given up: nothing more is to be delivered. Must not throw.
-    virtual void abandonDocument() noexcept {}
+    virtual void abandonDocument() noexcept { }
     // The first failure of delivering the document's bytes (a SpoolResult value), or 1 while there is none;
     // it outranks the surface's own error status, which only says that a write failed.
     virtual int deliveryResult() const { return 1; }

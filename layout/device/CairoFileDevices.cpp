@@ -13,7 +13,10 @@ namespace {
 // Holds the sink ahead of the device that writes to it, so that the sink is made first and goes last.
 struct FileSinkHolder
 {
-    explicit FileSinkHolder(const std::filesystem::path& path) : fileSink(path) {}
+    explicit FileSinkHolder(const std::filesystem::path& path)
+        : fileSink(path)
+    {
+    }
     FileByteSink fileSink;
 };
 
@@ -21,7 +24,8 @@ class CairoVectorFileDevice final : private FileSinkHolder, public CairoStreamDe
 {
 public:
     CairoVectorFileDevice(VectorFormat format, const std::filesystem::path& path, const SheetFormat& sheet)
-        : FileSinkHolder(path), CairoStreamDevice(format, sheet, fileSink)
+        : FileSinkHolder(path)
+        , CairoStreamDevice(format, sheet, fileSink)
     {
     }
 };
@@ -43,7 +47,9 @@ class CairoPngDevice final : public CairoDevice
 {
 public:
     CairoPngDevice(const std::filesystem::path& path, const SheetFormat& sheet)
-        : CairoDevice(sheetCapabilities(sheet), sheetPixelsToImage(sheet)), m_path(path), m_sheet(sheet)
+        : CairoDevice(sheetCapabilities(sheet), sheetPixelsToImage(sheet))
+        , m_path(path)
+        , m_sheet(sheet)
     {
     }
 
@@ -52,8 +58,8 @@ public:
 protected:
     int openDocument(std::u16string_view) override
     {
-        attachSurface(handles::SurfacePtr(cairo_image_surface_create(
-            CAIRO_FORMAT_RGB24, sheetWidthPixels(m_sheet), sheetHeightPixels(m_sheet))));
+        attachSurface(handles::SurfacePtr(
+            cairo_image_surface_create(CAIRO_FORMAT_RGB24, sheetWidthPixels(m_sheet), sheetHeightPixels(m_sheet))));
         clearSheet();
         return 1;
     }

@@ -8,13 +8,13 @@
 
 namespace vantolex {
 
-CairoFont::CairoFont(handles::PangoFontDescriptionPtr description, TextFlow flow, Direction direction,
-                     double emPixels, double baselinePixels)
-    : m_description(std::move(description)),
-      m_flow(flow),
-      m_direction(direction),
-      m_emPixels(emPixels),
-      m_baselinePixels(baselinePixels)
+CairoFont::CairoFont(handles::PangoFontDescriptionPtr description, TextFlow flow, Direction direction, double emPixels,
+                     double baselinePixels)
+    : m_description(std::move(description))
+    , m_flow(flow)
+    , m_direction(direction)
+    , m_emPixels(emPixels)
+    , m_baselinePixels(baselinePixels)
 {
 }
 
@@ -30,8 +30,8 @@ VerticalMetrics metricsAt(PangoContext* context, PangoFontDescription* descripti
 {
     handles::PangoFontMetricsPtr metrics(
         pango_context_get_metrics(context, description, pango_context_get_language(context)));
-    return {pango_units_to_double(pango_font_metrics_get_ascent(metrics.get())),
-            pango_units_to_double(pango_font_metrics_get_descent(metrics.get()))};
+    return { pango_units_to_double(pango_font_metrics_get_ascent(metrics.get())),
+             pango_units_to_double(pango_font_metrics_get_descent(metrics.get())) };
 }
 
 } // namespace
@@ -65,8 +65,8 @@ std::unique_ptr<CairoFont> createCairoFont(PangoContext* horizontalContext, cons
     }
 
     // A negative height is the character (em) height; a positive one the cell height, ascent plus descent.
-    const double emPixels = description.height < 0 ? -static_cast<double>(description.height)
-                                                   : description.height / cellInEm;
+    const double emPixels
+        = description.height < 0 ? -static_cast<double>(description.height) : description.height / cellInEm;
     pango_font_description_set_absolute_size(pangoDescription.get(), emPixels * PANGO_SCALE);
 
     // The em box hangs from the reference point: the baseline divides it in the ratio of ascent to descent.
@@ -75,8 +75,8 @@ std::unique_ptr<CairoFont> createCairoFont(PangoContext* horizontalContext, cons
     const double baselinePixels = emPixels * probe.ascent / (probe.ascent + probe.descent);
 
     const auto direction = description.escapement == 2700 ? CairoFont::Direction::Down : CairoFont::Direction::Across;
-    const auto flow = verticalFace && direction == CairoFont::Direction::Down ? TextFlow::Vertical
-                                                                               : TextFlow::Horizontal;
+    const auto flow
+        = verticalFace && direction == CairoFont::Direction::Down ? TextFlow::Vertical : TextFlow::Horizontal;
     return std::make_unique<CairoFont>(std::move(pangoDescription), flow, direction, emPixels, baselinePixels);
 }
 

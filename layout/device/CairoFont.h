@@ -17,7 +17,7 @@ public:
     enum class Direction
     {
         Across, // escapement 0: to the right
-        Down,   // escapement 2700: downward, the glyph bodies to the left of the reference point
+        Down, // escapement 2700: downward, the glyph bodies to the left of the reference point
     };
 
     // Pango context kind (the "@" faces lay out with vertical gravity) and direction.

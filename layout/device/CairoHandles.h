@@ -16,14 +16,9 @@
 
 namespace vantolex::handles {
 
-template <auto destroy>
-struct Deleter
+template <auto destroy> struct Deleter
 {
-    template <typename T>
-    void operator()(T* object) const noexcept
-    {
-        destroy(object);
-    }
+    template <typename T> void operator()(T* object) const noexcept { destroy(object); }
 };
 
 // GObject-derived types (PangoContext, PangoLayout, PangoFontMap, PangoFont ...).

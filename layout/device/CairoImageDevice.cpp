@@ -21,7 +21,7 @@ CairoImageDevice::CairoImageDevice(int widthPixels, int heightPixels, const Devi
     : CairoDevice(caps, identity())
 {
     attachSurface(handles::SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_RGB24, widthPixels, heightPixels)));
-    fillRect({0, 0, widthPixels, heightPixels}, {255, 255, 255});
+    fillRect({ 0, 0, widthPixels, heightPixels }, { 255, 255, 255 });
 }
 
 void CairoImageDevice::setView(double scale, double offsetX, double offsetY)
@@ -73,8 +73,8 @@ Rgb CairoImageDevice::pixel(int x, int y) const
     const unsigned char* row = cairo_image_surface_get_data(surface()) + y * cairo_image_surface_get_stride(surface());
     std::uint32_t value = 0;
     std::memcpy(&value, row + 4 * x, sizeof value); // RGB24: one native-endian 32-bit word, 0x00RRGGBB
-    return {static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value)};
+    return { static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+             static_cast<std::uint8_t>(value) };
 }
 
 bool CairoImageDevice::writePng(const std::filesystem::path& path) const

@@ -25,7 +25,10 @@ handles::SurfacePtr createVectorSurface(VectorFormat format, cairo_write_func_t 
 }
 
 CairoStreamDevice::CairoStreamDevice(VectorFormat format, const SheetFormat& sheet, ByteSink& sink)
-    : CairoDevice(sheetCapabilities(sheet), sheetPixelsToPoints(sheet)), m_format(format), m_sheet(sheet), m_sink(sink)
+    : CairoDevice(sheetCapabilities(sheet), sheetPixelsToPoints(sheet))
+    , m_format(format)
+    , m_sheet(sheet)
+    , m_sink(sink)
 {
 }
 
@@ -54,9 +57,8 @@ int CairoStreamDevice::openDocument(std::u16string_view jobName)
         return opened;
     }
     m_open = true;
-    handles::SurfacePtr surface =
-        createVectorSurface(m_format, &CairoStreamDevice::writeToSink, this, sheetWidthPoints(m_sheet),
-                            sheetHeightPoints(m_sheet));
+    handles::SurfacePtr surface = createVectorSurface(m_format, &CairoStreamDevice::writeToSink, this,
+                                                      sheetWidthPoints(m_sheet), sheetHeightPoints(m_sheet));
     if (m_format == VectorFormat::Pdf && cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
         const std::string title = toUtf8(jobName);
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());

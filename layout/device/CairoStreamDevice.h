@@ -40,8 +40,8 @@ private:
     VectorFormat m_format;
     SheetFormat m_sheet;
     ByteSink& m_sink;
-    bool m_open = false;    // the sink takes bytes
-    int m_writeResult = 1;  // the first failure of a write, or 1
+    bool m_open = false; // the sink takes bytes
+    int m_writeResult = 1; // the first failure of a write, or 1
 };
 
 // A vector surface of `widthPoints` × `heightPoints` writing through `write` with `closure`, for devices that

@@ -23,7 +23,10 @@ int resultOfErrno(int error)
 
 } // namespace
 
-FileByteSink::FileByteSink(std::filesystem::path path) : m_path(std::move(path)) {}
+FileByteSink::FileByteSink(std::filesystem::path path)
+    : m_path(std::move(path))
+{
+}
 
 FileByteSink::~FileByteSink()
 {

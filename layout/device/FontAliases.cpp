@@ -9,16 +9,16 @@ namespace {
 
 // Stored face name, then the fontconfig family drawn instead. Both the full-width and the ASCII spellings
 // of the names occur in stored settings.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 8> aliases{{
-    {u"ＭＳ 明朝", u"IPAMincho"},
-    {u"MS Mincho", u"IPAMincho"},
-    {u"ＭＳ ゴシック", u"IPAGothic"},
-    {u"MS Gothic", u"IPAGothic"},
-    {u"ＭＳ Ｐ明朝", u"IPAPMincho"},
-    {u"MS PMincho", u"IPAPMincho"},
-    {u"ＭＳ Ｐゴシック", u"IPAPGothic"},
-    {u"MS PGothic", u"IPAPGothic"},
-}};
+constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 8> aliases { {
+    { u"ＭＳ 明朝", u"IPAMincho" },
+    { u"MS Mincho", u"IPAMincho" },
+    { u"ＭＳ ゴシック", u"IPAGothic" },
+    { u"MS Gothic", u"IPAGothic" },
+    { u"ＭＳ Ｐ明朝", u"IPAPMincho" },
+    { u"MS PMincho", u"IPAPMincho" },
+    { u"ＭＳ Ｐゴシック", u"IPAPGothic" },
+    { u"MS PGothic", u"IPAPGothic" },
+} };
 
 } // namespace
 

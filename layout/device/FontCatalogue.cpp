@@ -30,9 +30,15 @@ bool startsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
                       [](char16_t a, char16_t b) { return foldCase(a) == foldCase(b); });
 }
 
-FontCatalogue::FontCatalogue() : m_faces(installedFaces()) {}
+FontCatalogue::FontCatalogue()
+    : m_faces(installedFaces())
+{
+}
 
-FontCatalogue::FontCatalogue(std::vector<InstalledFace> faces) : m_faces(std::move(faces)) {}
+FontCatalogue::FontCatalogue(std::vector<InstalledFace> faces)
+    : m_faces(std::move(faces))
+{
+}
 
 void FontCatalogue::enumerateFonts(bool vertical, bool proportional)
 {
@@ -40,7 +46,7 @@ void FontCatalogue::enumerateFonts(bool vertical, bool proportional)
     m_facesByScript.clear();
     m_languages.clear();
     for (const InstalledFace& face : m_faces) {
-        for (const bool verticalFace : {false, true}) {
+        for (const bool verticalFace : { false, true }) {
             if (verticalFace && !face.eastAsian) {
                 continue;
             }
@@ -57,7 +63,7 @@ void FontCatalogue::enumerateFonts(bool vertical, bool proportional)
                 if (m_facesByScript.find(script) == m_facesByScript.end()) {
                     m_languages.push_back(script);
                 }
-                m_facesByScript.emplace(script, FaceEntry{fullName, m_fontList.size() - 1});
+                m_facesByScript.emplace(script, FaceEntry { fullName, m_fontList.size() - 1 });
             }
         }
     }
@@ -83,8 +89,9 @@ FontCatalogue::Choice FontCatalogue::selectFont(bool proportional, bool vertical
     if (m_languages.empty()) {
         return choice;
     }
-    const auto chosenLanguage = std::find_if(m_languages.begin(), m_languages.end(),
-                                        [&](const std::u16string& item) { return startsWithIgnoringCase(item, language); });
+    const auto chosenLanguage = std::find_if(m_languages.begin(), m_languages.end(), [&](const std::u16string& item) {
+        return startsWithIgnoringCase(item, language);
+    });
     choice.language = chosenLanguage != m_languages.end() ? *chosenLanguage : m_languages.front();
 
     const std::vector<FaceEntry> faces = facesOf(choice.language);
@@ -105,9 +112,9 @@ FontCatalogue::Choice FontCatalogue::selectFont(bool proportional, bool vertical
                 }
                 const auto installed = std::find_if(m_faces.begin(), m_faces.end(),
                                                     [&](const InstalledFace& f) { return f.name == name; });
-                return installed != m_faces.end() &&
-                       std::find(installed->familyNames.begin(), installed->familyNames.end(), *alias) !=
-                           installed->familyNames.end();
+                return installed != m_faces.end()
+                    && std::find(installed->familyNames.begin(), installed->familyNames.end(), *alias)
+                    != installed->familyNames.end();
             });
         }
     }

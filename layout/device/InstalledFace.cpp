@@ -10,17 +10,27 @@
 namespace vantolex {
 
 const ScriptName scriptNames[14] = {
-    {"en", u"欧文"},          {"ja", u"日本語"},     {"ko", u"ハングル"},   {"zh-cn", u"中国語 (簡体)"},
-    {"zh-tw", u"中国語 (繁体)"}, {"el", u"ギリシャ語"}, {"tr", u"トルコ語"},   {"vi", u"ベトナム語"},
-    {"he", u"ヘブライ語"},     {"ar", u"アラビア語"}, {"lt", u"バルト言語"}, {"ru", u"キリル"},
-    {"th", u"タイ語"},         {"cs", u"中欧"},
+    { "en", u"欧文" },
+    { "ja", u"日本語" },
+    { "ko", u"ハングル" },
+    { "zh-cn", u"中国語 (簡体)" },
+    { "zh-tw", u"中国語 (繁体)" },
+    { "el", u"ギリシャ語" },
+    { "tr", u"トルコ語" },
+    { "vi", u"ベトナム語" },
+    { "he", u"ヘブライ語" },
+    { "ar", u"アラビア語" },
+    { "lt", u"バルト言語" },
+    { "ru", u"キリル" },
+    { "th", u"タイ語" },
+    { "cs", u"中欧" },
 };
 
 namespace {
 
 // Samples of the two cell widths: ASCII and half-width katakana; kana, kanji and full-width punctuation.
-constexpr char32_t halfWidthSamples[] = {U' ', U'0', U'A', U'W', U'a', U'i', U'm', U'.', U'|', U'\uFF71'};
-constexpr char32_t fullWidthSamples[] = {U'\u3042', U'\u30A2', U'\u6F22', U'\u3002', U'\u300C', U'\uFF21'};
+constexpr char32_t halfWidthSamples[] = { U' ', U'0', U'A', U'W', U'a', U'i', U'm', U'.', U'|', U'\uFF71' };
+constexpr char32_t fullWidthSamples[] = { U'\u3042', U'\u30A2', U'\u6F22', U'\u3002', U'\u300C', U'\uFF21' };
 
 bool isEastAsianLanguage(std::string_view language)
 {
@@ -122,7 +132,7 @@ std::optional<FaceMeasurement> measureFace(const char* file, unsigned int index)
         return std::nullopt;
     }
     handles::HbFontPtr font(hb_font_create(face.get())); // scaled in font units: advances are exact integers
-    return FaceMeasurement{hasFixedPitch(font.get()), isSymbolFace(face.get())};
+    return FaceMeasurement { hasFixedPitch(font.get()), isSymbolFace(face.get()) };
 }
 
 std::vector<InstalledFace> installedFaces()
@@ -142,8 +152,8 @@ std::vector<InstalledFace> installedFaces()
         FcBool symbol = FcFalse;
         FcLangSet* languages = nullptr;
         FcChar8* firstFamily = nullptr;
-        if (FcPatternGetString(font, FC_FAMILY, 0, &firstFamily) != FcResultMatch ||
-            FcPatternGetLangSet(font, FC_LANG, 0, &languages) != FcResultMatch) {
+        if (FcPatternGetString(font, FC_FAMILY, 0, &firstFamily) != FcResultMatch
+            || FcPatternGetLangSet(font, FC_LANG, 0, &languages) != FcResultMatch) {
             continue;
         }
         if (FcPatternGetBool(font, FC_SYMBOL, 0, &symbol) == FcResultMatch && symbol) {
@@ -163,8 +173,8 @@ std::vector<InstalledFace> installedFaces()
         for (int n = 0; FcPatternGetString(font, FC_FAMILY, n, &family) == FcResultMatch; ++n) {
             candidate.face.familyNames.push_back(stringOf(family));
             FcChar8* language = nullptr;
-            if (FcPatternGetString(font, FC_FAMILYLANG, n, &language) == FcResultMatch &&
-                std::string_view(reinterpret_cast<const char*>(language)) == "ja" && candidate.face.name.empty()) {
+            if (FcPatternGetString(font, FC_FAMILYLANG, n, &language) == FcResultMatch
+                && std::string_view(reinterpret_cast<const char*>(language)) == "ja" && candidate.face.name.empty()) {
                 candidate.face.name = stringOf(family);
             }
         }
@@ -177,8 +187,8 @@ std::vector<InstalledFace> installedFaces()
         FcPatternGetDouble(font, FC_WEIGHT, 0, &weight);
         FcPatternGetInteger(font, FC_SLANT, 0, &slant);
         FcPatternGetInteger(font, FC_WIDTH, 0, &width);
-        candidate.weightDistance = static_cast<int>(std::abs(weight - FC_WEIGHT_REGULAR)) +
-                                   (slant != FC_SLANT_ROMAN ? 1000 : 0) + std::abs(width - FC_WIDTH_NORMAL) * 10;
+        candidate.weightDistance = static_cast<int>(std::abs(weight - FC_WEIGHT_REGULAR))
+            + (slant != FC_SLANT_ROMAN ? 1000 : 0) + std::abs(width - FC_WIDTH_NORMAL) * 10;
         FcChar8* file = nullptr;
         if (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
             candidate.file = reinterpret_cast<const char*>(file);
@@ -190,8 +200,9 @@ std::vector<InstalledFace> installedFaces()
         auto found = families.find(key);
         if (found == families.end()) {
             families.emplace(key, std::move(candidate));
-        } else if (candidate.weightDistance < found->second.weightDistance ||
-                   (candidate.weightDistance == found->second.weightDistance && candidate.file < found->second.file)) {
+        } else if (candidate.weightDistance < found->second.weightDistance
+                   || (candidate.weightDistance == found->second.weightDistance
+                       && candidate.file < found->second.file)) {
             found->second = std::move(candidate);
         }
     }
@@ -204,8 +215,8 @@ std::vector<InstalledFace> installedFaces()
             continue;
         }
         // A face HarfBuzz cannot read (Type 1) keeps fontconfig's word for its pitch.
-        candidate.face.fixedPitch =
-            measured ? measured->fixedPitch : candidate.spacing == FC_MONO || candidate.spacing == FC_DUAL;
+        candidate.face.fixedPitch
+            = measured ? measured->fixedPitch : candidate.spacing == FC_MONO || candidate.spacing == FC_DUAL;
         faces.push_back(std::move(candidate.face));
     }
     std::sort(faces.begin(), faces.end(),

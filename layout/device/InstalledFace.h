@@ -10,11 +10,11 @@ namespace vantolex {
 
 struct InstalledFace
 {
-    std::u16string name;                     // shown and stored: the Japanese family name where the font has one
+    std::u16string name; // shown and stored: the Japanese family name where the font has one
     std::vector<std::u16string> familyNames; // every family name of the face, in all its languages
-    std::vector<std::u16string> scripts;     // Japanese script names ("欧文", "日本語" ...), in table order
-    bool fixedPitch = false;                 // measured: see measureFixedPitch
-    bool eastAsian = false;                  // covers Chinese, Japanese or Korean: also offered for vertical writing
+    std::vector<std::u16string> scripts; // Japanese script names ("欧文", "日本語" ...), in table order
+    bool fixedPitch = false; // measured: see measureFixedPitch
+    bool eastAsian = false; // covers Chinese, Japanese or Korean: also offered for vertical writing
 };
 
 // The Japanese names of the scripts, in the order a face reports them, with the fontconfig language that

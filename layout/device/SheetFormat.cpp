@@ -19,9 +19,8 @@ int wholePixels(double millimetres, int dpi)
 
 DeviceCaps sheetCapabilities(const SheetFormat& sheet)
 {
-    return {wholePixels(sheet.widthMillimetres - 2 * sheet.borderMillimetres, sheet.dpiX),
-            wholePixels(sheet.heightMillimetres - 2 * sheet.borderMillimetres, sheet.dpiY), sheet.dpiX,
-            sheet.dpiY};
+    return { wholePixels(sheet.widthMillimetres - 2 * sheet.borderMillimetres, sheet.dpiX),
+             wholePixels(sheet.heightMillimetres - 2 * sheet.borderMillimetres, sheet.dpiY), sheet.dpiX, sheet.dpiY };
 }
 
 cairo_matrix_t sheetPixelsToPoints(const SheetFormat& sheet)

@@ -9,7 +9,7 @@ namespace vantolex {
 
 struct SheetFormat
 {
-    double widthMillimetres = 210.0;  // A4
+    double widthMillimetres = 210.0; // A4
     double heightMillimetres = 297.0;
     int dpiX = 600; // device pixels per inch
     int dpiY = 600;

@@ -14,7 +14,7 @@ namespace vantolex {
 enum class TextFlow
 {
     Horizontal, // left to right, glyphs upright
-    Vertical,   // base gravity east, gravity hint natural: the line runs down once turned by 90 degrees
+    Vertical, // base gravity east, gravity hint natural: the line runs down once turned by 90 degrees
 };
 
 // A new context on the default PangoCairo font map, set up for `flow`.

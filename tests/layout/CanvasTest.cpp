@@ -79,8 +79,10 @@ TEST(Canvas, SeparatorsLieInTheMiddleOfTheGapsAcrossTheTextArea)
     const auto lines = device.callsOf(Kind::DashedLine);
     ASSERT_EQ(lines.size(), 2u);
     // 1 × 3100 / 3 − 50 + 200 = 1183 and 2 × 3100 / 3 − 50 + 200 = 2216
-    EXPECT_EQ((std::array{lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}), (std::array{1183, 300, 1183, 6300}));
-    EXPECT_EQ((std::array{lines[1].x1, lines[1].y1, lines[1].x2, lines[1].y2}), (std::array{2216, 300, 2216, 6300}));
+    EXPECT_EQ((std::array { lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2 }),
+              (std::array { 1183, 300, 1183, 6300 }));
+    EXPECT_EQ((std::array { lines[1].x1, lines[1].y1, lines[1].x2, lines[1].y2 }),
+              (std::array { 2216, 300, 2216, 6300 }));
 }
 
 TEST(Canvas, VerticalSeparatorsRunAcrossTheAreaBetweenStackedColumns)
@@ -94,8 +96,10 @@ TEST(Canvas, VerticalSeparatorsRunAcrossTheAreaBetweenStackedColumns)
     const auto lines = device.callsOf(Kind::DashedLine);
     ASSERT_EQ(lines.size(), 2u);
     // 1 × 3100 / 3 − 50 + 300 = 1283, 2 × 3100 / 3 − 50 + 300 = 2316; from originX − areaWidth to originX.
-    EXPECT_EQ((std::array{lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}), (std::array{500, 1283, 4500, 1283}));
-    EXPECT_EQ((std::array{lines[1].x1, lines[1].y1, lines[1].x2, lines[1].y2}), (std::array{500, 2316, 4500, 2316}));
+    EXPECT_EQ((std::array { lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2 }),
+              (std::array { 500, 1283, 4500, 1283 }));
+    EXPECT_EQ((std::array { lines[1].x1, lines[1].y1, lines[1].x2, lines[1].y2 }),
+              (std::array { 500, 2316, 4500, 2316 }));
 }
 
 TEST(Canvas, NoSeparatorForOneColumnOrWhenNotAskedFor)
@@ -106,7 +110,8 @@ TEST(Canvas, NoSeparatorForOneColumnOrWhenNotAskedFor)
         int columns;
         bool separator;
     };
-    for (const Row& row : {Row{"one column, separator asked", 1, true}, Row{"three columns, not asked", 3, false}}) {
+    for (const Row& row :
+         { Row { "one column, separator asked", 1, true }, Row { "three columns, not asked", 3, false } }) {
         SCOPED_TRACE(row.name);
         RecordingDevice device;
         const PageLayout layout = horizontalLayout();
@@ -128,9 +133,9 @@ TEST(Canvas, HorizontalLinesStartAtTheirColumnAndLine)
     canvas.drawLine(2, 5, u"column 2, line 5");
     const auto texts = device.callsOf(Kind::TextOut);
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ((std::pair{texts[0].x1, texts[0].y1}), (std::pair{200, 300}));
-    EXPECT_EQ((std::pair{texts[1].x1, texts[1].y1}), (std::pair{1233, 300})); // 1 × 3100 / 3 + 200
-    EXPECT_EQ((std::pair{texts[2].x1, texts[2].y1}), (std::pair{2266, 1050})); // 150 × 5 + 300
+    EXPECT_EQ((std::pair { texts[0].x1, texts[0].y1 }), (std::pair { 200, 300 }));
+    EXPECT_EQ((std::pair { texts[1].x1, texts[1].y1 }), (std::pair { 1233, 300 })); // 1 × 3100 / 3 + 200
+    EXPECT_EQ((std::pair { texts[2].x1, texts[2].y1 }), (std::pair { 2266, 1050 })); // 150 × 5 + 300
     EXPECT_EQ(texts[2].text, u"column 2, line 5");
     EXPECT_EQ(texts[2].font.faceName, u"ＭＳ 明朝");
 }
@@ -146,9 +151,9 @@ TEST(Canvas, VerticalLinesRunRightToLeftFromTheRightEdge)
     canvas.drawLine(2, 1, u"下の段");
     const auto texts = device.callsOf(Kind::TextOut);
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ((std::pair{texts[0].x1, texts[0].y1}), (std::pair{4500, 300}));
-    EXPECT_EQ((std::pair{texts[1].x1, texts[1].y1}), (std::pair{4500 - 450, 300})); // (30 + 120) × 3
-    EXPECT_EQ((std::pair{texts[2].x1, texts[2].y1}), (std::pair{4350, 2366}));      // 2 × 3100 / 3 + 300
+    EXPECT_EQ((std::pair { texts[0].x1, texts[0].y1 }), (std::pair { 4500, 300 }));
+    EXPECT_EQ((std::pair { texts[1].x1, texts[1].y1 }), (std::pair { 4500 - 450, 300 })); // (30 + 120) × 3
+    EXPECT_EQ((std::pair { texts[2].x1, texts[2].y1 }), (std::pair { 4350, 2366 })); // 2 × 3100 / 3 + 300
     EXPECT_EQ(texts[1].font.faceName, u"@ＭＳ 明朝");
     EXPECT_EQ(texts[1].font.escapement, 2700);
 }
@@ -165,11 +170,11 @@ TEST(Canvas, HeaderAndFooterRectanglesInHorizontalWriting)
     canvas.beginPage(7);
     const auto texts = device.callsOf(Kind::DrawText);
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].box, (Rect{200, 300 - 30 - 120, 3200, 300 - 30}));
+    EXPECT_EQ(texts[0].box, (Rect { 200, 300 - 30 - 120, 3200, 300 - 30 }));
     EXPECT_EQ(texts[0].text, u"abc");
     EXPECT_EQ(texts[0].align, TextAlign::Left);
     EXPECT_EQ(texts[0].font.faceName, u"ＭＳ 明朝");
-    EXPECT_EQ(texts[1].box, (Rect{200, 6300 + 30, 3200, 6300 + 30 + 120}));
+    EXPECT_EQ(texts[1].box, (Rect { 200, 6300 + 30, 3200, 6300 + 30 + 120 }));
     EXPECT_EQ(texts[1].text, u"- 7 -");
     EXPECT_EQ(texts[1].align, TextAlign::Right);
 }
@@ -195,12 +200,12 @@ TEST(Canvas, HeaderAndFooterRectanglesInVerticalWritingUseTheUprightFace)
     canvas.beginPage(3);
     const auto texts = device.callsOf(Kind::DrawText);
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].box, (Rect{500, 300 - 240, 4500, 300 - 120}));
+    EXPECT_EQ(texts[0].box, (Rect { 500, 300 - 240, 4500, 300 - 120 }));
     EXPECT_EQ(texts[0].text, u"【 メモ.txt 】");
     EXPECT_EQ(texts[0].align, TextAlign::Center);
     EXPECT_EQ(texts[0].font.faceName, u"ＭＳ 明朝");
     EXPECT_EQ(texts[0].font.escapement, 0);
-    EXPECT_EQ(texts[1].box, (Rect{500, 3300 + 120, 4500, 3300 + 240}));
+    EXPECT_EQ(texts[1].box, (Rect { 500, 3300 + 120, 4500, 3300 + 240 }));
     EXPECT_EQ(texts[1].text, u"3 / 12");
     // The lines after the furniture are written with the text font again.
     canvas.drawLine(0, 0, u"本文");
@@ -260,7 +265,7 @@ TEST(Canvas, NoHeaderOrFooterWithoutTheFlags)
 
 TEST(Canvas, FontTheDeviceCannotMakeIsAWarning)
 {
-    for (const bool vertical : {false, true}) {
+    for (const bool vertical : { false, true }) {
         SCOPED_TRACE(vertical ? "vertical" : "horizontal");
         RecordingDevice device;
         device.refuseFonts(true);
@@ -281,11 +286,11 @@ TEST(HeaderFontDescription, DropsTheVerticalMarkAndTurnsTheFontUpright)
     };
     const std::u16string longName(40, u'字');
     const Row rows[] = {
-        {"vertical face", u"@ＭＳ 明朝", 2700, u"ＭＳ 明朝"},
-        {"face without @ kept", u"IPA明朝", 2700, u"IPA明朝"},
-        {"long vertical name cut to 31", u"@" + longName, 2700, std::u16string(31, u'字')},
-        {"long plain name kept", longName, 2700, longName},
-        {"only the mark", u"@", 2700, u""},
+        { "vertical face", u"@ＭＳ 明朝", 2700, u"ＭＳ 明朝" },
+        { "face without @ kept", u"IPA明朝", 2700, u"IPA明朝" },
+        { "long vertical name cut to 31", u"@" + longName, 2700, std::u16string(31, u'字') },
+        { "long plain name kept", longName, 2700, longName },
+        { "only the mark", u"@", 2700, u"" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "PdfText.h"
+#include "app/Utf16.h"
 #include "layout/device/CairoFont.h"
 #include "layout/device/CairoImageDevice.h"
 #include "layout/device/FontAliases.h"
-#include "app/Utf16.h"
 #include "layout/device/FontFamilies.h"
-#include "PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -21,18 +21,18 @@ FontDescription face(std::u16string name, int height, int escapement = 0)
 
 TEST(CairoFont, RefusesWhatNoDeviceCanMake)
 {
-    CairoImageDevice device(10, 10, {10, 10, 96, 96});
+    CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
     struct Row
     {
         const char* name;
         FontDescription description;
     };
     const Row rows[] = {
-        {"height 0", face(u"IPAMincho", 0)},
-        {"escapement 900", face(u"IPAMincho", -40, 900)},
-        {"escapement 1800", face(u"IPAMincho", -40, 1800)},
-        {"empty face name", face(u"", -40)},
-        {"only the vertical mark", face(u"@", -40, 2700)},
+        { "height 0", face(u"IPAMincho", 0) },
+        { "escapement 900", face(u"IPAMincho", -40, 900) },
+        { "escapement 1800", face(u"IPAMincho", -40, 1800) },
+        { "empty face name", face(u"", -40) },
+        { "only the vertical mark", face(u"@", -40, 2700) },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -43,7 +43,7 @@ TEST(CairoFont, RefusesWhatNoDeviceCanMake)
 TEST(CairoFont, NegativeHeightIsTheEmAndPositiveHeightTheCell)
 {
     SKIP_WITHOUT_FAMILY(u"Noto Sans Mono CJK JP");
-    CairoImageDevice device(10, 10, {10, 10, 96, 96});
+    CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
     auto em = device.createFont(face(u"Noto Sans Mono CJK JP", -100));
     auto cell = device.createFont(face(u"Noto Sans Mono CJK JP", 100));
     ASSERT_NE(em, nullptr);
@@ -57,7 +57,7 @@ TEST(CairoFont, NegativeHeightIsTheEmAndPositiveHeightTheCell)
 TEST(CairoFont, VerticalFlowOnlyForVerticalFaceWithEscapement2700)
 {
     SKIP_WITHOUT_FAMILY(u"IPAMincho");
-    CairoImageDevice device(10, 10, {10, 10, 96, 96});
+    CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
     struct Row
     {
         const char* name;
@@ -66,10 +66,10 @@ TEST(CairoFont, VerticalFlowOnlyForVerticalFaceWithEscapement2700)
         CairoFont::Direction direction;
     };
     const Row rows[] = {
-        {"horizontal face", face(u"IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across},
-        {"vertical face turned", face(u"@IPAMincho", -40, 2700), TextFlow::Vertical, CairoFont::Direction::Down},
-        {"horizontal face turned", face(u"IPAMincho", -40, 2700), TextFlow::Horizontal, CairoFont::Direction::Down},
-        {"vertical face not turned", face(u"@IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across},
+        { "horizontal face", face(u"IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across },
+        { "vertical face turned", face(u"@IPAMincho", -40, 2700), TextFlow::Vertical, CairoFont::Direction::Down },
+        { "horizontal face turned", face(u"IPAMincho", -40, 2700), TextFlow::Horizontal, CairoFont::Direction::Down },
+        { "vertical face not turned", face(u"@IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -89,9 +89,9 @@ TEST(FontAliases, MapsTheStoredFaceNamesOfOtherSystems)
         std::optional<std::u16string> family;
     };
     const Row rows[] = {
-        {u"ＭＳ 明朝", u"IPAMincho"},      {u"MS Mincho", u"IPAMincho"},  {u"ＭＳ ゴシック", u"IPAGothic"},
-        {u"ＭＳ Ｐ明朝", u"IPAPMincho"},   {u"ＭＳ Ｐゴシック", u"IPAPGothic"}, {u"ＭＳ明朝", std::nullopt},
-        {u"@ＭＳ 明朝", std::nullopt}, {u"IPAMincho", std::nullopt},
+        { u"ＭＳ 明朝", u"IPAMincho" },    { u"MS Mincho", u"IPAMincho" },        { u"ＭＳ ゴシック", u"IPAGothic" },
+        { u"ＭＳ Ｐ明朝", u"IPAPMincho" }, { u"ＭＳ Ｐゴシック", u"IPAPGothic" }, { u"ＭＳ明朝", std::nullopt },
+        { u"@ＭＳ 明朝", std::nullopt },   { u"IPAMincho", std::nullopt },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(toUtf8(row.stored));

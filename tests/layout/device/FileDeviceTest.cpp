@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <fstream>
 
+#include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/FontFamilies.h"
-#include "PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -34,7 +34,7 @@ std::string withoutWhiteSpace(std::string text)
 void writePdf(const std::filesystem::path& pdf, const FontDescription& description,
               const std::vector<std::u16string>& lines)
 {
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
     ASSERT_EQ(device->startDoc(u"sample.txt - Vantolex"), 1);
     auto font = device->createFont(description);
     ASSERT_NE(font, nullptr);
@@ -56,7 +56,7 @@ TEST(PdfFileDevice, TextReadsBackAsDrawnHorizontal)
     SKIP_WITHOUT_FAMILY(u"IPAMincho");
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-horizontal") / "out.pdf";
-    writePdf(pdf, face(u"ＭＳ 明朝", -100), {u"吾輩は猫である。名前はまだ無い。", u"Plain ASCII & more 123"});
+    writePdf(pdf, face(u"ＭＳ 明朝", -100), { u"吾輩は猫である。名前はまだ無い。", u"Plain ASCII & more 123" });
     const auto text = pdfText(pdf);
     ASSERT_TRUE(text);
     EXPECT_NE(text->find("吾輩は猫である。名前はまだ無い。"), std::string::npos) << *text;
@@ -68,7 +68,7 @@ TEST(PdfFileDevice, TextReadsBackAsDrawnVertical)
     SKIP_WITHOUT_FAMILY(u"IPAMincho");
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-vertical") / "out.pdf";
-    writePdf(pdf, face(u"@ＭＳ 明朝", -100, 2700), {u"縦書きの「テスト」です", u"二行目ー〜"});
+    writePdf(pdf, face(u"@ＭＳ 明朝", -100, 2700), { u"縦書きの「テスト」です", u"二行目ー〜" });
     const auto text = pdfText(pdf);
     ASSERT_TRUE(text);
     // pdftotext reports each upright character of a vertical line as a line of its own.
@@ -82,7 +82,7 @@ TEST(PdfFileDevice, VerticalLineRunsDownFromItsPointWithTheGlyphsLeftOfIt)
     SKIP_WITHOUT_FAMILY(u"IPAGothic");
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-vertical-place") / "out.pdf";
-    writePdf(pdf, face(u"@IPAGothic", -100, 2700), {u"縦書"});
+    writePdf(pdf, face(u"@IPAGothic", -100, 2700), { u"縦書" });
     const auto words = pdfWords(pdf);
     ASSERT_TRUE(words);
     ASSERT_EQ(words->size(), 2u);
@@ -101,7 +101,7 @@ TEST(PdfFileDevice, JobNameIsTheDocumentTitle)
 {
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-title") / "out.pdf";
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
     ASSERT_EQ(device->startDoc(u"メモ.txt - Vantolex"), 1);
     ASSERT_EQ(device->startPage(), 1);
     ASSERT_EQ(device->endPage(), 1);
@@ -118,12 +118,12 @@ TEST(PdfFileDevice, JobNameIsTheDocumentTitle)
 TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
 {
     const auto folder = scratchFolder("file-missing-folder");
-    for (FileFormat format : {FileFormat::Pdf, FileFormat::PostScript, FileFormat::Svg}) {
-        auto device = createFileDevice(format, folder / "no-such-folder" / "out.pdf", SheetFormat{});
+    for (FileFormat format : { FileFormat::Pdf, FileFormat::PostScript, FileFormat::Svg }) {
+        auto device = createFileDevice(format, folder / "no-such-folder" / "out.pdf", SheetFormat {});
         EXPECT_EQ(device->startDoc(u"job"), SpoolResult::Error);
         EXPECT_EQ(device->startPage(), SpoolResult::Error);
     }
-    auto png = createFileDevice(FileFormat::Png, folder / "no-such-folder" / "out.png", {50, 50, 50, 50, 5});
+    auto png = createFileDevice(FileFormat::Png, folder / "no-such-folder" / "out.png", { 50, 50, 50, 50, 5 });
     ASSERT_EQ(png->startDoc(u"job"), 1);
     ASSERT_EQ(png->startPage(), 1);
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
@@ -133,7 +133,7 @@ TEST(FileDevice, AbortRemovesTheUnfinishedFile)
 {
     const auto pdf = scratchFolder("file-abort") / "out.pdf";
     {
-        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
         ASSERT_EQ(device->startDoc(u"job"), 1);
         ASSERT_EQ(device->startPage(), 1);
         EXPECT_TRUE(std::filesystem::exists(pdf));
@@ -149,10 +149,10 @@ TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full";
     }
-    auto device = createFileDevice(FileFormat::PostScript, "/dev/full", {50, 50, 72, 72, 5});
+    auto device = createFileDevice(FileFormat::PostScript, "/dev/full", { 50, 50, 72, 72, 5 });
     ASSERT_EQ(device->startDoc(u"job"), 1);
     ASSERT_EQ(device->startPage(), 1);
-    device->fillRect({0, 0, 10, 10}, {0, 0, 0});
+    device->fillRect({ 0, 0, 10, 10 }, { 0, 0, 0 });
     const int page = device->endPage();
     const int end = page > 0 ? device->endDoc() : page;
     EXPECT_EQ(end, SpoolResult::OutOfDisk);
@@ -161,13 +161,13 @@ TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
 TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
 {
     const auto folder = scratchFolder("png-pages");
-    const SheetFormat sheet{50, 40, 100, 100, 5};
+    const SheetFormat sheet { 50, 40, 100, 100, 5 };
     auto device = createFileDevice(FileFormat::Png, folder / "page.png", sheet);
-    EXPECT_EQ(device->capabilities(), (DeviceCaps{157, 118, 100, 100}));
+    EXPECT_EQ(device->capabilities(), (DeviceCaps { 157, 118, 100, 100 }));
     ASSERT_EQ(device->startDoc(u"job"), 1);
     for (int page = 1; page <= 2; ++page) {
         ASSERT_EQ(device->startPage(), 1);
-        device->fillRect({0, 0, 10 * page, 10}, {0, 0, 0});
+        device->fillRect({ 0, 0, 10 * page, 10 }, { 0, 0, 0 });
         ASSERT_EQ(device->endPage(), 1);
     }
     ASSERT_EQ(device->endDoc(), 1);

@@ -2,10 +2,10 @@
 
 #include <set>
 
+#include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/FontCatalogue.h"
 #include "layout/device/FontFamilies.h"
-#include "PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -16,7 +16,7 @@ InstalledFace installed(std::u16string name, std::vector<std::u16string> scripts
     if (familyNames.empty()) {
         familyNames.push_back(name);
     }
-    return {std::move(name), std::move(familyNames), std::move(scripts), fixedPitch, eastAsian};
+    return { std::move(name), std::move(familyNames), std::move(scripts), fixedPitch, eastAsian };
 }
 
 // A small system: two fixed-pitch Japanese faces, a proportional one, a Latin monospace face and a
@@ -24,11 +24,11 @@ InstalledFace installed(std::u16string name, std::vector<std::u16string> scripts
 std::vector<InstalledFace> sampleFaces()
 {
     return {
-        installed(u"DejaVu Sans", {u"欧文", u"ギリシャ語", u"キリル"}, false, false),
-        installed(u"DejaVu Sans Mono", {u"欧文", u"キリル"}, true, false),
-        installed(u"IPA P明朝", {u"欧文", u"日本語"}, false, true, {u"IPAPMincho", u"IPA P明朝"}),
-        installed(u"IPAゴシック", {u"欧文", u"日本語", u"キリル"}, true, true, {u"IPAGothic", u"IPAゴシック"}),
-        installed(u"IPA明朝", {u"欧文", u"日本語", u"キリル"}, true, true, {u"IPAMincho", u"IPA明朝"}),
+        installed(u"DejaVu Sans", { u"欧文", u"ギリシャ語", u"キリル" }, false, false),
+        installed(u"DejaVu Sans Mono", { u"欧文", u"キリル" }, true, false),
+        installed(u"IPA P明朝", { u"欧文", u"日本語" }, false, true, { u"IPAPMincho", u"IPA P明朝" }),
+        installed(u"IPAゴシック", { u"欧文", u"日本語", u"キリル" }, true, true, { u"IPAGothic", u"IPAゴシック" }),
+        installed(u"IPA明朝", { u"欧文", u"日本語", u"キリル" }, true, true, { u"IPAMincho", u"IPA明朝" }),
     };
 }
 
@@ -45,16 +45,16 @@ TEST(FontCatalogue, FixedPitchHorizontalFacesOnlyWhenNeitherBoxIsChecked)
 {
     FontCatalogue catalogue(sampleFaces());
     catalogue.enumerateFonts(false, false);
-    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string>{u"欧文", u"キリル", u"日本語"}));
+    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string> { u"欧文", u"キリル", u"日本語" }));
     ASSERT_EQ(catalogue.fontList().size(), 8u); // Mono ×2, IPAゴシック ×3, IPA明朝 ×3
     EXPECT_EQ(catalogue.fontList()[0].faceName, u"DejaVu Sans Mono");
     EXPECT_EQ(catalogue.fontList()[0].script, u"欧文");
     EXPECT_EQ(catalogue.fontList()[0].pitch, FontPitch::Fixed);
     EXPECT_EQ(catalogue.fontList()[0].height, 0);
     EXPECT_EQ(catalogue.fontList()[0].escapement, 0);
-    EXPECT_EQ(namesOf(catalogue.facesOf(u"日本語")), (std::vector<std::u16string>{u"IPAゴシック", u"IPA明朝"}));
+    EXPECT_EQ(namesOf(catalogue.facesOf(u"日本語")), (std::vector<std::u16string> { u"IPAゴシック", u"IPA明朝" }));
     EXPECT_EQ(namesOf(catalogue.facesOf(u"欧文")),
-              (std::vector<std::u16string>{u"DejaVu Sans Mono", u"IPAゴシック", u"IPA明朝"}));
+              (std::vector<std::u16string> { u"DejaVu Sans Mono", u"IPAゴシック", u"IPA明朝" }));
     for (const auto& [script, face] : catalogue.facesByScript()) {
         SCOPED_TRACE(toUtf8(face.first));
         EXPECT_EQ(catalogue.fontList()[face.second].faceName, face.first);
@@ -66,8 +66,8 @@ TEST(FontCatalogue, ProportionalFacesOnlyWithTheProportionalBox)
 {
     FontCatalogue catalogue(sampleFaces());
     catalogue.enumerateFonts(false, true);
-    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string>{u"欧文", u"ギリシャ語", u"キリル", u"日本語"}));
-    EXPECT_EQ(namesOf(catalogue.facesOf(u"欧文")), (std::vector<std::u16string>{u"DejaVu Sans", u"IPA P明朝"}));
+    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string> { u"欧文", u"ギリシャ語", u"キリル", u"日本語" }));
+    EXPECT_EQ(namesOf(catalogue.facesOf(u"欧文")), (std::vector<std::u16string> { u"DejaVu Sans", u"IPA P明朝" }));
     for (const auto& description : catalogue.fontList()) {
         EXPECT_EQ(description.pitch, FontPitch::Variable);
     }
@@ -77,8 +77,8 @@ TEST(FontCatalogue, VerticalFacesOnlyInVerticalModeAndOnlyForEastAsianFaces)
 {
     FontCatalogue catalogue(sampleFaces());
     catalogue.enumerateFonts(true, false);
-    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string>{u"欧文", u"日本語", u"キリル"}));
-    EXPECT_EQ(namesOf(catalogue.facesOf(u"欧文")), (std::vector<std::u16string>{u"@IPAゴシック", u"@IPA明朝"}));
+    EXPECT_EQ(catalogue.languages(), (std::vector<std::u16string> { u"欧文", u"日本語", u"キリル" }));
+    EXPECT_EQ(namesOf(catalogue.facesOf(u"欧文")), (std::vector<std::u16string> { u"@IPAゴシック", u"@IPA明朝" }));
     for (const auto& description : catalogue.fontList()) {
         EXPECT_EQ(description.faceName.front(), u'@');
     }
@@ -87,14 +87,14 @@ TEST(FontCatalogue, VerticalFacesOnlyInVerticalModeAndOnlyForEastAsianFaces)
         EXPECT_NE(description.faceName.front(), u'@');
     }
     catalogue.enumerateFonts(true, true);
-    EXPECT_EQ(namesOf(catalogue.facesOf(u"日本語")), (std::vector<std::u16string>{u"@IPA P明朝"}));
+    EXPECT_EQ(namesOf(catalogue.facesOf(u"日本語")), (std::vector<std::u16string> { u"@IPA P明朝" }));
 }
 
 TEST(FontCatalogue, RepeatedEnumerationsNeverRepeatALanguage)
 {
     FontCatalogue catalogue(sampleFaces());
     for (int round = 0; round < 3; ++round) {
-        for (const bool proportional : {false, true, false}) {
+        for (const bool proportional : { false, true, false }) {
             catalogue.enumerateFonts(false, proportional);
             const std::set<std::u16string> distinct(catalogue.languages().begin(), catalogue.languages().end());
             EXPECT_EQ(distinct.size(), catalogue.languages().size());
@@ -115,17 +115,17 @@ TEST(FontCatalogue, SelectFontChoosesAsTheFontPageDoes)
         std::u16string expectedFace;
     };
     const Row rows[] = {
-        {"exact", false, false, u"日本語", u"IPA明朝", u"日本語", u"IPA明朝"},
-        {"prefix of language and face", false, false, u"日本", u"IPAゴ", u"日本語", u"IPAゴシック"},
-        {"face prefix ignoring case", false, false, u"欧文", u"dejavu", u"欧文", u"DejaVu Sans Mono"},
-        {"unknown language: the first", false, false, u"ハングル", u"IPA明朝", u"欧文", u"IPA明朝"},
-        {"unknown face: the first of the language", false, false, u"日本語", u"Courier", u"日本語", u"IPAゴシック"},
-        {"stored name of another system", false, false, u"日本語", u"ＭＳ 明朝", u"日本語", u"IPA明朝"},
-        {"its vertical form", false, true, u"日本語", u"@ＭＳ 明朝", u"日本語", u"@IPA明朝"},
-        {"proportional stand-in", true, false, u"日本語", u"ＭＳ Ｐ明朝", u"日本語", u"IPA P明朝"},
-        {"vertical face named without @", false, true, u"日本語", u"IPA明朝", u"日本語", u"@IPAゴシック"},
-        {"vertical face", false, true, u"日本語", u"@IPA明朝", u"日本語", u"@IPA明朝"},
-        {"empty names", false, false, u"", u"", u"欧文", u"DejaVu Sans Mono"},
+        { "exact", false, false, u"日本語", u"IPA明朝", u"日本語", u"IPA明朝" },
+        { "prefix of language and face", false, false, u"日本", u"IPAゴ", u"日本語", u"IPAゴシック" },
+        { "face prefix ignoring case", false, false, u"欧文", u"dejavu", u"欧文", u"DejaVu Sans Mono" },
+        { "unknown language: the first", false, false, u"ハングル", u"IPA明朝", u"欧文", u"IPA明朝" },
+        { "unknown face: the first of the language", false, false, u"日本語", u"Courier", u"日本語", u"IPAゴシック" },
+        { "stored name of another system", false, false, u"日本語", u"ＭＳ 明朝", u"日本語", u"IPA明朝" },
+        { "its vertical form", false, true, u"日本語", u"@ＭＳ 明朝", u"日本語", u"@IPA明朝" },
+        { "proportional stand-in", true, false, u"日本語", u"ＭＳ Ｐ明朝", u"日本語", u"IPA P明朝" },
+        { "vertical face named without @", false, true, u"日本語", u"IPA明朝", u"日本語", u"@IPAゴシック" },
+        { "vertical face", false, true, u"日本語", u"@IPA明朝", u"日本語", u"@IPA明朝" },
+        { "empty names", false, false, u"", u"", u"欧文", u"DejaVu Sans Mono" },
     };
     FontCatalogue catalogue(sampleFaces());
     for (const Row& row : rows) {
@@ -143,7 +143,7 @@ TEST(FontCatalogue, SelectFontChoosesAsTheFontPageDoes)
 
 TEST(FontCatalogue, SelectFontWithoutAnyFittingFaceChoosesNothing)
 {
-    FontCatalogue catalogue({installed(u"DejaVu Sans", {u"欧文"}, false, false)});
+    FontCatalogue catalogue({ installed(u"DejaVu Sans", { u"欧文" }, false, false) });
     const auto choice = catalogue.selectFont(false, true, u"日本語", u"@IPA明朝");
     EXPECT_EQ(choice.language, u"");
     EXPECT_EQ(choice.fontName, u"");

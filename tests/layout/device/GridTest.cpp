@@ -3,16 +3,16 @@
 
 #include <pango/pango.h>
 
+#include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/CairoImageDevice.h"
 #include "layout/device/FontFamilies.h"
-#include "PdfText.h"
 
 namespace vantolex {
 namespace {
 
-const std::u16string fixedFaces[] = {u"IPAGothic", u"IPAMincho", u"Noto Sans Mono CJK JP"};
+const std::u16string fixedFaces[] = { u"IPAGothic", u"IPAMincho", u"Noto Sans Mono CJK JP" };
 
 // Half-width cells of the characters these tests use: ASCII and half-width katakana take one.
 int cellsOf(std::u16string_view text)
@@ -35,10 +35,10 @@ FontDescription face(std::u16string name, int height, int escapement = 0)
 
 TEST(Grid, FullWidthAdvancesExactlyTwiceHalfWidthAtEverySize)
 {
-    CairoImageDevice device(10, 10, {10, 10, 600, 600});
+    CairoImageDevice device(10, 10, { 10, 10, 600, 600 });
     // Character heights the layout asks for: 7 to 12 pt at 600 dpi (58 to 100), the dense default page
     // (about 44), odd heights and screen sizes.
-    const int heights[] = {9, 14, 20, 33, 44, 45, 58, 66, 75, 83, 91, 100, 120};
+    const int heights[] = { 9, 14, 20, 33, 44, 45, 58, 66, 75, 83, 91, 100, 120 };
     const std::u16string line = u"第1章 Vantolex、「全角」と半角ｶﾅを混ぜた行。0123456789 ー〜…";
     int tried = 0;
     for (const auto& name : fixedFaces) {
@@ -46,7 +46,7 @@ TEST(Grid, FullWidthAdvancesExactlyTwiceHalfWidthAtEverySize)
             continue;
         }
         for (int height : heights) {
-            for (const bool vertical : {false, true}) {
+            for (const bool vertical : { false, true }) {
                 SCOPED_TRACE(toUtf8(name) + " height " + std::to_string(height) + (vertical ? " vertical" : ""));
                 auto font = device.createFont(vertical ? face(u"@" + name, -height, 2700) : face(name, -height));
                 ASSERT_NE(font, nullptr);
@@ -99,7 +99,7 @@ TEST(Grid, ColumnKOfAHorizontalLineStartsWhereTheGridSaysOnPaper)
         SCOPED_TRACE(toUtf8(name));
         const auto pdf = folder / (toUtf8(name) + ".pdf");
         {
-            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
             ASSERT_EQ(device->startDoc(u"grid"), 1);
             ASSERT_EQ(device->startPage(), 1);
             auto font = device->createFont(face(name, -charHeight));
@@ -147,7 +147,7 @@ TEST(Grid, CharacterKOfAVerticalLineStartsWhereTheGridSaysOnPaper)
         SCOPED_TRACE(toUtf8(name));
         const auto pdf = folder / (toUtf8(name) + ".pdf");
         {
-            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
             ASSERT_EQ(device->startDoc(u"grid"), 1);
             ASSERT_EQ(device->startPage(), 1);
             auto font = device->createFont(face(u"@" + name, -charHeight, 2700));
@@ -182,16 +182,16 @@ TEST(Grid, TextInABoxIsAlignedLeftCentredOrRightAndShowsTheAmpersand)
     const double pointsPerPixel = 72.0 / 600;
     const double border = 5 * 72 / 25.4;
     const auto pdf = testing::scratchFolder("draw-text") / "box.pdf";
-    const Rect box{200, 100, 3200, 144};
+    const Rect box { 200, 100, 3200, 144 };
     {
-        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat{});
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
         ASSERT_EQ(device->startDoc(u"box"), 1);
         ASSERT_EQ(device->startPage(), 1);
         auto font = device->createFont(face(u"IPAGothic", -44));
         ASSERT_NE(font, nullptr);
         device->drawText(*font, box, u"L&R", TextAlign::Left);
-        device->drawText(*font, {box.left, 300, box.right, 344}, u"&&中央", TextAlign::Center);
-        device->drawText(*font, {box.left, 500, box.right, 544}, u"右&", TextAlign::Right);
+        device->drawText(*font, { box.left, 300, box.right, 344 }, u"&&中央", TextAlign::Center);
+        device->drawText(*font, { box.left, 500, box.right, 544 }, u"右&", TextAlign::Right);
         ASSERT_EQ(device->endPage(), 1);
         ASSERT_EQ(device->endDoc(), 1);
     }

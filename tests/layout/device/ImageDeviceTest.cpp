@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "PdfText.h"
 #include "layout/device/CairoImageDevice.h"
 #include "layout/device/FontFamilies.h"
-#include "PdfText.h"
 
 namespace vantolex {
 namespace {
 
-constexpr Rgb white{255, 255, 255};
-constexpr Rgb black{0, 0, 0};
+constexpr Rgb white { 255, 255, 255 };
+constexpr Rgb black { 0, 0, 0 };
 
 TEST(CairoImageDevice, ReportsTheCapabilitiesItIsGivenAndStartsWhite)
 {
-    CairoImageDevice device(40, 30, {4800, 6600, 600, 600});
-    EXPECT_EQ(device.capabilities(), (DeviceCaps{4800, 6600, 600, 600}));
+    CairoImageDevice device(40, 30, { 4800, 6600, 600, 600 });
+    EXPECT_EQ(device.capabilities(), (DeviceCaps { 4800, 6600, 600, 600 }));
     EXPECT_EQ(device.width(), 40);
     EXPECT_EQ(device.height(), 30);
     EXPECT_EQ(device.pixel(0, 0), white);
@@ -27,10 +27,10 @@ TEST(CairoImageDevice, ReportsTheCapabilitiesItIsGivenAndStartsWhite)
 
 TEST(CairoImageDevice, FillCoversTheBoxWithItsRightAndBottomEdgesExcluded)
 {
-    CairoImageDevice device(20, 20, {20, 20, 96, 96});
-    device.fillRect({2, 3, 10, 8}, {0, 0, 255});
-    EXPECT_EQ(device.pixel(2, 3), (Rgb{0, 0, 255}));
-    EXPECT_EQ(device.pixel(9, 7), (Rgb{0, 0, 255}));
+    CairoImageDevice device(20, 20, { 20, 20, 96, 96 });
+    device.fillRect({ 2, 3, 10, 8 }, { 0, 0, 255 });
+    EXPECT_EQ(device.pixel(2, 3), (Rgb { 0, 0, 255 }));
+    EXPECT_EQ(device.pixel(9, 7), (Rgb { 0, 0, 255 }));
     EXPECT_EQ(device.pixel(10, 7), white);
     EXPECT_EQ(device.pixel(9, 8), white);
     EXPECT_EQ(device.pixel(1, 3), white);
@@ -38,9 +38,9 @@ TEST(CairoImageDevice, FillCoversTheBoxWithItsRightAndBottomEdgesExcluded)
 
 TEST(CairoImageDevice, FrameIsTheOutermostRingOfPixelsInsideTheBox)
 {
-    CairoImageDevice device(20, 20, {20, 20, 96, 96});
-    device.frameRect({2, 2, 12, 10}, {0, 0, 255});
-    const Rgb blue{0, 0, 255};
+    CairoImageDevice device(20, 20, { 20, 20, 96, 96 });
+    device.frameRect({ 2, 2, 12, 10 }, { 0, 0, 255 });
+    const Rgb blue { 0, 0, 255 };
     EXPECT_EQ(device.pixel(2, 2), blue);
     EXPECT_EQ(device.pixel(11, 2), blue);
     EXPECT_EQ(device.pixel(2, 9), blue);
@@ -54,7 +54,7 @@ TEST(CairoImageDevice, FrameIsTheOutermostRingOfPixelsInsideTheBox)
 TEST(CairoImageDevice, DashedLineIsOnePixelWideWithGaps)
 {
     // 96 dpi: dashes of 12 pixels and gaps of 4.
-    CairoImageDevice device(100, 10, {100, 10, 96, 96});
+    CairoImageDevice device(100, 10, { 100, 10, 96, 96 });
     device.dashedLine(0, 5, 100, 5);
     int dark = 0;
     int gaps = 0;
@@ -62,22 +62,22 @@ TEST(CairoImageDevice, DashedLineIsOnePixelWideWithGaps)
         EXPECT_EQ(device.pixel(x, 4), white);
         EXPECT_EQ(device.pixel(x, 6), white);
         const Rgb on = device.pixel(x, 5);
-        dark += on == Rgb{0, 0, 0};
+        dark += on == Rgb { 0, 0, 0 };
         gaps += on == white;
     }
-    EXPECT_EQ(device.pixel(0, 5), (Rgb{0, 0, 0}));
-    EXPECT_EQ(device.pixel(11, 5), (Rgb{0, 0, 0}));
+    EXPECT_EQ(device.pixel(0, 5), (Rgb { 0, 0, 0 }));
+    EXPECT_EQ(device.pixel(11, 5), (Rgb { 0, 0, 0 }));
     EXPECT_EQ(device.pixel(12, 5), white);
-    EXPECT_EQ(device.pixel(16, 5), (Rgb{0, 0, 0}));
+    EXPECT_EQ(device.pixel(16, 5), (Rgb { 0, 0, 0 }));
     EXPECT_EQ(dark + gaps, 100);
     EXPECT_GT(gaps, 20);
 }
 
 TEST(CairoImageDevice, ViewScalesAndMovesDevicePixels)
 {
-    CairoImageDevice device(100, 100, {1000, 1000, 600, 600});
+    CairoImageDevice device(100, 100, { 1000, 1000, 600, 600 });
     device.setView(0.1, 5, 7);
-    device.fillRect({100, 200, 300, 400}, black);
+    device.fillRect({ 100, 200, 300, 400 }, black);
     EXPECT_EQ(device.pixel(15, 27), black);
     EXPECT_EQ(device.pixel(34, 46), black);
     EXPECT_EQ(device.pixel(14, 27), white);
@@ -112,7 +112,7 @@ Ink inkOf(const CairoImageDevice& device)
 TEST(CairoImageDevice, HorizontalTextHangsFromItsTopLeftCorner)
 {
     SKIP_WITHOUT_FAMILY(u"IPAGothic");
-    CairoImageDevice device(300, 100, {300, 100, 96, 96});
+    CairoImageDevice device(300, 100, { 300, 100, 96, 96 });
     FontDescription description;
     description.faceName = u"IPAGothic";
     description.height = -40;
@@ -132,7 +132,7 @@ TEST(CairoImageDevice, HorizontalTextHangsFromItsTopLeftCorner)
 TEST(CairoImageDevice, VerticalTextRunsDownWithItsGlyphsLeftOfThePoint)
 {
     SKIP_WITHOUT_FAMILY(u"IPAGothic");
-    CairoImageDevice device(100, 300, {100, 300, 96, 96});
+    CairoImageDevice device(100, 300, { 100, 300, 96, 96 });
     FontDescription description;
     description.faceName = u"@IPAGothic";
     description.height = -40;

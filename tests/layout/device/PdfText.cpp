@@ -1,8 +1,8 @@
 #include "PdfText.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
-#include <regex>
 
 #include <unistd.h>
 
@@ -41,7 +41,8 @@ std::optional<std::string> runTool(const std::string& program, const std::string
     if (!available(program)) {
         return std::nullopt;
     }
-    const std::string command = quoted(program) + " " + arguments + " " + quoted(file.string()) + " " + trailing + " 2>/dev/null";
+    const std::string command
+        = quoted(program) + " " + arguments + " " + quoted(file.string()) + " " + trailing + " 2>/dev/null";
     std::unique_ptr<std::FILE, PipeCloser> pipe(popen(command.c_str(), "r"));
     if (!pipe) {
         return std::nullopt;
@@ -65,24 +66,38 @@ std::optional<std::vector<PdfWord>> pdfWords(const std::filesystem::path& pdf)
     if (!html) {
         return std::nullopt;
     }
-    static const std::regex word(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    // Lines of the form <word xMin="1.5" yMin="2" xMax="3" yMax="4">text</word>.
     std::vector<PdfWord> words;
-    for (auto it = std::sregex_iterator(html->begin(), html->end(), word); it != std::sregex_iterator(); ++it) {
-        const auto& match = *it;
-        std::string text = match[5].str();
-        for (std::size_t at; (at = text.find("&amp;")) != std::string::npos;) {
-            text.replace(at, 5, "&");
+    const std::string open = "<word ";
+    for (std::size_t at = html->find(open); at != std::string::npos; at = html->find(open, at + 1)) {
+        PdfWord word;
+        double* fields[] = { &word.xMin, &word.yMin, &word.xMax, &word.yMax };
+        const char* names[] = { "xMin=\"", "yMin=\"", "xMax=\"", "yMax=\"" };
+        for (int i = 0; i < 4; ++i) {
+            const std::size_t value = html->find(names[i], at);
+            if (value == std::string::npos) {
+                return std::nullopt;
+            }
+            *fields[i] = std::strtod(html->c_str() + value + 6, nullptr);
         }
-        words.push_back({std::stod(match[1].str()), std::stod(match[2].str()), std::stod(match[3].str()),
-                         std::stod(match[4].str()), text});
+        const std::size_t textStart = html->find('>', at) + 1;
+        const std::size_t textEnd = html->find("</word>", textStart);
+        if (textStart == 0 || textEnd == std::string::npos) {
+            return std::nullopt;
+        }
+        word.text = html->substr(textStart, textEnd - textStart);
+        for (std::size_t amp; (amp = word.text.find("&amp;")) != std::string::npos;) {
+            word.text.replace(amp, 5, "&");
+        }
+        words.push_back(std::move(word));
     }
     return words;
 }
 
 std::filesystem::path scratchFolder(const std::string& name)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("vantolex-test-" + name + "-" + std::to_string(getpid()));
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("vantolex-test-" + name + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

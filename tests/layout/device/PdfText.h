@@ -34,16 +34,16 @@ std::filesystem::path scratchFolder(const std::string& name);
 } // namespace vantolex::testing
 
 // Skips the test when the packaged face is not installed.
-#define SKIP_WITHOUT_FAMILY(family)                                                                            \
-    do {                                                                                                       \
-        if (!vantolex::isFamilyInstalled(family)) {                                                            \
-            GTEST_SKIP() << "the packaged font is not installed";                                              \
-        }                                                                                                      \
+#define SKIP_WITHOUT_FAMILY(family)                                                                                    \
+    do {                                                                                                               \
+        if (!vantolex::isFamilyInstalled(family)) {                                                                    \
+            GTEST_SKIP() << "the packaged font is not installed";                                                      \
+        }                                                                                                              \
     } while (false)
 
-#define SKIP_WITHOUT_PDFTOTEXT()                                                                               \
-    do {                                                                                                       \
-        if (std::string(VANTOLEX_PDFTOTEXT).empty() || std::string(VANTOLEX_PDFTOTEXT).ends_with("NOTFOUND")) { \
-            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";                                      \
-        }                                                                                                      \
+#define SKIP_WITHOUT_PDFTOTEXT()                                                                                       \
+    do {                                                                                                               \
+        if (std::string(VANTOLEX_PDFTOTEXT).empty() || std::string(VANTOLEX_PDFTOTEXT).ends_with("NOTFOUND")) {        \
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";                                              \
+        }                                                                                                              \
     } while (false)

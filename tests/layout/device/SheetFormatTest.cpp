@@ -15,11 +15,11 @@ TEST(SheetFormat, PrintableAreaIsTheSheetWithinTheBorderInWholePixels)
     };
     const Row rows[] = {
         // 200 mm × 600 / 25.4 = 4724.4; 287 mm → 6779.5
-        {"A4 600 dpi, 5 mm border", {210, 297, 600, 600, 5}, {4724, 6779, 600, 600}},
-        {"A4 600 dpi, no border", {210, 297, 600, 600, 0}, {4960, 7015, 600, 600}},
-        {"A4 300 × 600 dpi", {210, 297, 300, 600, 5}, {2362, 6779, 300, 600}},
-        {"border eats the width", {10, 297, 600, 600, 5}, {0, 6779, 600, 600}},
-        {"border larger than the sheet", {10, 10, 600, 600, 6}, {0, 0, 600, 600}},
+        { "A4 600 dpi, 5 mm border", { 210, 297, 600, 600, 5 }, { 4724, 6779, 600, 600 } },
+        { "A4 600 dpi, no border", { 210, 297, 600, 600, 0 }, { 4960, 7015, 600, 600 } },
+        { "A4 300 × 600 dpi", { 210, 297, 300, 600, 5 }, { 2362, 6779, 300, 600 } },
+        { "border eats the width", { 10, 297, 600, 600, 5 }, { 0, 6779, 600, 600 } },
+        { "border larger than the sheet", { 10, 10, 600, 600, 6 }, { 0, 0, 600, 600 } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -29,7 +29,7 @@ TEST(SheetFormat, PrintableAreaIsTheSheetWithinTheBorderInWholePixels)
 
 TEST(SheetFormat, PixelsMapToPointsInsideTheBorder)
 {
-    const SheetFormat sheet{210, 297, 600, 600, 5};
+    const SheetFormat sheet { 210, 297, 600, 600, 5 };
     const cairo_matrix_t matrix = sheetPixelsToPoints(sheet);
     double x = 0;
     double y = 0;
@@ -47,7 +47,7 @@ TEST(SheetFormat, PixelsMapToPointsInsideTheBorder)
 
 TEST(SheetFormat, ImageHoldsTheWholeSheetWithTheBorderInWholePixels)
 {
-    const SheetFormat sheet{210, 297, 100, 100, 5};
+    const SheetFormat sheet { 210, 297, 100, 100, 5 };
     EXPECT_EQ(sheetWidthPixels(sheet), 827); // 826.77 rounded up
     EXPECT_EQ(sheetHeightPixels(sheet), 1170);
     const cairo_matrix_t matrix = sheetPixelsToImage(sheet);

@@ -47,13 +47,13 @@ public:
     void abandon() noexcept override { ++abandons; }
 };
 
-const SheetFormat smallSheet{100, 50, 300, 300, 5};
+const SheetFormat smallSheet { 100, 50, 300, 300, 5 };
 
 void drawOnePage(Device& device)
 {
     ASSERT_GT(device.startDoc(u"テスト - Vantolex"), 0);
     ASSERT_GT(device.startPage(), 0);
-    device.fillRect({10, 10, 100, 100}, {0, 0, 0});
+    device.fillRect({ 10, 10, 100, 100 }, { 0, 0, 0 });
     device.dashedLine(0, 0, 200, 0);
     ASSERT_GT(device.endPage(), 0);
 }
@@ -67,16 +67,16 @@ TEST(CairoStreamDevice, WritesEachFormatToTheSink)
         std::string start;
     };
     const Row rows[] = {
-        {"PDF", VectorFormat::Pdf, "%PDF-"},
-        {"PostScript", VectorFormat::PostScript, "%!PS-Adobe"},
-        {"SVG", VectorFormat::Svg, "<?xml"},
+        { "PDF", VectorFormat::Pdf, "%PDF-" },
+        { "PostScript", VectorFormat::PostScript, "%!PS-Adobe" },
+        { "SVG", VectorFormat::Svg, "<?xml" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         MemorySink sink;
         {
             CairoStreamDevice device(row.format, smallSheet, sink);
-            EXPECT_EQ(device.capabilities(), (DeviceCaps{1062, 472, 300, 300}));
+            EXPECT_EQ(device.capabilities(), (DeviceCaps { 1062, 472, 300, 300 }));
             drawOnePage(device);
             EXPECT_EQ(device.endDoc(), 1);
         }
@@ -105,7 +105,7 @@ TEST(CairoStreamDevice, FailedWriteIsReportedWithItsOwnResultAndTheDocumentAband
     CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
     ASSERT_EQ(device.startDoc(u"job"), 1);
     ASSERT_EQ(device.startPage(), 1);
-    device.fillRect({0, 0, 10, 10}, {0, 0, 0});
+    device.fillRect({ 0, 0, 10, 10 }, { 0, 0, 0 });
     const int page = device.endPage();
     const int end = device.endDoc();
     // The PDF surface may hold the page back until the end; the failure shows at the latest there.
