@@ -2,6 +2,7 @@
 
 #include <cairo-pdf.h>
 
+#include <algorithm>
 #include <span>
 #include <utility>
 
