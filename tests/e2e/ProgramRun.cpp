@@ -6,8 +6,7 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
-#include <memory>
+#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -30,7 +29,10 @@ struct FileActions
 std::string readFile(const std::filesystem::path& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::ostringstream content;
+    if (file)
+        content << file.rdbuf();
+    return content.str();
 }
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
@@ -43,7 +45,7 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_addopen(&files.actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&files.actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
-    std::vector<std::string> words{program};
+    std::vector<std::string> words { program };
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)

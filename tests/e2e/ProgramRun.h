@@ -9,9 +9,9 @@ namespace vantolex {
 
 struct ProgramResult
 {
-    int status = -1;  // the exit status; -1 when the program did not exit normally
-    std::string out;  // standard output
-    std::string err;  // standard error
+    int status = -1; // the exit status; -1 when the program did not exit normally
+    std::string out; // standard output
+    std::string err; // standard error
 };
 
 // Runs `program` (a path, or a name looked up in PATH) with `arguments`, standard input from /dev/null and its

@@ -23,7 +23,7 @@ std::string necSelectedDuplicate(char16_t unit)
     IconvOracle codePage932("CP932");
     for (int lead = 0xED; lead <= 0xEE; ++lead) {
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string pair { static_cast<char>(lead), static_cast<char>(trail) };
             if (codePage932.convert(pair) == std::u16string(1, unit))
                 return pair;
         }
@@ -97,14 +97,14 @@ std::vector<EncodedSample> encodeInEverySourceEncoding(std::u16string_view text)
 {
     const std::string euc = eucOf(text);
     return {
-        {"sjis", "sjis", encodeWith("CP932", text)},
-        {"utf16le-bom", "utf16le", "\xFF\xFE" + encodeWith("UTF-16LE", text)},
-        {"utf16le", "utf16le", encodeWith("UTF-16LE", text)},
-        {"utf16be-bom", "utf16be", "\xFE\xFF" + encodeWith("UTF-16BE", text)},
-        {"utf16be", "utf16be", encodeWith("UTF-16BE", text)},
-        {"utf8", "utf8", encodeWith("UTF-8", text)},
-        {"jis", "jis", jisOfEuc(euc)},
-        {"euc", "euc", euc},
+        { "sjis", "sjis", encodeWith("CP932", text) },
+        { "utf16le-bom", "utf16le", "\xFF\xFE" + encodeWith("UTF-16LE", text) },
+        { "utf16le", "utf16le", encodeWith("UTF-16LE", text) },
+        { "utf16be-bom", "utf16be", "\xFE\xFF" + encodeWith("UTF-16BE", text) },
+        { "utf16be", "utf16be", encodeWith("UTF-16BE", text) },
+        { "utf8", "utf8", encodeWith("UTF-8", text) },
+        { "jis", "jis", jisOfEuc(euc) },
+        { "euc", "euc", euc },
     };
 }
 

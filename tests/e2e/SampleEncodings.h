@@ -9,7 +9,7 @@ namespace vantolex {
 
 struct EncodedSample
 {
-    std::string name;     // a short name, also the file name stem
+    std::string name; // a short name, also the file name stem
     std::string encoding; // the value of --encoding
     std::string bytes;
 };
