@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -50,6 +51,13 @@ std::optional<FileFormat> formatOfPath(const std::string& path)
     if (extension == ".png")
         return FileFormat::Png;
     return std::nullopt;
+}
+
+bool outputFolderExists(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code failure;
+    return folder.empty() || std::filesystem::is_directory(folder, failure);
 }
 
 SheetFormat sheetOf(const PrintToolOptions& options)
@@ -292,6 +300,11 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         return statusOf(outcome, err);
     }
 
+    // A file in a folder that does not exist would surface only as a printer failure at the first page.
+    if (options.output && !outputFolderExists(*options.output)) {
+        writeLine(err, formatText(cliText::outputNotCreated, {std::u16string_view(u16(*options.output))}));
+        return ErrorStatus;
+    }
     ToolPrinterChooser chooser(options, environment, progress);
     PrinterFactory factory(chooser, clock);
     return statusOf(runPrintJob(host, settings, factory, options.details), err);

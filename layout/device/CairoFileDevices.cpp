@@ -110,8 +110,12 @@ private:
 
 std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNumber)
 {
+    // Four digits at least, so that the pages of a document sort in order by name.
+    std::string number = std::to_string(pageNumber);
+    if (number.size() < 4)
+        number.insert(0, 4 - number.size(), '0');
     std::filesystem::path page = path;
-    page.replace_filename(path.stem().string() + "-" + std::to_string(pageNumber) + ".png");
+    page.replace_filename(path.stem().string() + "-" + number + ".png");
     return page;
 }
 

@@ -21,7 +21,7 @@ enum class FileFormat
 };
 
 // The device writing `path`. For PNG, page n is written to `<stem>-<n>.png` beside `path` (pages counted from
-// 1): "out.png" gives "out-1.png", "out-2.png" ...
+// 1, n of four digits at least): "out.png" gives "out-0001.png", "out-0002.png" ...
 std::unique_ptr<CairoDevice> createFileDevice(FileFormat format, const std::filesystem::path& path,
                                               const SheetFormat& sheet);
 

@@ -148,6 +148,17 @@ TEST_F(PrintToolTest, PrinterChoiceAndFailures)
     EXPECT_EQ(err.str(), "プリンタの設定が取得できません。\n");
 }
 
+TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
+{
+    const auto output = folder / "no-such-folder" / "out.pdf";
+    EXPECT_EQ(run({"--defaults", "-o", output.string(), (folder / "missing.txt").string()}), 2);
+    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n");
+    const auto notAFolder = write("plain.txt", "x\n") / "out.png";
+    EXPECT_EQ(run({"--defaults", "-o", notAFolder.string(), "-"}, "x\n"), 2);
+    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + notAFolder.string() + "\n");
+    EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
+}
+
 TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)
 {
     const auto file = write("a.txt", "x\n");

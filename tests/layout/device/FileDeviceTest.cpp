@@ -173,7 +173,7 @@ TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
     ASSERT_EQ(device->endDoc(), 1);
     for (int page = 1; page <= 2; ++page) {
         const auto path = pngPagePath(folder / "page.png", page);
-        EXPECT_EQ(path.filename(), "page-" + std::to_string(page) + ".png");
+        EXPECT_EQ(path.filename(), "page-000" + std::to_string(page) + ".png");
         handles::SurfacePtr image(cairo_image_surface_create_from_png(path.c_str()));
         ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS) << path;
         EXPECT_EQ(cairo_image_surface_get_width(image.get()), 197); // 50 mm at 100 dpi, rounded up
@@ -188,6 +188,7 @@ TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
         EXPECT_EQ(isBlack(20 + 10 * page, 25), false);
     }
     EXPECT_FALSE(std::filesystem::exists(pngPagePath(folder / "page.png", 3)));
+    EXPECT_EQ(pngPagePath(folder / "page.png", 12345).filename(), "page-12345.png");
 }
 
 } // namespace
