@@ -29,6 +29,7 @@ inline constexpr std::u16string_view printerUnavailable = u"プリンタ %s を�
 inline constexpr std::u16string_view noDefaultPrinter = u"プリンタの設定が取得できません。";
 inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラーが発生しました。";
 inline constexpr std::u16string_view defaultsAndPresetChange = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
+inline constexpr std::u16string_view emptyPresetName = u"プリセット名が空です。";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
 inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
 inline constexpr std::u16string_view horizontalWriting = u"横書き";

@@ -18,6 +18,7 @@
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/FontCatalogue.h"
 #include "settings/PrintSettingsFields.h"
+#include "settings/SettingsLineParsing.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsRows.h"
 #include "settings/SettingsStore.h"
@@ -194,6 +195,13 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
     }
     if (options.defaults && (options.savePreset || options.deletePreset))
         return usageFailure(err, cliText::defaultsAndPresetChange);
+    // Names are stored trimmed, so a name that is only white space would come back empty.
+    std::optional<std::u16string> savedPresetName;
+    if (options.savePreset) {
+        savedPresetName = trimWhiteSpace(u16(*options.savePreset));
+        if (savedPresetName->empty())
+            return usageFailure(err, cliText::emptyPresetName);
+    }
     if (options.output && !formatOfPath(*options.output))
         return usageFailure(err, formatText(cliText::unknownFormat, {std::u16string_view(u16(*options.output))}));
 
@@ -253,8 +261,8 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
             }
             store->removePreset(*index);
         }
-        if (options.savePreset)
-            store->updatePreset(u16(*options.savePreset), settings);
+        if (savedPresetName)
+            store->updatePreset(*savedPresetName, settings);
         if (!store->save()) {
             const std::u16string path = u16(store->filePath().string());
             writeLine(err, formatText(cliText::settingsNotSaved, {std::u16string_view(path)}));

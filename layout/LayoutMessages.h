@@ -55,6 +55,10 @@ inline constexpr std::u16string_view spoolOutOfDisk = u"スプールに必要な
 inline constexpr std::u16string_view printAborted = u"印刷が中止されました。";
 inline constexpr std::u16string_view printerError = u"プリンターエラーが発生しました。";
 
+// A print job that was left open could not be cancelled on the spooler (standard error): the job number
+// and the destination.
+inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョブ %d（%s）を取り消せませんでした。";
+
 // ---- end of printer outputs ------------------------------------------------------------------------------
 
 } // namespace vantolex::layoutText

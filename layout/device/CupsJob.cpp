@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/TextFormat.h"
+#include "app/Utf16.h"
+#include "layout/LayoutMessages.h"
 #include "layout/device/CupsCalls.h"
 #include "layout/device/CupsResult.h"
 #include "layout/device/Device.h"
@@ -62,8 +65,10 @@ CupsJob& CupsJob::operator=(CupsJob&& other) noexcept
 CupsJob::~CupsJob()
 {
     if (isOpen() && cancel() <= 0) {
-        std::fprintf(stderr, "vantolex: the print job %d on %s could not be cancelled\n", m_lastJobId,
-                     m_destination.c_str());
+        const std::u16string destination = fromUtf8(m_destination);
+        const std::string report =
+            toUtf8(formatText(layoutText::jobNotCancelled, {m_lastJobId, std::u16string_view(destination)}));
+        std::fprintf(stderr, "%s\n", report.c_str());
     }
 }
 

@@ -184,6 +184,22 @@ TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
     EXPECT_EQ(out.str(), "初期値\n");
 }
 
+TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
+{
+    const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
+    EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", "\xE3\x80\x80 二段\t"}), 0) << err.str();
+    EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", "二段"}), 0) << err.str();
+    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(out.str(), "初期値\n二段\n");
+
+    for (const char* blank : {"", " \xE3\x80\x80 "}) {
+        EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", blank}), 64) << blank;
+        EXPECT_EQ(err.str(), "プリセット名が空です。\n使い方は vantolex-print --help で表示されます。\n");
+    }
+    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(out.str(), "初期値\n二段\n");
+}
+
 TEST_F(PrintToolTest, ReadingTheSettingsWritesNothing)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();

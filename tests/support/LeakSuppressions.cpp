@@ -1,8 +1,8 @@
 // Leak-checker suppressions for tests that draw text. fontconfig keeps its configuration and the patterns of
 // the fonts it has matched for the life of the process (the font map of PangoCairo holds them), and Cairo
 // 1.16 loses a buffer while it subsets an embedded font when a PDF surface is finished (seen with the CFF
-// fonts of Noto CJK); LeakSanitizer reports them at exit although nothing of ours leaks. Link this file into every test program that makes
-// fonts; without AddressSanitizer the function is never called.
+// fonts of Noto CJK); LeakSanitizer reports them at exit although nothing of ours leaks. Every unit test
+// program links this file; without AddressSanitizer the functions are never called.
 extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __asan_default_options();
 

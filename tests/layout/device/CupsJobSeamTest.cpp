@@ -257,7 +257,7 @@ TEST_F(CupsJobSeam, FailedCancelIsReportedByCancelAndOnlyReportedByTheDestructor
         ASSERT_EQ(job.start({ "printer", "", {} }, "memo.txt - Vantolex"), 1);
         fake.failing = Call::CancelJob;
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "vantolex: the print job 42 on printer could not be cancelled\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "vantolex: 印刷ジョブ 42（printer）を取り消せませんでした。\n");
 }
 
 TEST_F(CupsJobSeam, OperationsWithoutAJobFail)
