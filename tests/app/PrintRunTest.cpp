@@ -7,6 +7,7 @@
 #include "app/PrintRun.h"
 #include "app/Utf16.h"
 #include "input/ClipboardSource.h"
+#include "support/FixedClipboard.h"
 #include "layout/Output.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
@@ -82,18 +83,6 @@ private:
     Events& m_events;
 };
 
-class TextClipboard : public ClipboardSource
-{
-public:
-    explicit TextClipboard(std::u16string text) : m_text(std::move(text)) {}
-    bool open() override { return true; }
-    void close() noexcept override {}
-    Data unicodeText() override { return {Status::Ok, m_text + u'\0'}; }
-
-private:
-    std::u16string m_text;
-};
-
 class HostLog : public PrintRunHost
 {
 public:
@@ -132,7 +121,7 @@ protected:
 
     void useClipboard(std::u16string text)
     {
-        clipboard = std::make_unique<TextClipboard>(std::move(text));
+        clipboard = std::make_unique<FixedClipboard>(std::move(text) + u'\0');
         host.choice.kind = SourceKind::Clipboard;
         host.choice.clipboard = clipboard.get();
     }
@@ -144,7 +133,7 @@ protected:
     FactoryLog factory{events};
     FontDescription font{u"ＭＳ 明朝", u"日本語"};
     PrintSettings settings;
-    std::unique_ptr<TextClipboard> clipboard;
+    std::unique_ptr<FixedClipboard> clipboard;
 };
 
 TEST_F(PrintRunTest, PrintsEveryItemThenFinishes)
@@ -179,7 +168,7 @@ TEST_F(PrintRunTest, EmptySourcesAreRefusedWithWarnings)
         {"empty list", SourceKind::MultipleFiles, u"", "warning ファイルが指定されていません。"},
         {"no clipboard text", SourceKind::Clipboard, u"", "warning クリップボードにデータがありません"},
     };
-    TextClipboard emptyClipboard(u"");
+    FixedClipboard emptyClipboard(std::u16string(1, u'\0'));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         events.clear();

@@ -6,25 +6,7 @@
 #include <string>
 
 #include "input/ClipboardReader.h"
-
-namespace {
-
-class FuzzClipboard : public vantolex::ClipboardSource
-{
-public:
-    explicit FuzzClipboard(std::u16string units)
-        : m_units(std::move(units))
-    {
-    }
-    bool open() override { return true; }
-    void close() noexcept override { }
-    Data unicodeText() override { return { Status::Ok, m_units }; }
-
-private:
-    std::u16string m_units;
-};
-
-} // namespace
+#include "support/FixedClipboard.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -33,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(units.data(), data, units.size() * 2);
     if (units.empty())
         units.push_back(u'\0');
-    FuzzClipboard clipboard(units);
+    vantolex::FixedClipboard clipboard(units);
     vantolex::ClipboardReader reader(clipboard);
     const std::u16string text = units.substr(0, units.find(u'\0'));
     std::size_t position = 0;

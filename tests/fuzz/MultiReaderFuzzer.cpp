@@ -7,24 +7,10 @@
 #include <vector>
 
 #include "input/ClipboardReader.h"
+#include "support/FixedClipboard.h"
 #include "input/MultiReader.h"
 
 namespace {
-
-class FuzzClipboard : public vantolex::ClipboardSource
-{
-public:
-    explicit FuzzClipboard(std::u16string units)
-        : m_units(std::move(units))
-    {
-    }
-    bool open() override { return true; }
-    void close() noexcept override { }
-    Data unicodeText() override { return { Status::Ok, m_units }; }
-
-private:
-    std::u16string m_units;
-};
 
 // Parts are clipboard readers over pieces of the data; a part of kind "none" ends the text.
 class FuzzMultiReader : public vantolex::MultiReader
@@ -42,7 +28,7 @@ protected:
     {
         if (m_next >= m_parts.size())
             return nullptr;
-        FuzzClipboard clipboard(m_parts[m_next++] + u'\0');
+        vantolex::FixedClipboard clipboard(m_parts[m_next++] + u'\0');
         return std::make_unique<vantolex::ClipboardReader>(clipboard);
     }
 
@@ -53,7 +39,7 @@ private:
 
 int itemsOf(const std::u16string& part)
 {
-    FuzzClipboard clipboard(part + u'\0');
+    vantolex::FixedClipboard clipboard(part + u'\0');
     vantolex::ClipboardReader reader(clipboard);
     int count = 0;
     while (reader.nextLine())

@@ -1,5 +1,5 @@
-// Test helpers for readers: a clipboard source that hands over a fixed text, a temporary folder, and the
-// items of a reader written out as strings.
+// Test helpers for readers: a temporary folder and the items of a reader written out as strings; the
+// clipboard source with a fixed text comes from support/FixedClipboard.h.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,34 +11,10 @@
 #include <vector>
 
 #include "app/Utf16.h"
-#include "input/ClipboardSource.h"
 #include "input/TextReader.h"
+#include "support/FixedClipboard.h"
 
 namespace vantolex {
-
-class FixedClipboard : public ClipboardSource
-{
-public:
-    explicit FixedClipboard(std::u16string units, Status status = Status::Ok)
-        : m_data { status, std::move(units) }
-    {
-    }
-
-    bool open() override
-    {
-        ++opens;
-        return !failOpen;
-    }
-    void close() noexcept override { ++closes; }
-    Data unicodeText() override { return m_data; }
-
-    bool failOpen = false;
-    int opens = 0;
-    int closes = 0;
-
-private:
-    Data m_data;
-};
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TemporaryFolder
