@@ -2,6 +2,7 @@
 // Shift JIS bytes), with a fixed-pitch font and with a proportional font measured by the recording
 // device; and the peak of heap memory the run takes per megabyte of input.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,25 +23,26 @@ std::size_t g_heapPeak = 0;
 
 void* operator new(std::size_t size)
 {
-    // The size is kept in front of the block so that delete can subtract it.
-    auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::max_align_t)));
+    void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr)
         throw std::bad_alloc();
-    *block = size;
-    g_heapInUse += size;
+    g_heapInUse += malloc_usable_size(block);
     if (g_heapInUse > g_heapPeak)
         g_heapPeak = g_heapInUse;
-    return reinterpret_cast<char*>(block) + sizeof(std::max_align_t);
+    return block;
 }
 
+// GCC 12 takes the free() in a replacement operator delete for a mismatched pair once it inlines both.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* pointer) noexcept
 {
     if (pointer == nullptr)
         return;
-    auto* block = reinterpret_cast<std::size_t*>(static_cast<char*>(pointer) - sizeof(std::max_align_t));
-    g_heapInUse -= *block;
-    std::free(block);
+    g_heapInUse -= malloc_usable_size(pointer);
+    std::free(pointer);
 }
+#pragma GCC diagnostic pop
 
 void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
 
