@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FaceDescription.h"
 #include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/CairoFont.h"
@@ -10,14 +11,7 @@
 namespace vantolex {
 namespace {
 
-FontDescription face(std::u16string name, int height, int escapement = 0)
-{
-    FontDescription description;
-    description.faceName = std::move(name);
-    description.height = height;
-    description.escapement = escapement;
-    return description;
-}
+using testing::face;
 
 TEST(CairoFont, RefusesWhatNoDeviceCanMake)
 {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "FaceDescription.h"
 #include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
@@ -15,14 +16,7 @@ using testing::pdfText;
 using testing::pdfWords;
 using testing::scratchFolder;
 
-FontDescription face(std::u16string name, int height, int escapement = 0)
-{
-    FontDescription description;
-    description.faceName = std::move(name);
-    description.height = height;
-    description.escapement = escapement;
-    return description;
-}
+using testing::face;
 
 std::string withoutWhiteSpace(std::string text)
 {

@@ -3,6 +3,7 @@
 
 #include <pango/pango.h>
 
+#include "FaceDescription.h"
 #include "PdfText.h"
 #include "app/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
@@ -24,14 +25,7 @@ int cellsOf(std::u16string_view text)
     return cells;
 }
 
-FontDescription face(std::u16string name, int height, int escapement = 0)
-{
-    FontDescription description;
-    description.faceName = std::move(name);
-    description.height = height;
-    description.escapement = escapement;
-    return description;
-}
+using testing::face;
 
 TEST(Grid, FullWidthAdvancesExactlyTwiceHalfWidthAtEverySize)
 {
