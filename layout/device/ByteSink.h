@@ -16,6 +16,9 @@ public:
     virtual int open(std::u16string_view jobName) = 0;
     // The next bytes of the document.
     virtual int write(const unsigned char* data, std::size_t size) = 0;
+    // After each page has been written: a reader that no longer wants the document (a print job the user
+    // deleted) says so here.
+    virtual int endPage() { return 1; }
     // After the last byte.
     virtual int close() = 0;
     // The document is given up after open: nothing more is written and what was written may be discarded.

@@ -25,9 +25,17 @@ handles::SurfacePtr createVectorSurface(VectorFormat format, cairo_write_func_t 
 }
 
 CairoStreamDevice::CairoStreamDevice(VectorFormat format, const SheetFormat& sheet, ByteSink& sink)
-    : CairoDevice(sheetCapabilities(sheet), sheetPixelsToPoints(sheet))
+    : CairoStreamDevice(format, sheetCapabilities(sheet), sheetPixelsToPoints(sheet), sheetWidthPoints(sheet),
+                        sheetHeightPoints(sheet), sink)
+{
+}
+
+CairoStreamDevice::CairoStreamDevice(VectorFormat format, const DeviceCaps& caps, const cairo_matrix_t& pixelsToPoints,
+                                     double widthPoints, double heightPoints, ByteSink& sink)
+    : CairoDevice(caps, pixelsToPoints)
     , m_format(format)
-    , m_sheet(sheet)
+    , m_widthPoints(widthPoints)
+    , m_heightPoints(heightPoints)
     , m_sink(sink)
 {
 }
@@ -58,7 +66,7 @@ int CairoStreamDevice::openDocument(std::u16string_view jobName)
     }
     m_open = true;
     handles::SurfacePtr surface = createVectorSurface(m_format, &CairoStreamDevice::writeToSink, this,
-                                                      sheetWidthPoints(m_sheet), sheetHeightPoints(m_sheet));
+                                                      m_widthPoints, m_heightPoints);
     if (m_format == VectorFormat::Pdf && cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
         const std::string title = toUtf8(jobName);
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
@@ -66,6 +74,14 @@ int CairoStreamDevice::openDocument(std::u16string_view jobName)
     }
     attachSurface(std::move(surface));
     return 1;
+}
+
+int CairoStreamDevice::finishPage(cairo_surface_t*, int)
+{
+    // Reached only while every write has succeeded; a sink that gives up ends the delivery like a failed
+    // write.
+    m_writeResult = m_sink.endPage();
+    return m_writeResult;
 }
 
 int CairoStreamDevice::closeDocument()

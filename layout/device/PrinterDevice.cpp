@@ -1,13 +1,10 @@
 #include "layout/device/PrinterDevice.h"
 
-#include <cairo-pdf.h>
-
 #include <algorithm>
 #include <span>
 #include <utility>
 
 #include "app/Utf16.h"
-#include "layout/device/CairoStreamDevice.h"
 
 namespace vantolex {
 
@@ -33,65 +30,40 @@ cairo_matrix_t printerPixelsToPoints(const PrinterPage& page)
 } // namespace
 
 PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
-    : CairoDevice(page.caps, printerPixelsToPoints(page))
-    , m_printer(std::move(printer))
-    , m_page(page)
+    : CairoStreamDevice(VectorFormat::Pdf, page.caps, printerPixelsToPoints(page), toPoints(page.sheetWidth),
+                        toPoints(page.sheetLength), m_jobSink)
 {
+    m_jobSink.printer = std::move(printer);
 }
 
 PrinterDevice::~PrinterDevice()
 {
-    releaseDocument(); // cancels an open job while the surface can still call back
+    releaseDocument(); // cancels an open job while its sink is still there
 }
 
-cairo_status_t PrinterDevice::writeToJob(void* closure, const unsigned char* data, unsigned int length)
+int PrinterDevice::JobSink::open(std::u16string_view jobName)
 {
-    auto* device = static_cast<PrinterDevice*>(closure);
-    if (!device->m_open)
-        return CAIRO_STATUS_SUCCESS; // an abandoned document: its tail goes nowhere
-    if (device->m_writeResult > 0)
-        device->m_writeResult = device->m_job.write(std::span(reinterpret_cast<const char*>(data), length));
-    return device->m_writeResult > 0 ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+    return job.start(printer, toUtf8(jobName));
 }
 
-int PrinterDevice::openDocument(std::u16string_view jobName)
+int PrinterDevice::JobSink::write(const unsigned char* data, std::size_t size)
 {
-    m_writeResult = 1;
-    const int started = m_job.start(m_printer, toUtf8(jobName));
-    if (started <= 0)
-        return started;
-    m_open = true;
-    handles::SurfacePtr surface = createVectorSurface(VectorFormat::Pdf, &PrinterDevice::writeToJob, this,
-                                                      toPoints(m_page.sheetWidth), toPoints(m_page.sheetLength));
-    if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
-        const std::string title = toUtf8(jobName);
-        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
-        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "Vantolex");
-    }
-    attachSurface(std::move(surface));
-    return 1;
+    return job.write(std::span(reinterpret_cast<const char*>(data), size));
 }
 
-int PrinterDevice::finishPage(cairo_surface_t*, int)
+int PrinterDevice::JobSink::endPage()
 {
-    const int wanted = m_job.poll(); // a job the user deleted has been dropped
-    if (wanted <= 0) {
-        m_open = false;
-        m_writeResult = wanted;
-    }
-    return wanted;
+    return job.poll(); // a job the user deleted has been dropped
 }
 
-int PrinterDevice::closeDocument()
+int PrinterDevice::JobSink::close()
 {
-    m_open = false;
-    return m_job.finish();
+    return job.finish();
 }
 
-void PrinterDevice::abandonDocument() noexcept
+void PrinterDevice::JobSink::abandon() noexcept
 {
-    m_open = false;
-    (void)m_job.cancel();
+    (void)job.cancel();
 }
 
 } // namespace vantolex

@@ -1,4 +1,4 @@
-// A printer: the Cairo drawing device whose PDF goes, page by page, into a print job on the spooler.
+// A printer: the Cairo PDF device whose document goes, page by page, into a print job on the spooler.
 //
 // startDoc creates the job and opens its PDF document (cupsCreateJob, cupsStartDocument); the PDF surface
 // writes straight into the job (cupsWriteRequestData); endPage emits the page and asks the spooler whether
@@ -8,14 +8,15 @@
 // with the origin at the corner of its printable area. Measuring and fonts work before startDoc.
 #pragma once
 
-#include "layout/device/CairoDevice.h"
+#include "layout/device/ByteSink.h"
+#include "layout/device/CairoStreamDevice.h"
 #include "layout/device/CupsDestination.h"
 #include "layout/device/CupsJob.h"
 #include "layout/device/PrinterSelection.h"
 
 namespace vantolex {
 
-class PrinterDevice : public CairoDevice
+class PrinterDevice : public CairoStreamDevice
 {
 public:
     // The device for `printer`, whose page the spooler gave as `page` (printerPage).
@@ -25,25 +26,27 @@ public:
     PrinterDevice(const PrinterDevice&) = delete;
     PrinterDevice& operator=(const PrinterDevice&) = delete;
 
-    const PrinterSelection& printer() const noexcept { return m_printer; }
+    const PrinterSelection& printer() const noexcept { return m_jobSink.printer; }
     // The spooler's id of the last job started, 0 before any.
-    int jobId() const noexcept { return m_job.id(); }
-
-protected:
-    int openDocument(std::u16string_view jobName) override;
-    int finishPage(cairo_surface_t* surface, int pageNumber) override;
-    int closeDocument() override;
-    void abandonDocument() noexcept override;
-    int deliveryResult() const override { return m_writeResult; }
+    int jobId() const noexcept { return m_jobSink.job.id(); }
 
 private:
-    static cairo_status_t writeToJob(void* closure, const unsigned char* data, unsigned int length);
+    // The print job as the document's sink: open starts it, endPage asks whether it is still wanted, close
+    // finishes it, abandon cancels it.
+    struct JobSink final : ByteSink
+    {
+        int open(std::u16string_view jobName) override;
+        int write(const unsigned char* data, std::size_t size) override;
+        int endPage() override;
+        int close() override;
+        void abandon() noexcept override;
 
-    PrinterSelection m_printer;
-    PrinterPage m_page;
-    CupsJob m_job;
-    bool m_open = false; // the job takes the surface's bytes
-    int m_writeResult = 1; // the first failure of a write into the job, or 1
+        PrinterSelection printer;
+        CupsJob job;
+    };
+
+    // Constructed after the base, which only keeps a reference to it until startDoc.
+    JobSink m_jobSink;
 };
 
 } // namespace vantolex
