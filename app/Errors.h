@@ -18,25 +18,37 @@ struct Exception
     std::u16string message; // the complete text shown in the message box, possibly empty
 
 protected:
-    explicit Exception(std::u16string text) : message(std::move(text)) {}
+    explicit Exception(std::u16string text)
+        : message(std::move(text))
+    {
+    }
 };
 
 // A condition the user can put right: unusable settings, missing input, a cancelled job.
 struct Warning : Exception
 {
-    explicit Warning(std::u16string text) : Exception(std::move(text)) {}
+    explicit Warning(std::u16string text)
+        : Exception(std::move(text))
+    {
+    }
 };
 
 // A failure of the environment: reading a file, decoding its bytes, opening the clipboard.
 struct Error : Exception
 {
-    explicit Error(std::u16string text) : Exception(std::move(text)) {}
+    explicit Error(std::u16string text)
+        : Exception(std::move(text))
+    {
+    }
 };
 
 // The printer or spooler refused a page or the document while printing.
 struct PrinterError : Error
 {
-    explicit PrinterError(std::u16string text) : Error(std::move(text)) {}
+    explicit PrinterError(std::u16string text)
+        : Error(std::move(text))
+    {
+    }
 };
 
 // The next character does not fit on the current line and wrapping is off. Never leaves the output engine.

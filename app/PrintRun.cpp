@@ -30,7 +30,11 @@ std::u16string_view trimWhiteSpace(std::u16string_view text)
 class BusyGuard
 {
 public:
-    explicit BusyGuard(PrintRunHost& host) : m_host(host) { m_host.setBusy(true); }
+    explicit BusyGuard(PrintRunHost& host)
+        : m_host(host)
+    {
+        m_host.setBusy(true);
+    }
     ~BusyGuard() { release(); }
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;

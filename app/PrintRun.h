@@ -20,26 +20,26 @@ struct PrintSettings;
 
 enum class SourceKind
 {
-    None,          // no source button selected
-    File,          // one file: fileName with encoding
+    None, // no source button selected
+    File, // one file: fileName with encoding
     MultipleFiles, // the list of files, each with its own encoding
-    Clipboard,     // the Unicode text on the clipboard
+    Clipboard, // the Unicode text on the clipboard
 };
 
 // The source as the main dialog (or the command-line tool) shows it when a run starts.
 struct SourceChoice
 {
     SourceKind kind = SourceKind::None;
-    std::u16string fileName;                  // the file-name box, as typed
-    EncodingIndex encoding = 0;               // the encoding box, for the single file
+    std::u16string fileName; // the file-name box, as typed
+    EncodingIndex encoding = 0; // the encoding box, for the single file
     const std::vector<FileEntry>* files = nullptr; // the file list; must outlive the run
-    ClipboardSource* clipboard = nullptr;     // where the clipboard text comes from
+    ClipboardSource* clipboard = nullptr; // where the clipboard text comes from
 };
 
 enum class ReportKind
 {
     Warning, // "警告 [Vantolex]", exclamation icon
-    Error,   // "エラー [Vantolex]", stop icon
+    Error, // "エラー [Vantolex]", stop icon
 };
 
 // What a run needs of the window (or the terminal) that starts it.
@@ -58,8 +58,8 @@ public:
     virtual bool clipboardHasText() = 0;
 
     // Shows the details of the coming print; true when the user confirms it.
-    virtual bool confirmDetails(std::u16string_view sampleText, const PrintSettings& settings,
-                                const PageLayout& layout) = 0;
+    virtual bool confirmDetails(std::u16string_view sampleText, const PrintSettings& settings, const PageLayout& layout)
+        = 0;
 
     // Shows or removes the sign that the run is busy (the wait cursor).
     virtual void setBusy(bool busy) = 0;
@@ -70,11 +70,11 @@ public:
 
 enum class RunOutcome
 {
-    Finished,  // the output was finished (possibly with nothing placed)
+    Finished, // the output was finished (possibly with nothing placed)
     Cancelled, // no source selected, or the printer choice declined: nothing shown
-    Warned,    // a Warning was reported
-    Failed,    // an Error or PrinterError was reported
-    Crashed,   // a standard-library failure (such as memory exhaustion) ended the run; nothing was reported
+    Warned, // a Warning was reported
+    Failed, // an Error or PrinterError was reported
+    Crashed, // a standard-library failure (such as memory exhaustion) ended the run; nothing was reported
 };
 
 // The reader for `choice`: a file reader for one file (its name trimmed of white space), a multi-file

@@ -8,7 +8,10 @@ namespace vantolex {
 
 namespace {
 
-std::u16string asciiToUtf16(const char* begin, const char* end) { return std::u16string(begin, end); }
+std::u16string asciiToUtf16(const char* begin, const char* end)
+{
+    return std::u16string(begin, end);
+}
 
 std::u16string fixedText(double value, int decimals)
 {

@@ -6,8 +6,14 @@ namespace {
 
 constexpr char32_t replacementCharacter = 0xFFFD;
 
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char32_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void appendUtf8(std::string& out, char32_t codePoint)
 {
@@ -119,9 +125,21 @@ std::u16string fromUtf8(std::string_view text)
 bool isWhiteSpace(char16_t unit)
 {
     switch (unit) {
-    case 0x0009: case 0x000A: case 0x000B: case 0x000C: case 0x000D:
-    case 0x0020: case 0x0085: case 0x00A0: case 0x1680: case 0x180E:
-    case 0x2028: case 0x2029: case 0x202F: case 0x205F: case 0x3000:
+    case 0x0009:
+    case 0x000A:
+    case 0x000B:
+    case 0x000C:
+    case 0x000D:
+    case 0x0020:
+    case 0x0085:
+    case 0x00A0:
+    case 0x1680:
+    case 0x180E:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
         return true;
     default:
         return unit >= 0x2000 && unit <= 0x200A;

@@ -3,8 +3,8 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 
 #include "app/TextFormat.h"
@@ -37,27 +37,27 @@ enum LongOnly : int
 };
 
 const option longOptions[] = {
-    {"encoding", required_argument, nullptr, 'e'},
-    {"output", required_argument, nullptr, 'o'},
-    {"printer", required_argument, nullptr, 'P'},
-    {"paper", required_argument, nullptr, PaperOption},
-    {"dpi", required_argument, nullptr, DpiOption},
-    {"border", required_argument, nullptr, BorderOption},
-    {"device-caps", required_argument, nullptr, DeviceCapsOption},
-    {"settings", required_argument, nullptr, SettingsOption},
-    {"defaults", no_argument, nullptr, DefaultsOption},
-    {"preset", required_argument, nullptr, PresetOption},
-    {"set", required_argument, nullptr, SetOption},
-    {"layout-json", required_argument, nullptr, LayoutJsonOption},
-    {"show-settings", no_argument, nullptr, ShowSettingsOption},
-    {"details", no_argument, nullptr, DetailsOption},
-    {"list-fonts", no_argument, nullptr, ListFontsOption},
-    {"list-presets", no_argument, nullptr, ListPresetsOption},
-    {"save-preset", required_argument, nullptr, SavePresetOption},
-    {"delete-preset", required_argument, nullptr, DeletePresetOption},
-    {"version", no_argument, nullptr, VersionOption},
-    {"help", no_argument, nullptr, HelpOption},
-    {nullptr, 0, nullptr, 0},
+    { "encoding", required_argument, nullptr, 'e' },
+    { "output", required_argument, nullptr, 'o' },
+    { "printer", required_argument, nullptr, 'P' },
+    { "paper", required_argument, nullptr, PaperOption },
+    { "dpi", required_argument, nullptr, DpiOption },
+    { "border", required_argument, nullptr, BorderOption },
+    { "device-caps", required_argument, nullptr, DeviceCapsOption },
+    { "settings", required_argument, nullptr, SettingsOption },
+    { "defaults", no_argument, nullptr, DefaultsOption },
+    { "preset", required_argument, nullptr, PresetOption },
+    { "set", required_argument, nullptr, SetOption },
+    { "layout-json", required_argument, nullptr, LayoutJsonOption },
+    { "show-settings", no_argument, nullptr, ShowSettingsOption },
+    { "details", no_argument, nullptr, DetailsOption },
+    { "list-fonts", no_argument, nullptr, ListFontsOption },
+    { "list-presets", no_argument, nullptr, ListPresetsOption },
+    { "save-preset", required_argument, nullptr, SavePresetOption },
+    { "delete-preset", required_argument, nullptr, DeletePresetOption },
+    { "version", no_argument, nullptr, VersionOption },
+    { "help", no_argument, nullptr, HelpOption },
+    { nullptr, 0, nullptr, 0 },
 };
 
 // The names of the encodings by EncodingIndex: the short name and the display name of the encoding list.
@@ -68,8 +68,8 @@ struct EncodingName
 };
 
 const EncodingName encodingNameTable[] = {
-    {"sjis", "Shift JIS"}, {"utf16le", "Unicode"}, {"utf16be", "Unicode (big endian)"},
-    {"utf8", "UTF-8"},     {"jis", "ISO-2022 JP"}, {"euc", "EUC JP"},
+    { "sjis", "Shift JIS" }, { "utf16le", "Unicode" }, { "utf16be", "Unicode (big endian)" },
+    { "utf8", "UTF-8" },     { "jis", "ISO-2022 JP" }, { "euc", "EUC JP" },
 };
 
 std::optional<int> parseNumber(std::string_view text)
@@ -103,10 +103,13 @@ std::optional<DeviceCaps> parseDeviceCaps(std::string_view text)
         values[i] = *number;
         text = i < 3 ? text.substr(comma + 1) : std::string_view();
     }
-    return DeviceCaps{values[0], values[1], values[2], values[3]};
+    return DeviceCaps { values[0], values[1], values[2], values[3] };
 }
 
-std::u16string u16(std::string_view text) { return fromUtf8(text); }
+std::u16string u16(std::string_view text)
+{
+    return fromUtf8(text);
+}
 
 // The option that getopt_long refused: a long option as written (without "=value"), a short one as "-c".
 std::string offendingOption(std::string_view argument, int shortOption)
@@ -114,15 +117,15 @@ std::string offendingOption(std::string_view argument, int shortOption)
     if (argument.starts_with("--"))
         return std::string(argument.substr(0, argument.find('=')));
     if (shortOption > ' ' && shortOption < 0x7F)
-        return std::string{'-', static_cast<char>(shortOption)};
+        return std::string { '-', static_cast<char>(shortOption) };
     return std::string(argument);
 }
 
 UsageError usage(std::u16string_view pattern, std::string_view first, std::string_view second = {})
 {
     const std::u16string a = u16(first), b = u16(second);
-    return {second.empty() ? formatText(pattern, {std::u16string_view(a)})
-                           : formatText(pattern, {std::u16string_view(a), std::u16string_view(b)})};
+    return { second.empty() ? formatText(pattern, { std::u16string_view(a) })
+                            : formatText(pattern, { std::u16string_view(a), std::u16string_view(b) }) };
 }
 
 } // namespace
@@ -147,8 +150,8 @@ std::optional<PaperSize> parsePaperSize(std::string_view text)
         PaperSize size;
     };
     static const NamedPaper named[] = {
-        {"A4", {210, 297}},      {"A3", {297, 420}},       {"B4", {257, 364}},
-        {"B5", {182, 257}},      {"Letter", {215.9, 279.4}}, {"Legal", {215.9, 355.6}},
+        { "A4", { 210, 297 } }, { "A3", { 297, 420 } },         { "B4", { 257, 364 } },
+        { "B5", { 182, 257 } }, { "Letter", { 215.9, 279.4 } }, { "Legal", { 215.9, 355.6 } },
     };
     for (const auto& paper : named) {
         if (std::equal(text.begin(), text.end(), paper.name.begin(), paper.name.end(),
@@ -162,7 +165,7 @@ std::optional<PaperSize> parsePaperSize(std::string_view text)
     const auto height = parseMillimetres(text.substr(cross + 1));
     if (!width || !height)
         return std::nullopt;
-    return PaperSize{*width, *height};
+    return PaperSize { *width, *height };
 }
 
 std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std::string> arguments)
@@ -273,9 +276,9 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
         options.files.emplace_back(argv[i]);
 
     if (options.output && options.printer)
-        return UsageError{std::u16string(cliText::outputAndPrinter)};
+        return UsageError { std::u16string(cliText::outputAndPrinter) };
     if (options.defaults && options.settingsPath)
-        return UsageError{std::u16string(cliText::defaultsAndSettings)};
+        return UsageError { std::u16string(cliText::defaultsAndSettings) };
     return options;
 }
 

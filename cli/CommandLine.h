@@ -22,19 +22,19 @@ struct PaperSize
 
 struct PrintToolOptions
 {
-    std::vector<std::string> files;       // "-" is standard input
-    int encoding = 0;                     // EncodingIndex, for every file
-    std::optional<std::string> output;    // file output; the format follows the extension
-    std::optional<std::string> printer;   // CUPS destination
-    PaperSize paper;                      // for file output
-    int dpi = 600;                        // for file output
-    int borderMillimetres = 5;            // unprintable border of a file device, each side
+    std::vector<std::string> files; // "-" is standard input
+    int encoding = 0; // EncodingIndex, for every file
+    std::optional<std::string> output; // file output; the format follows the extension
+    std::optional<std::string> printer; // CUPS destination
+    PaperSize paper; // for file output
+    int dpi = 600; // for file output
+    int borderMillimetres = 5; // unprintable border of a file device, each side
     std::optional<DeviceCaps> deviceCaps; // overrides the device's own capabilities
     std::optional<std::string> settingsPath;
     bool defaults = false;
     std::optional<std::string> preset;
     std::vector<std::pair<std::string, std::string>> fieldSettings; // --set FIELD=VALUE, in order
-    std::optional<std::string> layoutJson;                         // path, or "-" for standard output
+    std::optional<std::string> layoutJson; // path, or "-" for standard output
     bool showSettings = false;
     bool details = false;
     bool listFonts = false;

@@ -27,7 +27,10 @@ namespace vantolex {
 
 namespace {
 
-void writeLine(std::ostream& stream, std::u16string_view text) { stream << toUtf8(text) << '\n'; }
+void writeLine(std::ostream& stream, std::u16string_view text)
+{
+    stream << toUtf8(text) << '\n';
+}
 
 int usageFailure(std::ostream& err, std::u16string_view message)
 {
@@ -36,7 +39,10 @@ int usageFailure(std::ostream& err, std::u16string_view message)
     return UsageStatus;
 }
 
-std::u16string u16(std::string_view text) { return fromUtf8(text); }
+std::u16string u16(std::string_view text)
+{
+    return fromUtf8(text);
+}
 
 std::optional<FileFormat> formatOfPath(const std::string& path)
 {
@@ -85,8 +91,8 @@ void matchFaceToWritingDirection(PrintSettings& settings)
 void listFonts(std::ostream& out)
 {
     FontCatalogue catalogue;
-    for (const bool vertical : {false, true}) {
-        for (const bool proportional : {false, true}) {
+    for (const bool vertical : { false, true }) {
+        for (const bool proportional : { false, true }) {
             catalogue.enumerateFonts(vertical, proportional);
             for (const auto& language : catalogue.languages()) {
                 for (const auto& [face, index] : catalogue.facesOf(language)) {
@@ -103,11 +109,15 @@ void listFonts(std::ostream& out)
 class Progress
 {
 public:
-    Progress(std::ostream& err, bool shown) : m_err(err), m_shown(shown) {}
+    Progress(std::ostream& err, bool shown)
+        : m_err(err)
+        , m_shown(shown)
+    {
+    }
     ~Progress()
     {
         if (m_pages > 0)
-            m_err << toUtf8(formatText(cliText::progressDone, {m_pages})) << std::flush;
+            m_err << toUtf8(formatText(cliText::progressDone, { m_pages })) << std::flush;
     }
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -118,7 +128,7 @@ public:
             return {};
         return [this](int page) {
             m_pages = page;
-            m_err << toUtf8(formatText(cliText::progress, {page})) << std::flush;
+            m_err << toUtf8(formatText(cliText::progress, { page })) << std::flush;
         };
     }
 
@@ -133,7 +143,9 @@ class ToolPrinterChooser : public PrinterChooser
 {
 public:
     ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress)
-        : m_options(options), m_environment(environment), m_progress(progress)
+        : m_options(options)
+        , m_environment(environment)
+        , m_progress(progress)
     {
     }
 
@@ -146,7 +158,8 @@ public:
         } else {
             device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
             if (!device && m_options.printer)
-                throw Warning(formatText(cliText::printerUnavailable, {std::u16string_view(u16(*m_options.printer))}));
+                throw Warning(
+                    formatText(cliText::printerUnavailable, { std::u16string_view(u16(*m_options.printer)) }));
             if (!device)
                 throw Warning(std::u16string(cliText::noDefaultPrinter));
         }
@@ -186,7 +199,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         return PrintedStatus;
     }
     if (options.version) {
-        writeLine(out, formatText(cliText::version, {std::u16string_view(u"" VANTOLEX_VERSION)}));
+        writeLine(out, formatText(cliText::version, { std::u16string_view(u"" VANTOLEX_VERSION) }));
         return PrintedStatus;
     }
     if (options.listFonts) {
@@ -203,7 +216,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
             return usageFailure(err, cliText::emptyPresetName);
     }
     if (options.output && !formatOfPath(*options.output))
-        return usageFailure(err, formatText(cliText::unknownFormat, {std::u16string_view(u16(*options.output))}));
+        return usageFailure(err, formatText(cliText::unknownFormat, { std::u16string_view(u16(*options.output)) }));
 
     // The settings: read without side effects; only the two preset changes write the file.
     std::optional<SettingsStore> store;
@@ -211,8 +224,8 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
     if (options.defaults) {
         settings.resetToDefaults();
     } else {
-        const auto path = options.settingsPath ? std::filesystem::path(*options.settingsPath)
-                                               : settingsPath(settingsFileName);
+        const auto path
+            = options.settingsPath ? std::filesystem::path(*options.settingsPath) : settingsPath(settingsFileName);
         store.emplace(path, SettingsAccess::ReadOnly);
         settings = store->currentSettings;
     }
@@ -226,7 +239,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
     if (options.preset) {
         const auto index = store ? store->findPreset(u16(*options.preset)) : std::nullopt;
         if (!index) {
-            writeLine(err, formatText(cliText::presetNotFound, {std::u16string_view(u16(*options.preset))}));
+            writeLine(err, formatText(cliText::presetNotFound, { std::u16string_view(u16(*options.preset)) }));
             return WarningStatus;
         }
         store->applyPreset(*index);
@@ -238,9 +251,9 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         case SetFieldResult::Done:
             break;
         case SetFieldResult::UnknownField:
-            return usageFailure(err, formatText(cliText::unknownField, {std::u16string_view(u16(name))}));
+            return usageFailure(err, formatText(cliText::unknownField, { std::u16string_view(u16(name)) }));
         case SetFieldResult::BadValue:
-            return usageFailure(err, formatText(cliText::badFieldValue, {std::u16string_view(u16(setting))}));
+            return usageFailure(err, formatText(cliText::badFieldValue, { std::u16string_view(u16(setting)) }));
         }
     }
     matchFaceToWritingDirection(settings);
@@ -256,7 +269,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
             const std::u16string name = u16(*options.deletePreset);
             const auto index = store->findPreset(name);
             if (!index) {
-                writeLine(err, formatText(cliText::presetNotFound, {std::u16string_view(name)}));
+                writeLine(err, formatText(cliText::presetNotFound, { std::u16string_view(name) }));
                 return WarningStatus;
             }
             store->removePreset(*index);
@@ -265,7 +278,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
             store->updatePreset(*savedPresetName, settings);
         if (!store->save()) {
             const std::u16string path = u16(store->filePath().string());
-            writeLine(err, formatText(cliText::settingsNotSaved, {std::u16string_view(path)}));
+            writeLine(err, formatText(cliText::settingsNotSaved, { std::u16string_view(path) }));
             return ErrorStatus;
         }
         if (options.files.empty())
@@ -280,8 +293,8 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
 
     // The face the font page would choose for these settings.
     FontCatalogue catalogue;
-    const auto choice = catalogue.selectFont(settings.proportional, settings.vertical, settings.language,
-                                             settings.fontName);
+    const auto choice
+        = catalogue.selectFont(settings.proportional, settings.vertical, settings.language, settings.fontName);
     settings.fontDescriptor = choice.description;
 
     const bool jsonToStandardOutput = options.layoutJson && *options.layoutJson == "-";
@@ -295,7 +308,8 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         if (!jsonToStandardOutput) {
             file.open(*options.layoutJson, std::ios::binary);
             if (!file) {
-                writeLine(err, formatText(cliText::outputNotCreated, {std::u16string_view(u16(*options.layoutJson))}));
+                writeLine(err,
+                          formatText(cliText::outputNotCreated, { std::u16string_view(u16(*options.layoutJson)) }));
                 return ErrorStatus;
             }
         }
@@ -310,7 +324,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
 
     // A file in a folder that does not exist would surface only as a printer failure at the first page.
     if (options.output && !outputFolderExists(*options.output)) {
-        writeLine(err, formatText(cliText::outputNotCreated, {std::u16string_view(u16(*options.output))}));
+        writeLine(err, formatText(cliText::outputNotCreated, { std::u16string_view(u16(*options.output)) }));
         return ErrorStatus;
     }
     ToolPrinterChooser chooser(options, environment, progress);

@@ -19,8 +19,8 @@ enum PrintToolStatus : int
 {
     PrintedStatus = 0,
     WarningStatus = 1, // a condition the user can put right; the message is on standard error
-    ErrorStatus = 2,   // an Error or PrinterError
-    UsageStatus = 64,  // the command line is wrong
+    ErrorStatus = 2, // an Error or PrinterError
+    UsageStatus = 64, // the command line is wrong
 };
 
 // What the tool needs of the process around it; tests hand in their own streams and printers.

@@ -1,8 +1,8 @@
 #include "cli/StandardInputReader.h"
 
 #include <cstring>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/Errors.h"
 #include "cli/CliMessages.h"
@@ -28,6 +28,9 @@ StandardInputReader::StandardInputReader(std::istream& in, const Encoding& decod
     setText(std::move(buffer), start);
 }
 
-std::u16string StandardInputReader::title() const { return std::u16string(cliText::standardInputTitle); }
+std::u16string StandardInputReader::title() const
+{
+    return std::u16string(cliText::standardInputTitle);
+}
 
 } // namespace vantolex

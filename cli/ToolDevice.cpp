@@ -3,7 +3,9 @@
 namespace vantolex {
 
 ToolDevice::ToolDevice(std::unique_ptr<Device> device, std::optional<DeviceCaps> caps, std::function<void(int)> onPage)
-    : m_device(std::move(device)), m_caps(caps), m_onPage(std::move(onPage))
+    : m_device(std::move(device))
+    , m_caps(caps)
+    , m_onPage(std::move(onPage))
 {
 }
 

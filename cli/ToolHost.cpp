@@ -9,12 +9,15 @@
 
 namespace vantolex {
 
-ToolHost::ToolHost(const std::vector<std::string>& files, EncodingIndex encoding, std::istream& in,
-                   std::ostream& err, std::ostream* details)
-    : m_encoding(encoding), m_in(in), m_err(err), m_details(details)
+ToolHost::ToolHost(const std::vector<std::string>& files, EncodingIndex encoding, std::istream& in, std::ostream& err,
+                   std::ostream* details)
+    : m_encoding(encoding)
+    , m_in(in)
+    , m_err(err)
+    , m_details(details)
 {
     for (const std::string& file : files)
-        m_files.push_back({std::filesystem::path(file), encoding});
+        m_files.push_back({ std::filesystem::path(file), encoding });
 }
 
 SourceChoice ToolHost::sourceChoice() const

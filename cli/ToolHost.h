@@ -26,7 +26,7 @@ public:
     bool clipboardHasText() override { return false; }
     bool confirmDetails(std::u16string_view sampleText, const PrintSettings& settings,
                         const PageLayout& layout) override;
-    void setBusy(bool) override {}
+    void setBusy(bool) override { }
     void report(ReportKind kind, const std::u16string& message) override;
 
     // What the run reported last, if anything.

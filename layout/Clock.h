@@ -8,10 +8,10 @@ namespace vantolex {
 // A local calendar date and wall-clock time, as the templates' "&d" and "&t" show them.
 struct LocalDateTime
 {
-    int year = 0;   // e.g. 2026
-    int month = 0;  // 1..12
-    int day = 0;    // 1..31
-    int hour = 0;   // 0..23
+    int year = 0; // e.g. 2026
+    int month = 0; // 1..12
+    int day = 0; // 1..31
+    int hour = 0; // 0..23
     int minute = 0; // 0..59
     int second = 0; // 0..60 (60 only for a leap second)
 
@@ -40,7 +40,10 @@ public:
 class ClockFixed final : public Clock
 {
 public:
-    explicit ClockFixed(std::optional<LocalDateTime> value) : m_value(value) {}
+    explicit ClockFixed(std::optional<LocalDateTime> value)
+        : m_value(value)
+    {
+    }
 
     std::optional<LocalDateTime> localNow() const override { return m_value; }
 

@@ -15,24 +15,24 @@ std::vector<SettingsRow> detailRows(const PrintSettings& settings, const PageLay
 {
     auto label = [](std::u16string_view labelText) { return std::u16string(labelText); };
     const std::u16string fontSize = settings.fontSizeBasis == FontSizeBasis::FontPoints
-                                        ? formatText(text::sizePoints, {settings.fontPoints})
-                                        : formatText(text::sizePointsEquivalent, {layout.pointSize});
+        ? formatText(text::sizePoints, { settings.fontPoints })
+        : formatText(text::sizePointsEquivalent, { layout.pointSize });
     std::vector<SettingsRow> rows = {
-        {writingDirectionLabel(settings), {}},
-        {label(text::labelSample), std::u16string(sampleText)},
-        {label(text::labelFont), fontSize},
-        {label(text::labelCharCount), formatText(text::sizeCharsPerLine, {layout.cellsPerLine})},
-        {label(text::labelLineCount), formatText(text::sizeLinesPerColumn, {layout.columnLines})},
-        {label(text::labelColumnCount), formatText(text::columnsPerPage, {settings.columns})},
-        {label(text::labelTabWidth), formatText(text::tabStops, {settings.tabWidth})},
-        {label(text::labelWrap), describeFlag(settings.wrapLines)},
-        {label(text::labelFont), describeFont(settings)},
-        {label(text::labelRange), describeRange(settings)},
-        {label(text::labelMargins), describeMargins(settings)},
-        {label(text::labelLineSpacing), describeLineSpacing(settings)},
-        {label(text::labelColumnSpacing), formatText(text::millimetres, {settings.columnSpacing})},
-        {label(text::labelLineNumbers), describeLineNumbers(settings)},
-        {label(text::labelSeparator), describeFlag(settings.columnSeparator)},
+        { writingDirectionLabel(settings), {} },
+        { label(text::labelSample), std::u16string(sampleText) },
+        { label(text::labelFont), fontSize },
+        { label(text::labelCharCount), formatText(text::sizeCharsPerLine, { layout.cellsPerLine }) },
+        { label(text::labelLineCount), formatText(text::sizeLinesPerColumn, { layout.columnLines }) },
+        { label(text::labelColumnCount), formatText(text::columnsPerPage, { settings.columns }) },
+        { label(text::labelTabWidth), formatText(text::tabStops, { settings.tabWidth }) },
+        { label(text::labelWrap), describeFlag(settings.wrapLines) },
+        { label(text::labelFont), describeFont(settings) },
+        { label(text::labelRange), describeRange(settings) },
+        { label(text::labelMargins), describeMargins(settings) },
+        { label(text::labelLineSpacing), describeLineSpacing(settings) },
+        { label(text::labelColumnSpacing), formatText(text::millimetres, { settings.columnSpacing }) },
+        { label(text::labelLineNumbers), describeLineNumbers(settings) },
+        { label(text::labelSeparator), describeFlag(settings.columnSeparator) },
     };
     appendHeaderFooterRows(rows, settings);
     return rows;

@@ -21,6 +21,9 @@ std::u16string printerErrorText(int result)
     }
 }
 
-void throwPrinterError(int result) { throw PrinterError(printerErrorText(result)); }
+void throwPrinterError(int result)
+{
+    throw PrinterError(printerErrorText(result));
+}
 
 } // namespace vantolex

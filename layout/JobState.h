@@ -9,7 +9,7 @@ enum class JobState
 {
     NotStarted = 0,
     Starting = 1, // the document is started, the first page is being opened
-    InPage = 2,   // a page is open
+    InPage = 2, // a page is open
     Aborted = 3,
     Finished = 4,
 };

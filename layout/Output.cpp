@@ -24,17 +24,19 @@ std::unique_ptr<Device> required(std::unique_ptr<Device> device)
 } // namespace
 
 Output::Output(Device& device, const PrintSettings& settings, std::u16string_view title, const Clock& clock)
-    : m_device(device), m_layout(computeLayout(device, settings, title, clock)), m_settings(settings)
+    : m_device(device)
+    , m_layout(computeLayout(device, settings, title, clock))
+    , m_settings(settings)
 {
     makeMeasuringFont();
 }
 
 Output::Output(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
                const Clock& clock)
-    : m_ownedDevice(required(std::move(device))),
-      m_device(*m_ownedDevice),
-      m_layout(computeLayout(m_device, settings, title, clock)),
-      m_settings(settings)
+    : m_ownedDevice(required(std::move(device)))
+    , m_device(*m_ownedDevice)
+    , m_layout(computeLayout(m_device, settings, title, clock))
+    , m_settings(settings)
 {
     makeMeasuringFont();
 }

@@ -54,8 +54,8 @@ public:
 
     const PageLayout& layout() const { return m_layout; }
     const PrintSettings& settings() const { return m_settings; }
-    int page() const { return m_page; }                 // 0 before the first page, then 1, 2, ...
-    int column() const { return m_column; }             // 0-based column on the page
+    int page() const { return m_page; } // 0 before the first page, then 1, 2, ...
+    int column() const { return m_column; } // 0-based column on the page
     int lineInColumn() const { return m_lineInColumn; } // 0-based next display line; may equal columnLines
 
 protected:
@@ -93,8 +93,8 @@ private:
     int m_column = 0;
     int m_lineInColumn = 0;
     int m_page = 0;
-    int m_cellPos = 0;      // cells used by m_lineText
-    int m_sourceCells = 0;  // cells of the source line's own text, for the tab stops
+    int m_cellPos = 0; // cells used by m_lineText
+    int m_sourceCells = 0; // cells of the source line's own text, for the tab stops
     std::unique_ptr<DeviceFont> m_measuringFont; // only with a proportional font
 };
 

@@ -6,14 +6,16 @@ namespace vantolex {
 
 OutputBuffered::OutputBuffered(Device& device, const PrintSettings& settings, std::u16string_view title,
                                const Clock& clock)
-    : Output(device, settings, title, clock), m_pageStore(std::make_unique<PageStore>())
+    : Output(device, settings, title, clock)
+    , m_pageStore(std::make_unique<PageStore>())
 {
     startFirstPage();
 }
 
-OutputBuffered::OutputBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
-                               std::u16string_view title, const Clock& clock)
-    : Output(std::move(device), settings, title, clock), m_pageStore(std::make_unique<PageStore>())
+OutputBuffered::OutputBuffered(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
+                               const Clock& clock)
+    : Output(std::move(device), settings, title, clock)
+    , m_pageStore(std::make_unique<PageStore>())
 {
     startFirstPage();
 }
@@ -36,7 +38,7 @@ void OutputBuffered::newPage()
 void OutputBuffered::emitLine()
 {
     assert(m_pageStore);
-    m_pageStore->lines.push_back({column(), lineInColumn(), lineText()});
+    m_pageStore->lines.push_back({ column(), lineInColumn(), lineText() });
 }
 
 void OutputBuffered::completePages()

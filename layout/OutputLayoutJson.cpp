@@ -6,7 +6,8 @@ namespace vantolex {
 
 OutputLayoutJson::OutputLayoutJson(std::unique_ptr<Device> device, const PrintSettings& settings,
                                    std::u16string_view title, std::ostream& out, const Clock& clock)
-    : OutputBuffered(std::move(device), settings, title, clock), m_out(out)
+    : OutputBuffered(std::move(device), settings, title, clock)
+    , m_out(out)
 {
 }
 

@@ -20,7 +20,7 @@ public:
     void finish() override;
 
     // Writes nothing.
-    void abort() override {}
+    void abort() override { }
 
 private:
     std::ostream& m_out;
@@ -32,7 +32,9 @@ class LayoutJsonFactory : public OutputFactory
 public:
     LayoutJsonFactory(std::function<std::unique_ptr<Device>()> makeDevice, std::ostream& out,
                       const Clock& clock = systemClock())
-        : m_makeDevice(std::move(makeDevice)), m_out(out), m_clock(clock)
+        : m_makeDevice(std::move(makeDevice))
+        , m_out(out)
+        , m_clock(clock)
     {
     }
 

@@ -5,10 +5,10 @@
 
 namespace vantolex {
 
-OutputPrinter::OutputPrinter(std::unique_ptr<Device> printer, const PrintSettings& settings,
-                             std::u16string_view title, const Clock& clock)
+OutputPrinter::OutputPrinter(std::unique_ptr<Device> printer, const PrintSettings& settings, std::u16string_view title,
+                             const Clock& clock)
     : Output(std::move(printer), settings, title, clock)
-    , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
+    , m_docName(formatText(layoutText::jobName, { std::u16string_view(layout().fileName) }))
     , m_canvas(std::make_unique<Canvas>(device(), layout(), settings))
 {
 }
@@ -106,6 +106,9 @@ void OutputPrinter::abort()
     }
 }
 
-void OutputPrinter::emitLine() { m_canvas->drawLine(column(), lineInColumn(), lineText()); }
+void OutputPrinter::emitLine()
+{
+    m_canvas->drawLine(column(), lineInColumn(), lineText());
+}
 
 } // namespace vantolex

@@ -12,7 +12,7 @@ namespace vantolex {
 OutputPrinterBuffered::OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
                                              std::u16string_view title, const Clock& clock)
     : OutputBuffered(std::move(device), settings, title, clock)
-    , m_docName(formatText(layoutText::jobName, {std::u16string_view(layout().fileName)}))
+    , m_docName(formatText(layoutText::jobName, { std::u16string_view(layout().fileName) }))
 {
 }
 

@@ -15,9 +15,15 @@ namespace text = layoutText;
 
 using Wide = std::int64_t;
 
-[[noreturn]] void refuse(std::u16string_view message) { throw Warning(std::u16string(message)); }
+[[noreturn]] void refuse(std::u16string_view message)
+{
+    throw Warning(std::u16string(message));
+}
 
-Wide pixels(Wide millimetres, Wide dpi) { return millimetres * dpi * 10 / 254; }
+Wide pixels(Wide millimetres, Wide dpi)
+{
+    return millimetres * dpi * 10 / 254;
+}
 
 // The grid while it is computed: the fields of PageGrid in 64 bits.
 struct Grid
@@ -31,16 +37,16 @@ struct Grid
 struct Inputs
 {
     const PrintSettings& settings;
-    Wide q;       // line spacing in quarter lines
+    Wide q; // line spacing in quarter lines
     Wide columns; // C
-    Wide header;  // h: 1 with a header line
-    Wide footer;  // f: 1 with a footer line
+    Wide header; // h: 1 with a header line
+    Wide footer; // f: 1 with a footer line
 };
 
 // Horizontal writing, basis 0 and 2: one line less for each of footer and header, at least one left.
 void deductHeaderAndFooterLines(Grid& grid, const Inputs& in)
 {
-    for (Wide present : {in.footer, in.header}) {
+    for (Wide present : { in.footer, in.header }) {
         if (present == 0)
             continue;
         grid.columnLines -= 1;
@@ -148,7 +154,7 @@ void computeVertical(Grid& grid, const Inputs& in)
         grid.cellsPerLine = s.charsPerLine;
         // A first estimate that includes the header and footer space; the reserve needs it.
         grid.halfCell = (grid.areaHeight - (in.columns - 1) * grid.columnGap)
-                        / ((s.charsPerLine + 1) * in.columns + 4 * (in.footer + in.header));
+            / ((s.charsPerLine + 1) * in.columns + 4 * (in.footer + in.header));
         reserveHeaderAndFooter(grid, in);
         grid.halfCell = grid.columnLength / (s.charsPerLine + 1);
         const Wide across = grid.halfCell * grid.dpiX / grid.dpiY;
@@ -191,7 +197,7 @@ void computeVertical(Grid& grid, const Inputs& in)
 int narrow(Wide value)
 {
     // Leaves headroom for the sums the engine and the drawing form from these values.
-    constexpr Wide limit = Wide{1} << 28;
+    constexpr Wide limit = Wide { 1 } << 28;
     if (value > limit || value < -limit)
         refuse(text::badPrinter);
     return static_cast<int>(value);
@@ -199,7 +205,10 @@ int narrow(Wide value)
 
 } // namespace
 
-int millimetresToPixels(int millimetres, int dpi) { return static_cast<int>(pixels(millimetres, dpi)); }
+int millimetresToPixels(int millimetres, int dpi)
+{
+    return static_cast<int>(pixels(millimetres, dpi));
+}
 
 PageGrid computePageGrid(const DeviceCaps& caps, const PrintSettings& settings, bool hasHeader, bool hasFooter)
 {
@@ -208,12 +217,12 @@ PageGrid computePageGrid(const DeviceCaps& caps, const PrintSettings& settings, 
     grid.pageHeight = grid.areaHeight = caps.height;
     grid.dpiX = caps.dpiX;
     grid.dpiY = caps.dpiY;
-    for (int value : {caps.width, caps.height, caps.dpiX, caps.dpiY}) {
+    for (int value : { caps.width, caps.height, caps.dpiX, caps.dpiY }) {
         if (value <= 0 || value > maxDeviceValue)
             refuse(text::badPrinter);
     }
 
-    const Inputs in{settings, settings.lineSpacing, settings.columns, hasHeader ? 1 : 0, hasFooter ? 1 : 0};
+    const Inputs in { settings, settings.lineSpacing, settings.columns, hasHeader ? 1 : 0, hasFooter ? 1 : 0 };
     if (settings.vertical)
         computeVertical(grid, in);
     else

@@ -10,22 +10,22 @@ namespace vantolex {
 // The geometric part of a page layout. All lengths are device pixels of the printer.
 struct PageGrid
 {
-    int pageWidth = 0;    // printable width
-    int pageHeight = 0;   // printable height
-    int areaWidth = 0;    // width of the text area (page less margins and, horizontally, nothing else)
-    int areaHeight = 0;   // height of the text area (page less margins, header and footer lines)
-    int dpiX = 0;         // pixels per inch along x
-    int dpiY = 0;         // pixels per inch along y
-    int originX = 0;      // horizontal writing: left edge of the text area; vertical writing: its right edge
-    int originY = 0;      // top edge of the text area, below the header space
+    int pageWidth = 0; // printable width
+    int pageHeight = 0; // printable height
+    int areaWidth = 0; // width of the text area (page less margins and, horizontally, nothing else)
+    int areaHeight = 0; // height of the text area (page less margins, header and footer lines)
+    int dpiX = 0; // pixels per inch along x
+    int dpiY = 0; // pixels per inch along y
+    int originX = 0; // horizontal writing: left edge of the text area; vertical writing: its right edge
+    int originY = 0; // top edge of the text area, below the header space
     int columnLength = 0; // length of one column along the writing direction
-    int columnGap = 0;    // gap between adjacent columns
-    int halfCell = 0;     // advance of one half-width cell along the writing direction
-    int charHeight = 0;   // character body across the lines: the font height
+    int columnGap = 0; // gap between adjacent columns
+    int halfCell = 0; // advance of one half-width cell along the writing direction
+    int charHeight = 0; // character body across the lines: the font height
     double pointSize = 0; // font size in points, for display
-    int lineGap = 0;      // extra space between adjacent lines
+    int lineGap = 0; // extra space between adjacent lines
     int cellsPerLine = 0; // half-width cells per line; the column holds one cell more
-    int columnLines = 0;  // display lines per column
+    int columnLines = 0; // display lines per column
 
     bool operator==(const PageGrid&) const = default;
 };

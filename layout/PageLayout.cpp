@@ -11,14 +11,14 @@ namespace vantolex {
 namespace text = layoutText;
 
 PageLayout::PageLayout(const PageLayout& other)
-    : PageGrid(other),
-      lastLine(other.lastLine),
-      lineNumberFormat(other.lineNumberFormat),
-      hasHeader(other.hasHeader),
-      hasFooter(other.hasFooter),
-      fileName(other.fileName),
-      totalPages(other.totalPages),
-      font(other.font)
+    : PageGrid(other)
+    , lastLine(other.lastLine)
+    , lineNumberFormat(other.lineNumberFormat)
+    , hasHeader(other.hasHeader)
+    , hasFooter(other.hasFooter)
+    , fileName(other.fileName)
+    , totalPages(other.totalPages)
+    , font(other.font)
 {
     for (std::size_t i = 0; i < termLists.size(); ++i)
         termLists[i] = cloneTerms(other.termLists[i]);
@@ -76,20 +76,18 @@ std::u16string applyLineNumberFormat(std::u16string_view format, int value)
 
 namespace {
 
-void parseTermLists(PageLayout& layout, const PrintSettings& settings, std::u16string_view title,
-                    const Clock& clock)
+void parseTermLists(PageLayout& layout, const PrintSettings& settings, std::u16string_view title, const Clock& clock)
 {
     if (settings.useHeaderFooter) {
-        const std::u16string* templates[] = {&settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                                             &settings.footerLeft, &settings.footerCenter, &settings.footerRight};
+        const std::u16string* templates[] = { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
+                                              &settings.footerLeft, &settings.footerCenter, &settings.footerRight };
         for (std::size_t i = 0; i < layout.termLists.size(); ++i)
             parseTemplate(*templates[i], layout.termLists[i], title, layout.fileName, clock);
     } else {
         if (settings.showFileName)
             parseTemplate(text::fileNameTemplate, layout.termLists[HeaderCenter], title, layout.fileName, clock);
         if (settings.showPageNumber)
-            parseTemplate(text::pageNumberTemplate, layout.termLists[FooterCenter], title, layout.fileName,
-                          clock);
+            parseTemplate(text::pageNumberTemplate, layout.termLists[FooterCenter], title, layout.fileName, clock);
     }
     const auto& lists = layout.termLists;
     layout.hasHeader = !lists[HeaderLeft].empty() || !lists[HeaderCenter].empty() || !lists[HeaderRight].empty();
@@ -117,11 +115,11 @@ PageLayout computeLayout(const Device& device, const PrintSettings& settings, st
     layout.fileName = lastPathComponent(title);
     parseTermLists(layout, settings, title, clock);
 
-    static_cast<PageGrid&>(layout) =
-        computePageGrid(device.capabilities(), settings, layout.hasHeader, layout.hasFooter);
+    static_cast<PageGrid&>(layout)
+        = computePageGrid(device.capabilities(), settings, layout.hasHeader, layout.hasFooter);
 
     if (settings.lineNumberInterval != 0)
-        layout.lineNumberFormat = formatText(text::lineNumberFormat, {settings.lineNumberDigits});
+        layout.lineNumberFormat = formatText(text::lineNumberFormat, { settings.lineNumberDigits });
     layout.lastLine = lastLineOf(settings);
 
     if (settings.fontDescriptor == nullptr)

@@ -30,13 +30,13 @@ enum TermListIndex : int
 // window keeps a copy. Copying clones every term.
 struct PageLayout : PageGrid
 {
-    int lastLine = 0;                // source line after which the run ends; 0 = no line limit
+    int lastLine = 0; // source line after which the run ends; 0 = no line limit
     std::u16string lineNumberFormat; // e.g. "%4d:" for four digits; empty without line numbers
-    bool hasHeader = false;          // a header line is printed
-    bool hasFooter = false;          // a footer line is printed
-    std::u16string fileName;         // last path component of the source title
+    bool hasHeader = false; // a header line is printed
+    bool hasFooter = false; // a footer line is printed
+    std::u16string fileName; // last path component of the source title
     std::array<TermList, 6> termLists; // indexed by TermListIndex
-    int totalPages = 0;              // 0 until a buffered output completes its pages
+    int totalPages = 0; // 0 until a buffered output completes its pages
     // The completed description of the print font (height -charHeight, width 0, escapement 0 or 2700). The
     // layout keeps its own copy so that a later run cannot change the font of a preview still on screen;
     // every font drawn or measured for this layout is made from it.

@@ -2,13 +2,16 @@
 
 namespace vantolex {
 
-int PageStore::pageCount() const { return pageStarts.empty() ? 0 : static_cast<int>(pageStarts.size()) - 1; }
+int PageStore::pageCount() const
+{
+    return pageStarts.empty() ? 0 : static_cast<int>(pageStarts.size()) - 1;
+}
 
 std::pair<int, int> PageStore::pageRange(int index) const
 {
     if (index < 0 || static_cast<std::size_t>(index) + 1 >= pageStarts.size())
-        return {0, 0};
-    return {pageStarts[static_cast<std::size_t>(index)], pageStarts[static_cast<std::size_t>(index) + 1]};
+        return { 0, 0 };
+    return { pageStarts[static_cast<std::size_t>(index)], pageStarts[static_cast<std::size_t>(index) + 1] };
 }
 
 std::span<const LineRecord> PageStore::pageLines(int index) const

@@ -11,7 +11,7 @@ namespace vantolex {
 // One emitted display line at its grid position. Its page follows from its index in PageStore::lines.
 struct LineRecord
 {
-    int column = 0;       // 0-based column on the page
+    int column = 0; // 0-based column on the page
     int lineInColumn = 0; // 0-based line in the column
     std::u16string text;
 

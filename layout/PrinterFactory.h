@@ -23,7 +23,8 @@ class PrinterFactory : public OutputFactory
 {
 public:
     explicit PrinterFactory(PrinterChooser& chooser, const Clock& clock = systemClock())
-        : m_chooser(chooser), m_clock(clock)
+        : m_chooser(chooser)
+        , m_clock(clock)
     {
     }
 

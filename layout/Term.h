@@ -25,7 +25,7 @@ struct PrintSettings;
 // The numbers a page renders its terms with.
 struct PageNumbers
 {
-    int page = 0;  // 1-based number of the page
+    int page = 0; // 1-based number of the page
     int total = 0; // total page count; 0 while it is unknown (a direct printer output)
 
     bool operator==(const PageNumbers&) const = default;

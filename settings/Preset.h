@@ -9,7 +9,7 @@ namespace vantolex {
 
 struct Preset
 {
-    std::u16string name;    // never empty; no white space at either end when read from the settings file
+    std::u16string name; // never empty; no white space at either end when read from the settings file
     PrintSettings settings;
 };
 

@@ -21,7 +21,7 @@ bool validate(std::u16string& message, const PrintSettings& settings)
     std::u16string range;
     std::u16string internal;
     auto outside = [](int value, int low, int high) { return value < low || value > high; };
-    auto withBound = [](std::u16string_view item) { return formatText(item, {maxMarginMillimetres}); };
+    auto withBound = [](std::u16string_view item) { return formatText(item, { maxMarginMillimetres }); };
 
     if (outside(settings.charsPerLine, 1, 999))
         range += text::itemCharsPerLine;

@@ -24,9 +24,9 @@ struct EndCondition
 {
     enum Value : int
     {
-        ToEnd = 0,     // to the end of the text
+        ToEnd = 0, // to the end of the text
         LineCount = 1, // endValue lines from the start line
-        ToLine = 2,    // up to and including line endValue, counted from 1
+        ToLine = 2, // up to and including line endValue, counted from 1
         PageCount = 3, // endValue pages
     };
 };
@@ -36,36 +36,36 @@ struct SeparatorMethod
 {
     enum Value : int
     {
-        BlankLines = 0,  // separatorLines empty lines
+        BlankLines = 0, // separatorLines empty lines
         ColumnBreak = 1, // continue in the next column
-        PageBreak = 2,   // continue on a new page
+        PageBreak = 2, // continue on a new page
     };
 };
 
 // The line-number intervals in the order of the line-number choice list; the list position indexes this.
-inline constexpr int lineNumberIntervals[] = {0, 1, 5, 10, 20, 50, 100};
+inline constexpr int lineNumberIntervals[] = { 0, 1, 5, 10, 20, 50, 100 };
 
 // Upper bound of the four margins and of the column spacing, in millimetres.
 inline constexpr int maxMarginMillimetres = 50;
 
 struct PrintSettings
 {
-    int charsPerLine = 96;    // 1..999
+    int charsPerLine = 96; // 1..999
     int linesPerColumn = 100; // 1..999
-    int fontPoints = 5;       // 1..999, binding with fontSizeBasis FontPoints
-    int columns = 2;          // 1..9
-    int tabWidth = 8;         // tab stop distance in characters, 1..99
+    int fontPoints = 5; // 1..999, binding with fontSizeBasis FontPoints
+    int columns = 2; // 1..9
+    int tabWidth = 8; // tab stop distance in characters, 1..99
     bool wrapLines = true;
     int fontSizeBasis = FontSizeBasis::CharsPerLine;
     int startLine = 0; // first line to print, counted from 0
-    int endValue = 0;  // see endCondition
+    int endValue = 0; // see endCondition
     int endCondition = EndCondition::ToEnd;
     bool showInfo = true; // show the details before a printer run
     int lineNumberInterval = 0; // one of lineNumberIntervals; 0 = no line numbers
-    int lineNumberDigits = 4;   // 1..9
+    int lineNumberDigits = 4; // 1..9
     bool columnSeparator = false;
     bool showPageNumber = false; // when not useHeaderFooter
-    bool showFileName = false;   // when not useHeaderFooter
+    bool showFileName = false; // when not useHeaderFooter
     std::u16string language = u"日本語";
     std::u16string fontName = u"ＭＳ 明朝";
     // The description of the chosen face, owned by the font catalogue's list; null until the font page
@@ -74,11 +74,11 @@ struct PrintSettings
     bool vertical = false;
     bool proportional = false;
     bool useMargins = false;
-    int marginTop = 20;    // millimetres, 0..50
+    int marginTop = 20; // millimetres, 0..50
     int marginBottom = 20; // millimetres, 0..50
-    int marginLeft = 20;   // millimetres, 0..50
-    int marginRight = 20;  // millimetres, 0..50
-    int lineSpacing = 1;   // extra space between lines in quarter lines, 0..4
+    int marginLeft = 20; // millimetres, 0..50
+    int marginRight = 20; // millimetres, 0..50
+    int lineSpacing = 1; // extra space between lines in quarter lines, 0..4
     int columnSpacing = 8; // gap between columns in millimetres, 0..50
     int separatorLines = 0; // with separatorMethod BlankLines, >= 0
     int separatorMethod = SeparatorMethod::ColumnBreak;

@@ -13,7 +13,7 @@ enum class SetFieldResult
 {
     Done,
     UnknownField, // no field of that name (fontDescriptor is not settable)
-    BadValue,     // an int that is not a decimal 32-bit number, or a flag that is not 0, 1, true or false
+    BadValue, // an int that is not a decimal 32-bit number, or a flag that is not 0, 1, true or false
 };
 
 // Sets the field named `name` (the record's field name, e.g. "charsPerLine") from `value`: an int as a

@@ -13,36 +13,35 @@ std::u16string describeSize(const PrintSettings& settings)
 {
     switch (settings.fontSizeBasis) {
     case FontSizeBasis::CharsPerLine:
-        return formatText(text::sizeCharsPerLine, {settings.charsPerLine});
+        return formatText(text::sizeCharsPerLine, { settings.charsPerLine });
     case FontSizeBasis::LinesPerColumn:
-        return formatText(text::sizeLinesPerColumn, {settings.linesPerColumn});
+        return formatText(text::sizeLinesPerColumn, { settings.linesPerColumn });
     default:
-        return formatText(text::sizePoints, {settings.fontPoints});
+        return formatText(text::sizePoints, { settings.fontPoints });
     }
 }
 
 std::u16string describeFont(const PrintSettings& settings)
 {
-    return formatText(text::font, {std::u16string_view(settings.fontName), std::u16string_view(settings.language)});
+    return formatText(text::font, { std::u16string_view(settings.fontName), std::u16string_view(settings.language) });
 }
 
 std::u16string describeRange(const PrintSettings& settings)
 {
-    std::u16string out = settings.startLine == 0
-        ? std::u16string(text::rangeFromBeginning)
-        : formatText(text::rangeFromLine, {settings.startLine + 1});
+    std::u16string out = settings.startLine == 0 ? std::u16string(text::rangeFromBeginning)
+                                                 : formatText(text::rangeFromLine, { settings.startLine + 1 });
     switch (settings.endCondition) {
     case EndCondition::ToEnd:
         out += text::rangeToEnd;
         break;
     case EndCondition::LineCount:
-        out += formatText(text::rangeLineCount, {settings.endValue});
+        out += formatText(text::rangeLineCount, { settings.endValue });
         break;
     case EndCondition::ToLine:
-        out += formatText(text::rangeToLine, {settings.endValue});
+        out += formatText(text::rangeToLine, { settings.endValue });
         break;
     case EndCondition::PageCount:
-        out += formatText(text::rangePageCount, {settings.endValue});
+        out += formatText(text::rangePageCount, { settings.endValue });
         break;
     default:
         break; // an invalid record; validation refuses it before any run
@@ -55,7 +54,7 @@ std::u16string describeMargins(const PrintSettings& settings)
     if (!settings.useMargins)
         return std::u16string(text::none);
     return formatText(text::margins,
-                      {settings.marginTop, settings.marginBottom, settings.marginLeft, settings.marginRight});
+                      { settings.marginTop, settings.marginBottom, settings.marginLeft, settings.marginRight });
 }
 
 std::u16string describeLineSpacing(const PrintSettings& settings)
@@ -71,12 +70,15 @@ std::u16string describeLineNumbers(const PrintSettings& settings)
     case 0:
         return std::u16string(text::none);
     case 1:
-        return formatText(text::lineNumbersEveryLine, {settings.lineNumberDigits});
+        return formatText(text::lineNumbersEveryLine, { settings.lineNumberDigits });
     default:
-        return formatText(text::lineNumbersInterval, {settings.lineNumberInterval, settings.lineNumberDigits});
+        return formatText(text::lineNumbersInterval, { settings.lineNumberInterval, settings.lineNumberDigits });
     }
 }
 
-std::u16string describeFlag(bool flag) { return std::u16string(flag ? text::present : text::none); }
+std::u16string describeFlag(bool flag)
+{
+    return std::u16string(flag ? text::present : text::none);
+}
 
 } // namespace vantolex

@@ -42,7 +42,7 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
         const std::u16string* nameLine = reader.next();
         if (!nameLine)
             break;
-        Preset preset{trimWhiteSpace(*nameLine), PrintSettings()};
+        Preset preset { trimWhiteSpace(*nameLine), PrintSettings() };
         if (preset.name.empty() || !readSettingsRecord(format, reader, preset.settings))
             break;
         contents.presets.push_back(std::move(preset));

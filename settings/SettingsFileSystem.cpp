@@ -17,7 +17,10 @@ namespace {
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int descriptor) : m_descriptor(descriptor) {}
+    explicit FileDescriptor(int descriptor)
+        : m_descriptor(descriptor)
+    {
+    }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor()
@@ -73,7 +76,7 @@ struct TemporaryFile
 
 TemporaryFile createTemporaryBeside(const std::filesystem::path& target)
 {
-    static std::atomic<unsigned> counter{0};
+    static std::atomic<unsigned> counter { 0 };
     struct stat existing
     {
     };
@@ -86,7 +89,7 @@ TemporaryFile createTemporaryBeside(const std::filesystem::path& target)
         if (descriptor >= 0) {
             if (hasExisting)
                 ::fchmod(descriptor, mode); // umask must not narrow the mode that the file had
-            return {candidate, descriptor};
+            return { candidate, descriptor };
         }
         if (errno != EEXIST)
             break;

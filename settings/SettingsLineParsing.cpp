@@ -10,7 +10,10 @@ namespace vantolex {
 
 namespace {
 
-bool isDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+bool isDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
 
 std::size_t skipWhiteSpace(std::u16string_view line, std::size_t position)
 {
@@ -27,7 +30,7 @@ struct SignedNumber
     std::int64_t magnitude = 0;
 };
 
-constexpr std::int64_t magnitudeLimit = std::int64_t{std::numeric_limits<int>::max()} + 2;
+constexpr std::int64_t magnitudeLimit = std::int64_t { std::numeric_limits<int>::max() } + 2;
 
 std::optional<SignedNumber> scanNumber(std::u16string_view line, std::size_t& position)
 {

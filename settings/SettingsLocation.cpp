@@ -38,8 +38,8 @@ SettingsLocationFacts currentSettingsLocationFacts()
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error && program.has_parent_path()) {
         facts.programDirectory = program.parent_path();
-        facts.settingsFileBesideProgram =
-            std::filesystem::exists(facts.programDirectory / std::filesystem::path(settingsFileName), error);
+        facts.settingsFileBesideProgram
+            = std::filesystem::exists(facts.programDirectory / std::filesystem::path(settingsFileName), error);
         facts.programDirectoryWritable = ::access(facts.programDirectory.c_str(), W_OK) == 0;
     }
     facts.xdgConfigHome = environmentValue("XDG_CONFIG_HOME");

@@ -18,7 +18,7 @@ struct SettingsLocationFacts
     bool settingsFileBesideProgram = false; // a VANTOLEX.DAT exists in programDirectory
     bool programDirectoryWritable = false;
     std::string xdgConfigHome; // $XDG_CONFIG_HOME, empty when unset
-    std::string home;          // $HOME, empty when unset
+    std::string home; // $HOME, empty when unset
 };
 
 // The directory of the settings files: the program's directory when a VANTOLEX.DAT is there or the

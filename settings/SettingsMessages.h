@@ -48,7 +48,7 @@ inline constexpr std::u16string_view rangePageCount = u"%d ページ分";
 inline constexpr std::u16string_view margins = u"%d, %d, %d, %d";
 inline constexpr std::u16string_view none = u"なし";
 inline constexpr std::u16string_view present = u"あり";
-inline constexpr std::u16string_view lineSpacings[] = {u"なし", u"1/4行分", u"1/2行分", u"3/4行分", u"1行分"};
+inline constexpr std::u16string_view lineSpacings[] = { u"なし", u"1/4行分", u"1/2行分", u"3/4行分", u"1行分" };
 inline constexpr std::u16string_view lineNumbersEveryLine = u"%d 桁";
 inline constexpr std::u16string_view lineNumbersInterval = u"%d 行毎、%d 桁";
 inline constexpr std::u16string_view columnsPerPage = u"%d 段/ページ";
@@ -70,8 +70,8 @@ inline constexpr std::u16string_view labelColumnSpacing = u"段落間";
 inline constexpr std::u16string_view labelShowInfo = u"情報表示";
 inline constexpr std::u16string_view labelLineNumbers = u"行番号";
 inline constexpr std::u16string_view labelSeparator = u"区切り線";
-inline constexpr std::u16string_view labelHeaderFooter[] = {u"ヘッダ(左)", u"ヘッダ(中)", u"ヘッダ(右)",
-                                                           u"フッタ(左)", u"フッタ(中)", u"フッタ(右)"};
+inline constexpr std::u16string_view labelHeaderFooter[]
+    = { u"ヘッダ(左)", u"ヘッダ(中)", u"ヘッダ(右)", u"フッタ(左)", u"フッタ(中)", u"フッタ(右)" };
 inline constexpr std::u16string_view labelPageNumber = u"ページ番号";
 inline constexpr std::u16string_view labelFileName = u"ファイル名";
 inline constexpr std::u16string_view labelSample = u"1行目の内容";

@@ -11,21 +11,23 @@ namespace vantolex {
 
 namespace {
 
-template <std::size_t count>
-std::optional<std::array<int, count>> numbersOf(const std::u16string& line)
+template <std::size_t count> std::optional<std::array<int, count>> numbersOf(const std::u16string& line)
 {
-    std::array<int, count> numbers{};
+    std::array<int, count> numbers {};
     if (!parseNumbers(line, numbers))
         return std::nullopt;
     return numbers;
 }
 
-bool flag(int number) { return number != 0; }
+bool flag(int number)
+{
+    return number != 0;
+}
 
 // Line 1 of every version: the grid, with wrapLines when the format stores it.
 bool readGridLine(const std::u16string& line, PrintSettings& settings, bool withWrap)
 {
-    std::array<int, 7> numbers{};
+    std::array<int, 7> numbers {};
     if (!parseNumbers(line, std::span<int>(numbers).first(withWrap ? 7 : 6)))
         return false;
     settings.charsPerLine = numbers[0];
@@ -55,7 +57,7 @@ bool readRangeLine(const std::u16string& line, PrintSettings& settings)
 bool readDisplayLine(const std::u16string& line, PrintSettings& settings, SettingsRecordFormat format)
 {
     const bool withFileName = format != SettingsRecordFormat::Version0 && format != SettingsRecordFormat::Legacy;
-    std::array<int, 6> numbers{};
+    std::array<int, 6> numbers {};
     if (!parseNumbers(line, std::span<int>(numbers).first(withFileName ? 6 : 5)))
         return false;
     settings.showInfo = flag(numbers[0]);
@@ -80,7 +82,7 @@ void readFontLines(const std::u16string& languageLine, const std::u16string& fon
 // The margins: five numbers up to version 1 and in the legacy file, seven with the spacings from version 2 on.
 bool readMarginLine(const std::u16string& line, PrintSettings& settings, bool withSpacing)
 {
-    std::array<int, 7> numbers{};
+    std::array<int, 7> numbers {};
     if (!parseNumbers(line, std::span<int>(numbers).first(withSpacing ? 7 : 5)))
         return false;
     settings.useMargins = flag(numbers[0]);
@@ -98,7 +100,7 @@ bool readMarginLine(const std::u16string& line, PrintSettings& settings, bool wi
 // Version 2 stores only `vertical` on line 6, versions 3 to 5 also `proportional`.
 bool readWritingLine(const std::u16string& line, PrintSettings& settings, bool withProportional)
 {
-    std::array<int, 2> numbers{};
+    std::array<int, 2> numbers {};
     if (!parseNumbers(line, std::span<int>(numbers).first(withProportional ? 2 : 1)))
         return false;
     settings.vertical = flag(numbers[0]);
@@ -117,7 +119,10 @@ bool readSeparatorLine(const std::u16string& line, PrintSettings& settings)
     return true;
 }
 
-std::u16string templateOf(const std::u16string& line) { return isBlank(line) ? std::u16string() : line; }
+std::u16string templateOf(const std::u16string& line)
+{
+    return isBlank(line) ? std::u16string() : line;
+}
 
 bool readHeaderFooterLines(std::span<const std::u16string* const> lines, PrintSettings& settings)
 {
@@ -161,8 +166,8 @@ void fillMissingFields(SettingsRecordFormat format, PrintSettings& settings)
     }
     if (version < 5) {
         settings.useHeaderFooter = false;
-        for (std::u16string* text : {&settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                                     &settings.footerLeft, &settings.footerCenter, &settings.footerRight})
+        for (std::u16string* text : { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
+                                      &settings.footerLeft, &settings.footerCenter, &settings.footerRight })
             text->clear();
     }
 }
@@ -222,7 +227,7 @@ int recordLineCount(SettingsRecordFormat format)
 
 bool readSettingsRecord(SettingsRecordFormat format, SettingsLines& lines, PrintSettings& settings)
 {
-    std::array<const std::u16string*, 15> recordLines{};
+    std::array<const std::u16string*, 15> recordLines {};
     const int count = recordLineCount(format);
     for (int i = 0; i < count; ++i) {
         recordLines[static_cast<std::size_t>(i)] = lines.next();
@@ -237,19 +242,19 @@ bool readSettingsRecord(SettingsRecordFormat format, SettingsLines& lines, Print
 void writeSettingsRecord(const PrintSettings& s, std::vector<std::u16string>& lines)
 {
     lines.push_back(numbersLine(
-        {s.charsPerLine, s.linesPerColumn, s.fontPoints, s.columns, s.tabWidth, s.fontSizeBasis, s.wrapLines}));
-    lines.push_back(numbersLine({s.startLine, s.endValue, s.endCondition}));
-    lines.push_back(numbersLine({s.showInfo, s.lineNumberInterval, s.lineNumberDigits, s.columnSeparator,
-                                 s.showPageNumber, s.showFileName}));
+        { s.charsPerLine, s.linesPerColumn, s.fontPoints, s.columns, s.tabWidth, s.fontSizeBasis, s.wrapLines }));
+    lines.push_back(numbersLine({ s.startLine, s.endValue, s.endCondition }));
+    lines.push_back(numbersLine(
+        { s.showInfo, s.lineNumberInterval, s.lineNumberDigits, s.columnSeparator, s.showPageNumber, s.showFileName }));
     lines.push_back(s.language);
     lines.push_back(s.fontName);
-    lines.push_back(numbersLine({s.vertical, s.proportional}));
-    lines.push_back(numbersLine({s.useMargins, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
-                                 s.lineSpacing, s.columnSpacing}));
-    lines.push_back(numbersLine({s.separatorLines, s.separatorMethod}));
-    lines.push_back(numbersLine({s.useHeaderFooter}));
-    for (const std::u16string* text : {&s.headerLeft, &s.headerCenter, &s.headerRight, &s.footerLeft,
-                                       &s.footerCenter, &s.footerRight})
+    lines.push_back(numbersLine({ s.vertical, s.proportional }));
+    lines.push_back(numbersLine(
+        { s.useMargins, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.lineSpacing, s.columnSpacing }));
+    lines.push_back(numbersLine({ s.separatorLines, s.separatorMethod }));
+    lines.push_back(numbersLine({ s.useHeaderFooter }));
+    for (const std::u16string* text :
+         { &s.headerLeft, &s.headerCenter, &s.headerRight, &s.footerLeft, &s.footerCenter, &s.footerRight })
         lines.push_back(*text);
 }
 

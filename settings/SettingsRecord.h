@@ -32,7 +32,10 @@ int recordLineCount(SettingsRecordFormat format);
 class SettingsLines
 {
 public:
-    explicit SettingsLines(std::span<const std::u16string> lines) : m_lines(lines) {}
+    explicit SettingsLines(std::span<const std::u16string> lines)
+        : m_lines(lines)
+    {
+    }
 
     // The next line, or null at the end of the file.
     const std::u16string* next() { return m_position < m_lines.size() ? &m_lines[m_position++] : nullptr; }

@@ -10,10 +10,15 @@
 
 namespace vantolex {
 
-SettingsStore::SettingsStore() : SettingsStore(settingsPath(settingsFileName)) {}
+SettingsStore::SettingsStore()
+    : SettingsStore(settingsPath(settingsFileName))
+{
+}
 
 SettingsStore::SettingsStore(std::filesystem::path path, SettingsAccess access, SettingsFileSystem& files)
-    : m_path(std::move(path)), m_access(access), m_files(&files)
+    : m_path(std::move(path))
+    , m_access(access)
+    , m_files(&files)
 {
     load();
 }
@@ -112,7 +117,7 @@ void SettingsStore::applyPreset(int index)
 void SettingsStore::addPreset(std::u16string name, const PrintSettings& settings)
 {
     assert(!name.empty());
-    presets.push_back(Preset{std::move(name), settings});
+    presets.push_back(Preset { std::move(name), settings });
 }
 
 std::optional<int> SettingsStore::findPreset(std::u16string_view name) const

@@ -41,8 +41,8 @@ public:
     ~SettingsStore();
 
     PrintSettings currentSettings; // the settings the tab pages show and every run uses
-    std::vector<Preset> presets;   // in insertion order, the order of the file and of every list on screen
-    std::u16string messageBuffer;  // scratch text for validation messages; never stored
+    std::vector<Preset> presets; // in insertion order, the order of the file and of every list on screen
+    std::u16string messageBuffer; // scratch text for validation messages; never stored
 
     // Fills currentSettings and presets from the settings file, or from the legacy file when there is no
     // settings file (migration), or with resetAll.

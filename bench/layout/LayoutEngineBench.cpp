@@ -44,7 +44,10 @@ void operator delete(void* pointer) noexcept
 }
 #pragma GCC diagnostic pop
 
-void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept
+{
+    operator delete(pointer);
+}
 
 namespace {
 
@@ -63,8 +66,9 @@ struct Document
 const Document& document()
 {
     static const Document generated = [] {
-        const std::u16string pool = u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗いじめじめした"
-                                    u"所でニャーニャー泣いていた事だけは記憶している。「カタカナ」、漢字、ひらがな。";
+        const std::u16string pool
+            = u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗いじめじめした"
+              u"所でニャーニャー泣いていた事だけは記憶している。「カタカナ」、漢字、ひらがな。";
         const std::u16string ascii = u"Vantolex 2026 abc-xyz ";
         Document result;
         std::uint32_t state = 12345;
@@ -99,9 +103,12 @@ const Document& document()
 class OutputBench : public OutputBuffered
 {
 public:
-    OutputBench(Device& device, const PrintSettings& settings) : OutputBuffered(device, settings, u"bench.txt") {}
+    OutputBench(Device& device, const PrintSettings& settings)
+        : OutputBuffered(device, settings, u"bench.txt")
+    {
+    }
     void finish() override { completePages(); }
-    void abort() override {}
+    void abort() override { }
 };
 
 void layOut(benchmark::State& state, bool proportional)
@@ -112,7 +119,7 @@ void layOut(benchmark::State& state, bool proportional)
     PrintSettings settings; // 96 characters per line, two columns, A4 at 600 dpi below
     settings.fontDescriptor = &font;
     settings.proportional = proportional;
-    RecordingDevice device({4724, 6850, 600, 600},
+    RecordingDevice device({ 4724, 6850, 600, 600 },
                            proportional ? RecordingMeasure::Proportional : RecordingMeasure::FixedPitch);
     device.recordExtents(false);
 
@@ -127,7 +134,8 @@ void layOut(benchmark::State& state, bool proportional)
             output.putLine(++number, line);
         output.finish();
         displayLines = output.pageStore()->lines.size();
-        peakPerMegabyte = static_cast<double>(g_heapPeak - before) / (static_cast<double>(text.shiftJisBytes) / 1048576.0);
+        peakPerMegabyte
+            = static_cast<double>(g_heapPeak - before) / (static_cast<double>(text.shiftJisBytes) / 1048576.0);
         benchmark::DoNotOptimize(output.pageStore()->lines.data());
     }
     // items_per_second is the number of display lines laid out per second.
@@ -137,8 +145,14 @@ void layOut(benchmark::State& state, bool proportional)
     state.counters["peak_heap_bytes_per_input_MB"] = peakPerMegabyte;
 }
 
-void fixedPitch(benchmark::State& state) { layOut(state, false); }
-void proportional(benchmark::State& state) { layOut(state, true); }
+void fixedPitch(benchmark::State& state)
+{
+    layOut(state, false);
+}
+void proportional(benchmark::State& state)
+{
+    layOut(state, true);
+}
 
 BENCHMARK(fixedPitch)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(proportional)->Unit(benchmark::kMillisecond)->Iterations(1);

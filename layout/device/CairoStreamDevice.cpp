@@ -65,8 +65,8 @@ int CairoStreamDevice::openDocument(std::u16string_view jobName)
         return opened;
     }
     m_open = true;
-    handles::SurfacePtr surface = createVectorSurface(m_format, &CairoStreamDevice::writeToSink, this,
-                                                      m_widthPoints, m_heightPoints);
+    handles::SurfacePtr surface
+        = createVectorSurface(m_format, &CairoStreamDevice::writeToSink, this, m_widthPoints, m_heightPoints);
     if (m_format == VectorFormat::Pdf && cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
         const std::string title = toUtf8(jobName);
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());

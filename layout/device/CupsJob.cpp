@@ -66,8 +66,8 @@ CupsJob::~CupsJob()
 {
     if (isOpen() && cancel() <= 0) {
         const std::u16string destination = fromUtf8(m_destination);
-        const std::string report =
-            toUtf8(formatText(layoutText::jobNotCancelled, {m_lastJobId, std::u16string_view(destination)}));
+        const std::string report
+            = toUtf8(formatText(layoutText::jobNotCancelled, { m_lastJobId, std::u16string_view(destination) }));
         std::fprintf(stderr, "%s\n", report.c_str());
     }
 }

@@ -18,10 +18,10 @@ namespace vantolex {
 // What the layout needs to know of a device. Any value <= 0 means an unusable device.
 struct DeviceCaps
 {
-    int width = 0;  // printable width in device pixels
+    int width = 0; // printable width in device pixels
     int height = 0; // printable height in device pixels
-    int dpiX = 0;   // device pixels per inch along x
-    int dpiY = 0;   // device pixels per inch along y
+    int dpiX = 0; // device pixels per inch along x
+    int dpiY = 0; // device pixels per inch along y
 
     bool operator==(const DeviceCaps&) const = default;
 };
@@ -57,10 +57,10 @@ struct SpoolResult
 {
     enum Value : int
     {
-        Error = -1,       // any other failure
-        AppAbort = -2,    // the application aborted the job
-        UserAbort = -3,   // the user deleted the job
-        OutOfDisk = -4,   // no disk space for the spool
+        Error = -1, // any other failure
+        AppAbort = -2, // the application aborted the job
+        UserAbort = -3, // the user deleted the job
+        OutOfDisk = -4, // no disk space for the spool
         OutOfMemory = -5, // no memory for the spool
     };
 };

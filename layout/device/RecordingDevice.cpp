@@ -13,7 +13,10 @@ namespace {
 class RecordingFont : public DeviceFont
 {
 public:
-    explicit RecordingFont(const FontDescription& description) : m_description(description) {}
+    explicit RecordingFont(const FontDescription& description)
+        : m_description(description)
+    {
+    }
     const FontDescription& description() const { return m_description; }
 
 private:
@@ -30,7 +33,11 @@ const FontDescription& descriptionOf(const DeviceFont& font)
 
 } // namespace
 
-RecordingDevice::RecordingDevice(DeviceCaps caps, RecordingMeasure measure) : m_caps(caps), m_measure(measure) {}
+RecordingDevice::RecordingDevice(DeviceCaps caps, RecordingMeasure measure)
+    : m_caps(caps)
+    , m_measure(measure)
+{
+}
 
 int RecordingDevice::unitAdvance(RecordingMeasure measure, int characterHeight, char16_t unit)
 {
@@ -148,10 +155,25 @@ int RecordingDevice::jobCall(RecordedCall::Kind kind, std::u16string_view text)
     return call.result;
 }
 
-int RecordingDevice::startDoc(std::u16string_view jobName) { return jobCall(RecordedCall::Kind::StartDoc, jobName); }
-int RecordingDevice::startPage() { return jobCall(RecordedCall::Kind::StartPage); }
-int RecordingDevice::endPage() { return jobCall(RecordedCall::Kind::EndPage); }
-int RecordingDevice::endDoc() { return jobCall(RecordedCall::Kind::EndDoc); }
-int RecordingDevice::abortDoc() { return jobCall(RecordedCall::Kind::AbortDoc); }
+int RecordingDevice::startDoc(std::u16string_view jobName)
+{
+    return jobCall(RecordedCall::Kind::StartDoc, jobName);
+}
+int RecordingDevice::startPage()
+{
+    return jobCall(RecordedCall::Kind::StartPage);
+}
+int RecordingDevice::endPage()
+{
+    return jobCall(RecordedCall::Kind::EndPage);
+}
+int RecordingDevice::endDoc()
+{
+    return jobCall(RecordedCall::Kind::EndDoc);
+}
+int RecordingDevice::abortDoc()
+{
+    return jobCall(RecordedCall::Kind::AbortDoc);
+}
 
 } // namespace vantolex

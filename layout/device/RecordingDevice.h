@@ -34,16 +34,16 @@ struct RecordedCall
     };
 
     Kind kind = Kind::CreateFont;
-    FontDescription font;  // CreateFont: the description asked for; text calls: the font's description
-    std::u16string text;   // TextExtent, TextOut, DrawText: the string; StartDoc: the job name
-    int x1 = 0;            // TextOut: x; DashedLine: start x
-    int y1 = 0;            // TextOut: y; DashedLine: start y
-    int x2 = 0;            // DashedLine: end x
-    int y2 = 0;            // DashedLine: end y
-    Rect box;              // DrawText, FillRect, FrameRect
-    Rgb colour;            // FillRect, FrameRect
+    FontDescription font; // CreateFont: the description asked for; text calls: the font's description
+    std::u16string text; // TextExtent, TextOut, DrawText: the string; StartDoc: the job name
+    int x1 = 0; // TextOut: x; DashedLine: start x
+    int y1 = 0; // TextOut: y; DashedLine: start y
+    int x2 = 0; // DashedLine: end x
+    int y2 = 0; // DashedLine: end y
+    Rect box; // DrawText, FillRect, FrameRect
+    Rgb colour; // FillRect, FrameRect
     TextAlign align = TextAlign::Left; // DrawText
-    int result = 0;        // TextExtent: the width; job calls: the result returned; CreateFont: 1 made, 0 refused
+    int result = 0; // TextExtent: the width; job calls: the result returned; CreateFont: 1 made, 0 refused
 
     bool operator==(const RecordedCall&) const = default;
 };
@@ -66,7 +66,7 @@ class RecordingDevice : public Device
 public:
     using MeasureFunction = std::function<int(const FontDescription& font, std::u16string_view text)>;
 
-    explicit RecordingDevice(DeviceCaps caps = {4800, 6600, 600, 600},
+    explicit RecordingDevice(DeviceCaps caps = { 4800, 6600, 600, 600 },
                              RecordingMeasure measure = RecordingMeasure::FixedPitch);
 
     // The advance of one code unit under a measure, for a font of the given character height.

@@ -40,8 +40,8 @@ TEST(Errors, SignalsAreNotExceptions)
             return false;
         }
     };
-    EXPECT_FALSE(caughtAsException(NotifyEndLine{}));
-    EXPECT_FALSE(caughtAsException(NotifyEndOutput{}));
+    EXPECT_FALSE(caughtAsException(NotifyEndLine {}));
+    EXPECT_FALSE(caughtAsException(NotifyEndOutput {}));
 }
 
 TEST(Errors, CopyingCopiesTheText)

@@ -7,10 +7,10 @@
 #include "app/PrintRun.h"
 #include "app/Utf16.h"
 #include "input/ClipboardSource.h"
-#include "support/FixedClipboard.h"
 #include "layout/Output.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
+#include "support/FixedClipboard.h"
 
 namespace vantolex {
 namespace {
@@ -22,7 +22,8 @@ class OutputLog : public Output
 {
 public:
     OutputLog(Device& device, const PrintSettings& settings, std::u16string_view title, Events& events)
-        : Output(device, settings, title), m_events(events)
+        : Output(device, settings, title)
+        , m_events(events)
     {
         m_events.push_back("create " + toUtf8(title));
     }
@@ -57,7 +58,10 @@ private:
 class FactoryLog : public OutputFactory
 {
 public:
-    explicit FactoryLog(Events& events) : m_events(events) {}
+    explicit FactoryLog(Events& events)
+        : m_events(events)
+    {
+    }
 
     std::unique_ptr<Output> createOutput(const PrintSettings& settings, std::u16string_view title) override
     {
@@ -79,14 +83,17 @@ public:
     int failAt = -1;
 
 private:
-    RecordingDevice m_device{{4800, 6600, 600, 600}};
+    RecordingDevice m_device { { 4800, 6600, 600, 600 } };
     Events& m_events;
 };
 
 class HostLog : public PrintRunHost
 {
 public:
-    explicit HostLog(Events& events) : m_events(events) {}
+    explicit HostLog(Events& events)
+        : m_events(events)
+    {
+    }
 
     SourceChoice sourceChoice() const override { return choice; }
     bool clipboardHasText() override { return clipboardFilled; }
@@ -129,9 +136,9 @@ protected:
     RunOutcome run(bool showDetails = false) { return runPrintJob(host, settings, factory, showDetails); }
 
     Events events;
-    HostLog host{events};
-    FactoryLog factory{events};
-    FontDescription font{u"ＭＳ 明朝", u"日本語"};
+    HostLog host { events };
+    FactoryLog factory { events };
+    FontDescription font { u"ＭＳ 明朝", u"日本語" };
     PrintSettings settings;
     std::unique_ptr<FixedClipboard> clipboard;
 };
@@ -140,8 +147,9 @@ TEST_F(PrintRunTest, PrintsEveryItemThenFinishes)
 {
     useClipboard(u"one\n\ftwo\nthree"); // a form feed at the start of a line is a column break
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events expected = {"create クリップボード", "busy", "line one", "page 1", "line two", "line three",
-                             "idle", "finish", "destroy output"};
+    const Events expected
+        = { "create クリップボード", "busy", "line one", "page 1", "line two", "line three", "idle", "finish",
+            "destroy output" };
     EXPECT_EQ(events, expected);
 }
 
@@ -163,19 +171,19 @@ TEST_F(PrintRunTest, EmptySourcesAreRefusedWithWarnings)
     };
     const std::vector<FileEntry> noFiles;
     const Row rows[] = {
-        {"empty file name", SourceKind::File, u"", "warning ファイルが指定されていません。"},
-        {"blanks only", SourceKind::File, u" \t\u3000 ", "warning ファイルが指定されていません。"},
-        {"empty list", SourceKind::MultipleFiles, u"", "warning ファイルが指定されていません。"},
-        {"no clipboard text", SourceKind::Clipboard, u"", "warning クリップボードにデータがありません"},
+        { "empty file name", SourceKind::File, u"", "warning ファイルが指定されていません。" },
+        { "blanks only", SourceKind::File, u" \t\u3000 ", "warning ファイルが指定されていません。" },
+        { "empty list", SourceKind::MultipleFiles, u"", "warning ファイルが指定されていません。" },
+        { "no clipboard text", SourceKind::Clipboard, u"", "warning クリップボードにデータがありません" },
     };
     FixedClipboard emptyClipboard(std::u16string(1, u'\0'));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         events.clear();
-        host.choice = {row.kind, row.fileName, 0, &noFiles, &emptyClipboard};
+        host.choice = { row.kind, row.fileName, 0, &noFiles, &emptyClipboard };
         host.clipboardFilled = false;
         EXPECT_EQ(run(), RunOutcome::Warned);
-        EXPECT_EQ(events, Events{row.message});
+        EXPECT_EQ(events, Events { row.message });
     }
     EXPECT_EQ(factory.calls, 0);
 }
@@ -205,7 +213,7 @@ TEST_F(PrintRunTest, StartSkipCountsEveryItem)
     useClipboard(u"a\n\fb\nc"); // items: a, page break, b, c
     settings.startLine = 2;
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events expected = {"create クリップボード", "busy", "line b", "line c", "idle", "finish", "destroy output"};
+    const Events expected = { "create クリップボード", "busy", "line b", "line c", "idle", "finish", "destroy output" };
     EXPECT_EQ(events, expected);
 }
 
@@ -214,13 +222,13 @@ TEST_F(PrintRunTest, StartSkipAtTheEndPrintsNothingAndBeyondItWarnsBeforeTheOutp
     useClipboard(u"a\nb");
     settings.startLine = 2;
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events finishedEmpty = {"create クリップボード", "busy", "idle", "finish", "destroy output"};
+    const Events finishedEmpty = { "create クリップボード", "busy", "idle", "finish", "destroy output" };
     EXPECT_EQ(events, finishedEmpty);
 
     events.clear();
     settings.startLine = 3;
     EXPECT_EQ(run(), RunOutcome::Warned);
-    EXPECT_EQ(events, Events{"warning 開始行までスキップしたら、データが無くなりました。"});
+    EXPECT_EQ(events, Events { "warning 開始行までスキップしたら、データが無くなりました。" });
     EXPECT_EQ(factory.calls, 1);
 }
 
@@ -233,8 +241,16 @@ TEST_F(PrintRunTest, LineNumbersStartAfterTheStartLine)
     settings.endCondition = EndCondition::LineCount;
     settings.endValue = 5;
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events expected = {"create クリップボード", "busy", "line 11:11", "line 12:12", "line 13:13",
-                             "line 14:14", "line 15:15", "idle", "finish", "destroy output"};
+    const Events expected = { "create クリップボード",
+                              "busy",
+                              "line 11:11",
+                              "line 12:12",
+                              "line 13:13",
+                              "line 14:14",
+                              "line 15:15",
+                              "idle",
+                              "finish",
+                              "destroy output" };
     EXPECT_EQ(events, expected);
 }
 
@@ -251,7 +267,7 @@ TEST_F(PrintRunTest, WarningWhileMakingTheOutputIsReportedWithoutAbort)
     useClipboard(u"a");
     factory.warning = true;
     EXPECT_EQ(run(), RunOutcome::Warned);
-    EXPECT_EQ(events, Events{"warning 余白が大き過ぎます。"});
+    EXPECT_EQ(events, Events { "warning 余白が大き過ぎます。" });
 }
 
 TEST_F(PrintRunTest, DetailsAreShownOnlyWhenAskedAndDecliningAbortsTheOutput)
@@ -259,8 +275,8 @@ TEST_F(PrintRunTest, DetailsAreShownOnlyWhenAskedAndDecliningAbortsTheOutput)
     useClipboard(u"\t見本テキスト\nb");
     host.confirm = false;
     EXPECT_EQ(run(true), RunOutcome::Warned);
-    const Events expected = {"create クリップボード", "details 見本テキスト", "abort", "destroy output",
-                             "warning 印刷を中止しました。"};
+    const Events expected = { "create クリップボード", "details 見本テキスト", "abort", "destroy output",
+                              "warning 印刷を中止しました。" };
     EXPECT_EQ(events, expected);
 
     events.clear();
@@ -274,8 +290,8 @@ TEST_F(PrintRunTest, FailureWhilePrintingCleansUpInOrderThenReports)
     factory.failAt = 1;
     factory.failure = [] { throw PrinterError(u"印刷が中止されました。"); };
     EXPECT_EQ(run(), RunOutcome::Failed);
-    const Events expected = {"create クリップボード", "busy", "line a", "idle", "abort", "destroy output",
-                             "error 印刷が中止されました。"};
+    const Events expected = { "create クリップボード",       "busy", "line a", "idle", "abort", "destroy output",
+                              "error 印刷が中止されました。" };
     EXPECT_EQ(events, expected);
 }
 
@@ -285,7 +301,7 @@ TEST_F(PrintRunTest, StandardLibraryFailureEndsTheRunWithoutReport)
     factory.failAt = 0;
     factory.failure = [] { throw std::bad_alloc(); };
     EXPECT_EQ(run(), RunOutcome::Crashed);
-    const Events expected = {"create クリップボード", "busy", "idle", "abort", "destroy output"};
+    const Events expected = { "create クリップボード", "busy", "idle", "abort", "destroy output" };
     EXPECT_EQ(events, expected);
 }
 
@@ -297,7 +313,7 @@ TEST_F(PrintRunTest, MultiFileLineNumbersRunOnAcrossFilesAndSeparators)
     for (int i = 0; i < 3; ++i) {
         const auto path = folder / ("f" + std::to_string(i) + ".txt");
         std::ofstream(path, std::ios::binary) << "x" << i << "\r\ny" << i << "\r\n";
-        files.push_back({path, 0});
+        files.push_back({ path, 0 });
     }
     settings.separatorMethod = SeparatorMethod::BlankLines;
     settings.separatorLines = 1;
@@ -307,8 +323,8 @@ TEST_F(PrintRunTest, MultiFileLineNumbersRunOnAcrossFilesAndSeparators)
     host.choice.files = &files;
     EXPECT_EQ(run(), RunOutcome::Finished);
     const Events lines(events.begin() + 2, events.end() - 3);
-    const Events expected = {"line 1:x0", "line 2:y0", "line 3:", "line 4:x1", "line 5:y1", "line 6:",
-                             "line 7:x2", "line 8:y2"};
+    const Events expected
+        = { "line 1:x0", "line 2:y0", "line 3:", "line 4:x1", "line 5:y1", "line 6:", "line 7:x2", "line 8:y2" };
     EXPECT_EQ(lines, expected);
     std::filesystem::remove_all(folder);
 }

@@ -15,21 +15,21 @@ struct Utf8Row
 TEST(Utf16, DecodesUtf8WithOneReplacementPerBadSequence)
 {
     const Utf8Row rows[] = {
-        {"empty", "", u""},
-        {"ascii", "abc", u"abc"},
-        {"two-byte first and last", "\xC2\x80\xDF\xBF", u"\u0080\u07FF"},
-        {"three-byte Japanese", "\xE6\x97\xA5\xE6\x9C\xAC", u"日本"},
-        {"four-byte becomes a surrogate pair", "\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"last code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
-        {"lone continuation byte", "a\x80z", u"a\uFFFDz"},
-        {"overlong two-byte lead", "\xC0\xAF", u"\uFFFD\uFFFD"},
-        {"overlong three-byte", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
-        {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
-        {"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {"truncated at the end", "\xE6\x97", u"\uFFFD"},
-        {"truncated before ascii", "\xE6\x97x", u"\uFFFDx"},
-        {"invalid lead bytes", "\xF5\xFF", u"\uFFFD\uFFFD"},
-        {"nul byte is text", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+        { "empty", "", u"" },
+        { "ascii", "abc", u"abc" },
+        { "two-byte first and last", "\xC2\x80\xDF\xBF", u"\u0080\u07FF" },
+        { "three-byte Japanese", "\xE6\x97\xA5\xE6\x9C\xAC", u"日本" },
+        { "four-byte becomes a surrogate pair", "\xF0\x9F\x98\x80", u"\U0001F600" },
+        { "last code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF" },
+        { "lone continuation byte", "a\x80z", u"a\uFFFDz" },
+        { "overlong two-byte lead", "\xC0\xAF", u"\uFFFD\uFFFD" },
+        { "overlong three-byte", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD" },
+        { "encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD" },
+        { "beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD" },
+        { "truncated at the end", "\xE6\x97", u"\uFFFD" },
+        { "truncated before ascii", "\xE6\x97x", u"\uFFFDx" },
+        { "invalid lead bytes", "\xF5\xFF", u"\uFFFD\uFFFD" },
+        { "nul byte is text", std::string("a\0b", 3), std::u16string(u"a\0b", 3) },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -42,8 +42,10 @@ TEST(Utf16, EncodesUtf8AndReplacesLoneSurrogates)
     EXPECT_EQ(toUtf8(u"日本語 abc"), "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E abc");
     EXPECT_EQ(toUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(toUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
-    EXPECT_EQ(toUtf8(std::u16string{char16_t(0xDC00), u'a'}), "\xEF\xBF\xBD" "a");
-    EXPECT_EQ(toUtf8(std::u16string{char16_t(0xD800), char16_t(0xD800), char16_t(0xDC00)}),
+    EXPECT_EQ(toUtf8(std::u16string { char16_t(0xDC00), u'a' }),
+              "\xEF\xBF\xBD"
+              "a");
+    EXPECT_EQ(toUtf8(std::u16string { char16_t(0xD800), char16_t(0xD800), char16_t(0xDC00) }),
               "\xEF\xBF\xBD\xF0\x90\x80\x80");
 }
 

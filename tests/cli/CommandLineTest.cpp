@@ -37,7 +37,7 @@ TEST(CommandLine, DefaultsWithoutArguments)
     EXPECT_TRUE(options.files.empty());
     EXPECT_EQ(options.encoding, 0);
     EXPECT_FALSE(options.output);
-    EXPECT_EQ(options.paper, (PaperSize{210, 297}));
+    EXPECT_EQ(options.paper, (PaperSize { 210, 297 }));
     EXPECT_EQ(options.dpi, 600);
     EXPECT_EQ(options.borderMillimetres, 5);
     EXPECT_FALSE(options.deviceCaps);
@@ -45,8 +45,8 @@ TEST(CommandLine, DefaultsWithoutArguments)
 
 TEST(CommandLine, FilesAndOptionsMixInOrder)
 {
-    const auto options = parsed({"a.txt", "-e", "euc", "b.txt", "--output=out.pdf", "-", "--", "--c.txt"});
-    EXPECT_EQ(options.files, (std::vector<std::string>{"a.txt", "b.txt", "-", "--c.txt"}));
+    const auto options = parsed({ "a.txt", "-e", "euc", "b.txt", "--output=out.pdf", "-", "--", "--c.txt" });
+    EXPECT_EQ(options.files, (std::vector<std::string> { "a.txt", "b.txt", "-", "--c.txt" }));
     EXPECT_EQ(options.encoding, 5);
     EXPECT_EQ(options.output, "out.pdf");
 }
@@ -54,73 +54,77 @@ TEST(CommandLine, FilesAndOptionsMixInOrder)
 TEST(CommandLine, EncodingByShortNameDisplayNameOrIndex)
 {
     const std::pair<const char*, int> rows[] = {
-        {"sjis", 0}, {"utf16le", 1}, {"utf16be", 2}, {"utf8", 3}, {"jis", 4}, {"euc", 5},
-        {"Shift JIS", 0}, {"Unicode", 1}, {"Unicode (big endian)", 2}, {"UTF-8", 3}, {"ISO-2022 JP", 4},
-        {"EUC JP", 5}, {"0", 0}, {"5", 5},
+        { "sjis", 0 },      { "utf16le", 1 },     { "utf16be", 2 },
+        { "utf8", 3 },      { "jis", 4 },         { "euc", 5 },
+        { "Shift JIS", 0 }, { "Unicode", 1 },     { "Unicode (big endian)", 2 },
+        { "UTF-8", 3 },     { "ISO-2022 JP", 4 }, { "EUC JP", 5 },
+        { "0", 0 },         { "5", 5 },
     };
     for (const auto& [name, index] : rows) {
         SCOPED_TRACE(name);
         EXPECT_EQ(parseEncodingName(name), index);
     }
-    for (const char* bad : {"6", "-1", "SJIS", "", "utf-8", "05"})
+    for (const char* bad : { "6", "-1", "SJIS", "", "utf-8", "05" })
         EXPECT_FALSE(parseEncodingName(bad)) << bad;
-    EXPECT_EQ(usageMessage({"--encoding", "latin1"}), u"エンコーディングの指定が正しくありません: latin1");
+    EXPECT_EQ(usageMessage({ "--encoding", "latin1" }), u"エンコーディングの指定が正しくありません: latin1");
 }
 
 TEST(CommandLine, PaperSizes)
 {
-    EXPECT_EQ(parsePaperSize("A3"), (PaperSize{297, 420}));
-    EXPECT_EQ(parsePaperSize("b5"), (PaperSize{182, 257}));
-    EXPECT_EQ(parsePaperSize("Letter"), (PaperSize{215.9, 279.4}));
-    EXPECT_EQ(parsePaperSize("100x148"), (PaperSize{100, 148}));
-    EXPECT_EQ(parsePaperSize("99.5x200"), (PaperSize{99.5, 200}));
-    for (const char* bad : {"A5", "x100", "100x", "0x100", "-5x10", "100x148x2", "", "100X148"})
+    EXPECT_EQ(parsePaperSize("A3"), (PaperSize { 297, 420 }));
+    EXPECT_EQ(parsePaperSize("b5"), (PaperSize { 182, 257 }));
+    EXPECT_EQ(parsePaperSize("Letter"), (PaperSize { 215.9, 279.4 }));
+    EXPECT_EQ(parsePaperSize("100x148"), (PaperSize { 100, 148 }));
+    EXPECT_EQ(parsePaperSize("99.5x200"), (PaperSize { 99.5, 200 }));
+    for (const char* bad : { "A5", "x100", "100x", "0x100", "-5x10", "100x148x2", "", "100X148" })
         EXPECT_FALSE(parsePaperSize(bad)) << bad;
-    EXPECT_EQ(usageMessage({"--paper", "A5"}), u"用紙サイズの指定が正しくありません: A5");
+    EXPECT_EQ(usageMessage({ "--paper", "A5" }), u"用紙サイズの指定が正しくありません: A5");
 }
 
 TEST(CommandLine, DeviceCaps)
 {
-    EXPECT_EQ(parsed({"--device-caps", "4800,6814,600,600"}).deviceCaps, (DeviceCaps{4800, 6814, 600, 600}));
-    for (const char* bad : {"4800,6814,600", "4800,6814,600,600,1", "a,b,c,d", "4800,,600,600", ""}) {
+    EXPECT_EQ(parsed({ "--device-caps", "4800,6814,600,600" }).deviceCaps, (DeviceCaps { 4800, 6814, 600, 600 }));
+    for (const char* bad : { "4800,6814,600", "4800,6814,600,600,1", "a,b,c,d", "4800,,600,600", "" }) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(usageMessage({"--device-caps", bad}),
-                  u"--device-caps の値が正しくありません（幅,高さ,横dpi,縦dpi）: " + std::u16string(bad, bad + strlen(bad)));
+        EXPECT_EQ(usageMessage({ "--device-caps", bad }),
+                  u"--device-caps の値が正しくありません（幅,高さ,横dpi,縦dpi）: "
+                      + std::u16string(bad, bad + strlen(bad)));
     }
 }
 
 TEST(CommandLine, FieldSettingsKeepTheirOrder)
 {
-    const auto options = parsed({"--set", "charsPerLine=80", "--set=headerLeft=&f = x", "--set", "headerRight="});
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"charsPerLine", "80"}, {"headerLeft", "&f = x"}, {"headerRight", ""}};
+    const auto options = parsed({ "--set", "charsPerLine=80", "--set=headerLeft=&f = x", "--set", "headerRight=" });
+    const std::vector<std::pair<std::string, std::string>> expected
+        = { { "charsPerLine", "80" }, { "headerLeft", "&f = x" }, { "headerRight", "" } };
     EXPECT_EQ(options.fieldSettings, expected);
-    EXPECT_EQ(usageMessage({"--set", "charsPerLine"}), u"--set の値が正しくありません（項目名=値）: charsPerLine");
-    EXPECT_EQ(usageMessage({"--set", "=5"}), u"--set の値が正しくありません（項目名=値）: =5");
+    EXPECT_EQ(usageMessage({ "--set", "charsPerLine" }), u"--set の値が正しくありません（項目名=値）: charsPerLine");
+    EXPECT_EQ(usageMessage({ "--set", "=5" }), u"--set の値が正しくありません（項目名=値）: =5");
 }
 
 TEST(CommandLine, UsageErrorsNameTheOption)
 {
-    EXPECT_EQ(usageMessage({"--frobnicate"}), u"不明なオプションです: --frobnicate");
-    EXPECT_EQ(usageMessage({"--frobnicate=3"}), u"不明なオプションです: --frobnicate");
-    EXPECT_EQ(usageMessage({"-x"}), u"不明なオプションです: -x");
-    EXPECT_EQ(usageMessage({"-o"}), u"オプション -o には値が必要です。");
-    EXPECT_EQ(usageMessage({"a.txt", "--paper"}), u"オプション --paper には値が必要です。");
-    EXPECT_EQ(usageMessage({"--dpi", "0"}), u"--dpi の値が正しくありません: 0");
-    EXPECT_EQ(usageMessage({"--dpi", "600dpi"}), u"--dpi の値が正しくありません: 600dpi");
-    EXPECT_EQ(usageMessage({"--border", "-1"}), u"--border の値が正しくありません: -1");
-    EXPECT_EQ(usageMessage({"-o", "a.pdf", "-P", "lp"}), u"--output と --printer は同時に指定できません。");
-    EXPECT_EQ(usageMessage({"--defaults", "--settings", "x.dat"}), u"--defaults と --settings は同時に指定できません。");
+    EXPECT_EQ(usageMessage({ "--frobnicate" }), u"不明なオプションです: --frobnicate");
+    EXPECT_EQ(usageMessage({ "--frobnicate=3" }), u"不明なオプションです: --frobnicate");
+    EXPECT_EQ(usageMessage({ "-x" }), u"不明なオプションです: -x");
+    EXPECT_EQ(usageMessage({ "-o" }), u"オプション -o には値が必要です。");
+    EXPECT_EQ(usageMessage({ "a.txt", "--paper" }), u"オプション --paper には値が必要です。");
+    EXPECT_EQ(usageMessage({ "--dpi", "0" }), u"--dpi の値が正しくありません: 0");
+    EXPECT_EQ(usageMessage({ "--dpi", "600dpi" }), u"--dpi の値が正しくありません: 600dpi");
+    EXPECT_EQ(usageMessage({ "--border", "-1" }), u"--border の値が正しくありません: -1");
+    EXPECT_EQ(usageMessage({ "-o", "a.pdf", "-P", "lp" }), u"--output と --printer は同時に指定できません。");
+    EXPECT_EQ(usageMessage({ "--defaults", "--settings", "x.dat" }),
+              u"--defaults と --settings は同時に指定できません。");
 }
 
 TEST(CommandLine, ParsesAgainAfterAnError)
 {
-    EXPECT_EQ(usageMessage({"-x"}), u"不明なオプションです: -x");
-    const auto options = parsed({"--border", "0", "--dpi", "300", "--list-presets", "f"});
+    EXPECT_EQ(usageMessage({ "-x" }), u"不明なオプションです: -x");
+    const auto options = parsed({ "--border", "0", "--dpi", "300", "--list-presets", "f" });
     EXPECT_EQ(options.borderMillimetres, 0);
     EXPECT_EQ(options.dpi, 300);
     EXPECT_TRUE(options.listPresets);
-    EXPECT_EQ(options.files, (std::vector<std::string>{"f"}));
+    EXPECT_EQ(options.files, (std::vector<std::string> { "f" }));
 }
 
 } // namespace

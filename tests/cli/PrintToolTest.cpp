@@ -30,12 +30,12 @@ protected:
         std::istringstream in(input);
         out.str({});
         err.str({});
-        PrintToolEnvironment environment{in, out, err, false, {}, &clock};
+        PrintToolEnvironment environment { in, out, err, false, {}, &clock };
         environment.openPrinter = [this](const std::optional<std::string>& destination) -> std::unique_ptr<Device> {
             openedPrinter = destination.value_or("(default)");
             if (!printerAvailable)
                 return nullptr;
-            auto device = std::make_unique<RecordingDevice>(DeviceCaps{4800, 6600, 600, 600});
+            auto device = std::make_unique<RecordingDevice>(DeviceCaps { 4800, 6600, 600, 600 });
             if (failingStartPage)
                 device->setJobResult(RecordedCall::Kind::StartPage, SpoolResult::OutOfDisk);
             return device;
@@ -53,7 +53,7 @@ protected:
     fs::path folder;
     std::ostringstream out;
     std::ostringstream err;
-    ClockFixed clock{LocalDateTime{2026, 12, 7, 9, 5, 3}};
+    ClockFixed clock { LocalDateTime { 2026, 12, 7, 9, 5, 3 } };
     std::string openedPrinter;
     bool printerAvailable = true;
     bool failingStartPage = false;
@@ -61,34 +61,36 @@ protected:
 
 TEST_F(PrintToolTest, HelpAndVersion)
 {
-    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_EQ(run({ "--help" }), 0);
     EXPECT_TRUE(out.str().starts_with("使い方: vantolex-print [オプション] [ファイル...]\n")) << out.str();
-    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(run({ "--version" }), 0);
     EXPECT_TRUE(out.str().starts_with("vantolex-print ")) << out.str();
 }
 
 TEST_F(PrintToolTest, UsageErrorsExitWith64)
 {
-    EXPECT_EQ(run({"--bogus"}), 64);
+    EXPECT_EQ(run({ "--bogus" }), 64);
     EXPECT_EQ(err.str(), "不明なオプションです: --bogus\n使い方は vantolex-print --help で表示されます。\n");
-    EXPECT_EQ(run({"--defaults", "--set", "colums=2", "a.txt"}), 64);
+    EXPECT_EQ(run({ "--defaults", "--set", "colums=2", "a.txt" }), 64);
     EXPECT_EQ(err.str(), "設定項目がありません: colums\n使い方は vantolex-print --help で表示されます。\n");
-    EXPECT_EQ(run({"--defaults", "--set", "vertical=yes", "a.txt"}), 64);
-    EXPECT_EQ(err.str(), "設定値の形式が正しくありません: vertical=yes\n使い方は vantolex-print --help で表示されます。\n");
-    EXPECT_EQ(run({"--defaults", "-o", "out.txt", "a.txt"}), 64);
+    EXPECT_EQ(run({ "--defaults", "--set", "vertical=yes", "a.txt" }), 64);
     EXPECT_EQ(err.str(),
-              "出力形式が分かりません（.pdf .ps .svg .png）: out.txt\n使い方は vantolex-print --help で表示されます。\n");
+              "設定値の形式が正しくありません: vertical=yes\n使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(run({ "--defaults", "-o", "out.txt", "a.txt" }), 64);
+    EXPECT_EQ(
+        err.str(),
+        "出力形式が分かりません（.pdf .ps .svg .png）: out.txt\n使い方は vantolex-print --help で表示されます。\n");
 }
 
 TEST_F(PrintToolTest, InvalidSettingsAreAWarningWithTheCombinedMessage)
 {
-    EXPECT_EQ(run({"--defaults", "--set", "charsPerLine=0", "--set", "endCondition=7", "a.txt"}), 1);
+    EXPECT_EQ(run({ "--defaults", "--set", "charsPerLine=0", "--set", "endCondition=7", "a.txt" }), 1);
     EXPECT_EQ(err.str(), "設定値が正しくありません。\n\n文字数（1～999）\n\n異常：印刷終了条件\n");
 }
 
 TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
 {
-    EXPECT_EQ(run({"--defaults", "--set", "vertical=1", "--show-settings"}), 0);
+    EXPECT_EQ(run({ "--defaults", "--set", "vertical=1", "--show-settings" }), 0);
     const std::string expected = "縦書き\t\nテキスト\t96 文字/行\n段組\t2 段/ページ\nタブ\t8 文字毎\n折り返し\tあり\n"
                                  "フォント\t@ＭＳ 明朝 (日本語)\n印刷範囲\t初めから、終わりまで\n余白\tなし\n"
                                  "行間\t1/4行分\n段落間\t8 mm\n情報表示\tあり\n行番号\tなし\n区切り線\tなし\n"
@@ -98,17 +100,17 @@ TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
 
 TEST_F(PrintToolTest, SourceFailures)
 {
-    EXPECT_EQ(run({"--defaults"}), 1);
+    EXPECT_EQ(run({ "--defaults" }), 1);
     EXPECT_EQ(err.str(), "ファイルが指定されていません。\n");
-    EXPECT_EQ(run({"--defaults", (folder / "missing.txt").string()}), 2);
+    EXPECT_EQ(run({ "--defaults", (folder / "missing.txt").string() }), 2);
     EXPECT_NE(err.str().find("missing.txt"), std::string::npos) << err.str();
     EXPECT_TRUE(openedPrinter.empty()); // the reader fails before a printer is asked for
 }
 
 TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInput)
 {
-    EXPECT_EQ(run({"--defaults", "--device-caps", "4800,6600,600,600", "--set", "charsPerLine=10", "--set",
-                   "showPageNumber=1", "-e", "utf8", "--layout-json", "-", "-"},
+    EXPECT_EQ(run({ "--defaults", "--device-caps", "4800,6600,600,600", "--set", "charsPerLine=10", "--set",
+                    "showPageNumber=1", "-e", "utf8", "--layout-json", "-", "-" },
                   "abc\n\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n"),
               0)
         << err.str();
@@ -117,7 +119,7 @@ TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInput)
     EXPECT_EQ(document["layout"]["cellsPerLine"], 10);
     EXPECT_EQ(document["layout"]["fileName"], "標準入力");
     ASSERT_EQ(document["pages"].size(), 1u);
-    EXPECT_EQ(document["pages"][0]["footer"], (nlohmann::json{"", "- 1 -", ""}));
+    EXPECT_EQ(document["pages"][0]["footer"], (nlohmann::json { "", "- 1 -", "" }));
     EXPECT_EQ(document["pages"][0]["lines"][1]["text"], "日本語");
     EXPECT_TRUE(openedPrinter.empty());
 }
@@ -125,9 +127,9 @@ TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInput)
 TEST_F(PrintToolTest, DetailsGoToStandardErrorBesideTheJson)
 {
     const auto file = write("a.txt", "  sample text\r\n");
-    EXPECT_EQ(run({"--defaults", "--device-caps", "4800,6600,600,600", "--details", "--layout-json", "-",
-                   file.string()}),
-              0);
+    EXPECT_EQ(
+        run({ "--defaults", "--device-caps", "4800,6600,600,600", "--details", "--layout-json", "-", file.string() }),
+        0);
     EXPECT_NE(err.str().find("1行目の内容\t  sample text\n"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("文字数\t96 文字/行\n"), std::string::npos) << err.str();
     EXPECT_TRUE(nlohmann::json::accept(out.str()));
@@ -136,25 +138,25 @@ TEST_F(PrintToolTest, DetailsGoToStandardErrorBesideTheJson)
 TEST_F(PrintToolTest, PrinterChoiceAndFailures)
 {
     const auto file = write("a.txt", "x\n");
-    EXPECT_EQ(run({"--defaults", file.string()}), 0) << err.str();
+    EXPECT_EQ(run({ "--defaults", file.string() }), 0) << err.str();
     EXPECT_EQ(openedPrinter, "(default)");
-    EXPECT_EQ(run({"--defaults", "-P", "office", file.string()}), 0) << err.str();
+    EXPECT_EQ(run({ "--defaults", "-P", "office", file.string() }), 0) << err.str();
     EXPECT_EQ(openedPrinter, "office");
 
     printerAvailable = false;
-    EXPECT_EQ(run({"--defaults", "-P", "office", file.string()}), 1);
+    EXPECT_EQ(run({ "--defaults", "-P", "office", file.string() }), 1);
     EXPECT_EQ(err.str(), "プリンタ office を使用できません。\n");
-    EXPECT_EQ(run({"--defaults", file.string()}), 1);
+    EXPECT_EQ(run({ "--defaults", file.string() }), 1);
     EXPECT_EQ(err.str(), "プリンタの設定が取得できません。\n");
 }
 
 TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
 {
     const auto output = folder / "no-such-folder" / "out.pdf";
-    EXPECT_EQ(run({"--defaults", "-o", output.string(), (folder / "missing.txt").string()}), 2);
+    EXPECT_EQ(run({ "--defaults", "-o", output.string(), (folder / "missing.txt").string() }), 2);
     EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n");
     const auto notAFolder = write("plain.txt", "x\n") / "out.png";
-    EXPECT_EQ(run({"--defaults", "-o", notAFolder.string(), "-"}, "x\n"), 2);
+    EXPECT_EQ(run({ "--defaults", "-o", notAFolder.string(), "-" }, "x\n"), 2);
     EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + notAFolder.string() + "\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
 }
@@ -163,47 +165,47 @@ TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)
 {
     const auto file = write("a.txt", "x\n");
     failingStartPage = true;
-    EXPECT_EQ(run({"--defaults", file.string()}), 2);
+    EXPECT_EQ(run({ "--defaults", file.string() }), 2);
     EXPECT_EQ(err.str(), "スプールに必要なディスク領域がありません。\n");
-    EXPECT_EQ(run({"--defaults", "--set", "useHeaderFooter=1", "--set", "footerRight=&P", file.string()}), 2);
+    EXPECT_EQ(run({ "--defaults", "--set", "useHeaderFooter=1", "--set", "footerRight=&P", file.string() }), 2);
     EXPECT_EQ(err.str(), "スプールに必要なディスク領域がありません。\n");
 }
 
 TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
-    EXPECT_EQ(run({"--settings", settingsFile, "--set", "columns=3", "--save-preset", "三段"}), 0) << err.str();
-    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--set", "columns=3", "--save-preset", "三段" }), 0) << err.str();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n三段\n");
-    EXPECT_EQ(run({"--settings", settingsFile, "--preset", "三段", "--show-settings"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "三段", "--show-settings" }), 0);
     EXPECT_NE(out.str().find("段組\t3 段/ページ\n"), std::string::npos) << out.str();
-    EXPECT_EQ(run({"--settings", settingsFile, "--preset", "四段", "--show-settings"}), 1);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "四段", "--show-settings" }), 1);
     EXPECT_EQ(err.str(), "プリセットがありません: 四段\n");
-    EXPECT_EQ(run({"--settings", settingsFile, "--delete-preset", "三段"}), 0);
-    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--delete-preset", "三段" }), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n");
 }
 
 TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
-    EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", "\xE3\x80\x80 二段\t"}), 0) << err.str();
-    EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", "二段"}), 0) << err.str();
-    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "\xE3\x80\x80 二段\t" }), 0) << err.str();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "二段" }), 0) << err.str();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
 
-    for (const char* blank : {"", " \xE3\x80\x80 "}) {
-        EXPECT_EQ(run({"--settings", settingsFile, "--save-preset", blank}), 64) << blank;
+    for (const char* blank : { "", " \xE3\x80\x80 " }) {
+        EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", blank }), 64) << blank;
         EXPECT_EQ(err.str(), "プリセット名が空です。\n使い方は vantolex-print --help で表示されます。\n");
     }
-    EXPECT_EQ(run({"--settings", settingsFile, "--list-presets"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
 }
 
 TEST_F(PrintToolTest, ReadingTheSettingsWritesNothing)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
-    EXPECT_EQ(run({"--settings", settingsFile, "--show-settings"}), 0);
+    EXPECT_EQ(run({ "--settings", settingsFile, "--show-settings" }), 0);
     EXPECT_FALSE(fs::exists(settingsFile));
 }
 

@@ -19,7 +19,11 @@ using namespace vantolex;
 class Bytes
 {
 public:
-    Bytes(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Bytes(const std::uint8_t* data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
 
     std::uint8_t byte() { return m_position < m_size ? m_data[m_position++] : 0; }
     int number(int modulo) { return (byte() << 8 | byte()) % modulo; }
@@ -33,32 +37,35 @@ private:
     std::size_t m_position = 0;
 };
 
-[[noreturn]] void fail() { std::abort(); }
+[[noreturn]] void fail()
+{
+    std::abort();
+}
 
 class OutputChecked : public OutputBuffered
 {
 public:
-    OutputChecked(Device& device, const PrintSettings& settings) : OutputBuffered(device, settings, u"/fuzz/t.txt")
+    OutputChecked(Device& device, const PrintSettings& settings)
+        : OutputBuffered(device, settings, u"/fuzz/t.txt")
     {
         if (settings.proportional)
             m_font = device.createFont(layout().font);
     }
 
     void finish() override { completePages(); }
-    void abort() override {}
+    void abort() override { }
 
 protected:
     void emitLine() override
     {
         const PageLayout& grid = layout();
-        if (column() < 0 || column() >= settings().columns || lineInColumn() < 0
-            || lineInColumn() >= grid.columnLines || page() < 1)
+        if (column() < 0 || column() >= settings().columns || lineInColumn() < 0 || lineInColumn() >= grid.columnLines
+            || page() < 1)
             fail();
         const std::u16string& text = lineText();
         if (settings().proportional) {
             const int field = settings().lineNumberInterval != 0 ? settings().lineNumberDigits + 1 : 0;
-            if (static_cast<int>(text.size()) > field + 1
-                && device().textExtent(*m_font, text) >= grid.columnLength)
+            if (static_cast<int>(text.size()) > field + 1 && device().textExtent(*m_font, text) >= grid.columnLength)
                 fail();
         } else {
             int cells = 0;
@@ -82,13 +89,13 @@ DeviceCaps readCaps(Bytes& in)
     if (in.byte() == 0xFF) { // now and then anything at all
         auto any = [&in] { return static_cast<int>(in.byte() | in.byte() << 8 | in.byte() << 16 | in.byte() << 24); };
         const int width = any(), height = any(), dpiX = any(), dpiY = any();
-        return {width, height, dpiX, dpiY};
+        return { width, height, dpiX, dpiY };
     }
     const int width = in.number(20000) + 1;
     const int height = in.number(20000) + 1;
     const int dpiX = in.number(2400) + 1;
     const int dpiY = in.number(2400) + 1;
-    return {width, height, dpiX, dpiY};
+    return { width, height, dpiX, dpiY };
 }
 
 PrintSettings readSettings(Bytes& in)
@@ -118,7 +125,7 @@ PrintSettings readSettings(Bytes& in)
     s.useHeaderFooter = in.flag();
     s.showFileName = in.flag();
     s.showPageNumber = in.flag();
-    const std::u16string templates[] = {u"", u" ", u"&p", u"&w &P", u"&&"};
+    const std::u16string templates[] = { u"", u" ", u"&p", u"&w &P", u"&&" };
     s.headerLeft = templates[in.byte() % 5];
     s.footerRight = templates[in.byte() % 5];
     return s;

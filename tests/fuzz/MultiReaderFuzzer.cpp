@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "input/ClipboardReader.h"
-#include "support/FixedClipboard.h"
 #include "input/MultiReader.h"
+#include "support/FixedClipboard.h"
 
 namespace {
 

@@ -16,12 +16,12 @@ namespace vantolex::test {
 // pixels high (a column is (cells + 1) × 100 pixels long).
 struct Grid
 {
-    FontDescription font{u"IPAGothic", u"日本語"};
+    FontDescription font { u"IPAGothic", u"日本語" };
     PrintSettings settings;
     RecordingDevice device;
 
     Grid(int cells, int lines, int columns = 1, RecordingMeasure measure = RecordingMeasure::FixedPitch)
-        : device({(cells + 1) * 100 * columns, lines * 200, 600, 600}, measure)
+        : device({ (cells + 1) * 100 * columns, lines * 200, 600, 600 }, measure)
     {
         settings.fontSizeBasis = FontSizeBasis::CharsPerLine;
         settings.charsPerLine = cells;
@@ -78,17 +78,20 @@ public:
         bool operator==(const Emitted&) const = default;
     };
 
-    OutputDirectProbe(Device& device, const PrintSettings& settings) : Output(device, settings, u"probe") {}
+    OutputDirectProbe(Device& device, const PrintSettings& settings)
+        : Output(device, settings, u"probe")
+    {
+    }
 
-    void finish() override {}
-    void abort() override {}
+    void finish() override { }
+    void abort() override { }
     bool isActive() override { return active; }
 
     bool active = true;
     std::vector<Emitted> emitted;
 
 protected:
-    void emitLine() override { emitted.push_back({page(), column(), lineInColumn(), toUtf8(lineText())}); }
+    void emitLine() override { emitted.push_back({ page(), column(), lineInColumn(), toUtf8(lineText()) }); }
 };
 
 } // namespace vantolex::test

@@ -17,10 +17,10 @@ TEST(OutputBuffered, EmptySourceIsOneEmptyPage)
     Grid grid(10, 3);
     OutputKeeping output(grid.device, grid.settings);
     EXPECT_EQ(output.page(), 1);
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0 }));
     EXPECT_EQ(output.pageStore()->pageCount(), 0);
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0, 0}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 0 }));
     EXPECT_EQ(output.layout().totalPages, 1);
     EXPECT_TRUE(output.pageStore()->pageLines(0).empty());
 }
@@ -32,7 +32,7 @@ TEST(OutputBuffered, SourceFillingTwoPagesExactlyHasNoThirdPage)
     for (int number = 1; number <= 12; ++number)
         output.putLine(number, u"line");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0, 6, 12}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 6, 12 }));
     EXPECT_EQ(output.layout().totalPages, 2);
 }
 
@@ -44,10 +44,10 @@ TEST(OutputBuffered, PageBreakFirstLeavesAnEmptyFirstPageThatCounts)
     output.putLine(1, u"a");
     output.putLine(2, u"b");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0, 0, 2}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 0, 2 }));
     EXPECT_EQ(output.layout().totalPages, 2);
     EXPECT_TRUE(output.pageStore()->pageLines(0).empty());
-    EXPECT_EQ(output.pageTexts(1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(output.pageTexts(1), (std::vector<std::string> { "a", "b" }));
 }
 
 TEST(OutputBuffered, PageLimitOneOnALongerSourceKeepsOnePage)
@@ -65,7 +65,7 @@ TEST(OutputBuffered, PageLimitOneOnALongerSourceKeepsOnePage)
     }
     EXPECT_EQ(number, 4); // the fourth line would have opened page 2
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0, 3}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 3 }));
     EXPECT_EQ(output.layout().totalPages, 1);
 }
 
@@ -79,9 +79,9 @@ TEST(OutputBuffered, RecordsKeepTheirGridPositions)
     output.putLine(3, u"c");
     output.putLine(4, u"d");
     output.finish();
-    const std::vector<LineRecord> expected = {{0, 0, u"a"}, {1, 0, u"b"}, {1, 1, u"c"}, {0, 0, u"d"}};
+    const std::vector<LineRecord> expected = { { 0, 0, u"a" }, { 1, 0, u"b" }, { 1, 1, u"c" }, { 0, 0, u"d" } };
     EXPECT_EQ(output.pageStore()->lines, expected);
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts{0, 3, 4}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 3, 4 }));
 }
 
 TEST(OutputBuffered, ReleasedStoreGoesWithItsPages)
@@ -103,7 +103,7 @@ TEST(PageStoreLookup, RangesOfCompletePagesAndEmptyRangeOutside)
     EXPECT_EQ(store.pageCount(), 0);
     EXPECT_EQ(store.pageRange(0), std::make_pair(0, 0));
     store.lines.resize(5);
-    store.pageStarts = {0, 0, 3};
+    store.pageStarts = { 0, 0, 3 };
     EXPECT_EQ(store.pageCount(), 2);
     EXPECT_EQ(store.pageRange(0), std::make_pair(0, 0));
     EXPECT_EQ(store.pageRange(1), std::make_pair(0, 3));

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "support/ExpectThrowMessage.h"
 #include "layout/LayoutMessages.h"
+#include "support/ExpectThrowMessage.h"
 
 namespace vantolex {
 namespace {
@@ -25,8 +25,8 @@ public:
         : OutputBuffered(std::move(device), settings, u"owned")
     {
     }
-    void finish() override {}
-    void abort() override {}
+    void finish() override { }
+    void abort() override { }
 };
 
 Texts placeLines(Grid& grid, const std::vector<std::u16string>& lines)
@@ -41,36 +41,36 @@ Texts placeLines(Grid& grid, const std::vector<std::u16string>& lines)
 TEST(OutputWrapping, FullLineStaysOneDisplayLineAndOneMoreCharacterWraps)
 {
     Grid grid(10, 20);
-    EXPECT_EQ(placeLines(grid, {u"0123456789"}), (Texts{"0123456789"}));
-    EXPECT_EQ(placeLines(grid, {u"0123456789a"}), (Texts{"0123456789", "a"}));
+    EXPECT_EQ(placeLines(grid, { u"0123456789" }), (Texts { "0123456789" }));
+    EXPECT_EQ(placeLines(grid, { u"0123456789a" }), (Texts { "0123456789", "a" }));
 }
 
 TEST(OutputWrapping, DoubleWidthCharacterInLastCellOverhangsAndIndentsContinuation)
 {
     Grid grid(10, 20);
-    EXPECT_EQ(placeLines(grid, {u"123456789漢x"}), (Texts{"123456789漢", " x"}));
+    EXPECT_EQ(placeLines(grid, { u"123456789漢x" }), (Texts { "123456789漢", " x" }));
     // Without an overhang the continuation starts at the left edge.
-    EXPECT_EQ(placeLines(grid, {u"12345678漢x"}), (Texts{"12345678漢", "x"}));
+    EXPECT_EQ(placeLines(grid, { u"12345678漢x" }), (Texts { "12345678漢", "x" }));
 }
 
 TEST(OutputWrapping, LongLineWrapsRepeatedly)
 {
     Grid grid(4, 20);
-    EXPECT_EQ(placeLines(grid, {u"abcdefghij"}), (Texts{"abcd", "efgh", "ij"}));
-    EXPECT_EQ(placeLines(grid, {u"漢字漢字漢字"}), (Texts{"漢字", "漢字", "漢字"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefghij" }), (Texts { "abcd", "efgh", "ij" }));
+    EXPECT_EQ(placeLines(grid, { u"漢字漢字漢字" }), (Texts { "漢字", "漢字", "漢字" }));
 }
 
 TEST(OutputWrapping, EmptySourceLineTakesOneDisplayLine)
 {
     Grid grid(10, 20);
-    EXPECT_EQ(placeLines(grid, {u"", u"a", u""}), (Texts{"", "a", ""}));
+    EXPECT_EQ(placeLines(grid, { u"", u"a", u"" }), (Texts { "", "a", "" }));
 }
 
 TEST(OutputWrapping, CutLineDropsTheRestAndNextLineStartsFresh)
 {
     Grid grid(5, 20);
     grid.settings.wrapLines = false;
-    EXPECT_EQ(placeLines(grid, {u"abcdefgh", u"xy", u"1234漢z"}), (Texts{"abcde", "xy", "1234漢"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefgh", u"xy", u"1234漢z" }), (Texts { "abcde", "xy", "1234漢" }));
 }
 
 TEST(OutputWrapping, CutLineStillCountsForTheLineRange)
@@ -82,7 +82,7 @@ TEST(OutputWrapping, CutLineStillCountsForTheLineRange)
     OutputKeeping output(grid.device, grid.settings);
     output.putLine(1, u"abcdefgh");
     EXPECT_THROW(output.putLine(2, u"ijklmnop"), NotifyEndOutput);
-    EXPECT_EQ(output.allTexts(), (Texts{"abcde", "ijklm"}));
+    EXPECT_EQ(output.allTexts(), (Texts { "abcde", "ijklm" }));
 }
 
 TEST(OutputLineNumbers, FieldPrecedesTextAndContinuationsStartUnderTheText)
@@ -90,9 +90,9 @@ TEST(OutputLineNumbers, FieldPrecedesTextAndContinuationsStartUnderTheText)
     Grid grid(10, 20);
     grid.settings.lineNumberInterval = 1;
     grid.settings.lineNumberDigits = 4;
-    EXPECT_EQ(placeLines(grid, {u"abcdefg"}), (Texts{"   1:abcde", "     fg"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefg" }), (Texts { "   1:abcde", "     fg" }));
     // After an overhang the continuation is indented one cell more.
-    EXPECT_EQ(placeLines(grid, {u"abcd漢x"}), (Texts{"   1:abcd漢", "      x"}));
+    EXPECT_EQ(placeLines(grid, { u"abcd漢x" }), (Texts { "   1:abcd漢", "      x" }));
 }
 
 TEST(OutputLineNumbers, IntervalNumbersLineOneAndMultiplesAndBlanksTheRest)
@@ -101,9 +101,9 @@ TEST(OutputLineNumbers, IntervalNumbersLineOneAndMultiplesAndBlanksTheRest)
     grid.settings.lineNumberInterval = 5;
     grid.settings.lineNumberDigits = 2;
     OutputKeeping output(grid.device, grid.settings);
-    for (int number : {1, 2, 4, 5, 6, 10, 15, 16})
+    for (int number : { 1, 2, 4, 5, 6, 10, 15, 16 })
         output.putLine(number, u"x");
-    EXPECT_EQ(output.allTexts(), (Texts{" 1:x", "   x", "   x", " 5:x", "   x", "10:x", "15:x", "   x"}));
+    EXPECT_EQ(output.allTexts(), (Texts { " 1:x", "   x", "   x", " 5:x", "   x", "10:x", "15:x", "   x" }));
 }
 
 TEST(OutputLineNumbers, LongNumberLosesItsLeadingDigits)
@@ -115,7 +115,7 @@ TEST(OutputLineNumbers, LongNumberLosesItsLeadingDigits)
     output.putLine(12345, u"x");
     output.putLine(999, u"y");
     output.putLine(1000, u"z");
-    EXPECT_EQ(output.allTexts(), (Texts{"345:x", "999:y", "000:z"}));
+    EXPECT_EQ(output.allTexts(), (Texts { "345:x", "999:y", "000:z" }));
 }
 
 TEST(OutputLineNumbers, EmptyLineKeepsItsField)
@@ -123,17 +123,17 @@ TEST(OutputLineNumbers, EmptyLineKeepsItsField)
     Grid grid(10, 20);
     grid.settings.lineNumberInterval = 10;
     grid.settings.lineNumberDigits = 1;
-    EXPECT_EQ(placeLines(grid, {u"", u""}), (Texts{"1:", "  "}));
+    EXPECT_EQ(placeLines(grid, { u"", u"" }), (Texts { "1:", "  " }));
 }
 
 TEST(OutputTabs, ExpandToTheNextStopOfTheSourceText)
 {
     Grid grid(20, 20);
-    EXPECT_EQ(placeLines(grid, {u"ab\tc"}), (Texts{"ab      c"}));
-    EXPECT_EQ(placeLines(grid, {u"abcdefgh\tX"}), (Texts{"abcdefgh        X"}));
-    EXPECT_EQ(placeLines(grid, {u"\tX"}), (Texts{"        X"}));
+    EXPECT_EQ(placeLines(grid, { u"ab\tc" }), (Texts { "ab      c" }));
+    EXPECT_EQ(placeLines(grid, { u"abcdefgh\tX" }), (Texts { "abcdefgh        X" }));
+    EXPECT_EQ(placeLines(grid, { u"\tX" }), (Texts { "        X" }));
     // A double-width character counts two cells towards the stop.
-    EXPECT_EQ(placeLines(grid, {u"漢\tc"}), (Texts{"漢      c"}));
+    EXPECT_EQ(placeLines(grid, { u"漢\tc" }), (Texts { "漢      c" }));
 }
 
 TEST(OutputTabs, StopsIgnoreTheLineNumberField)
@@ -141,7 +141,7 @@ TEST(OutputTabs, StopsIgnoreTheLineNumberField)
     Grid grid(20, 20);
     grid.settings.lineNumberInterval = 1;
     grid.settings.lineNumberDigits = 4;
-    EXPECT_EQ(placeLines(grid, {u"ab\tc"}), (Texts{"   1:ab      c"}));
+    EXPECT_EQ(placeLines(grid, { u"ab\tc" }), (Texts { "   1:ab      c" }));
 }
 
 TEST(OutputTabs, TabSpacesWrapLikeCharactersAndStopsFollowTheSourceText)
@@ -149,23 +149,23 @@ TEST(OutputTabs, TabSpacesWrapLikeCharactersAndStopsFollowTheSourceText)
     Grid grid(10, 20);
     grid.settings.tabWidth = 4;
     // Cells 0-8 hold text, the tab's three spaces run to source cell 12, the continuation keeps counting.
-    EXPECT_EQ(placeLines(grid, {u"abcdefghi\tj\tk"}), (Texts{"abcdefghi ", "  j   k"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefghi\tj\tk" }), (Texts { "abcdefghi ", "  j   k" }));
 }
 
 TEST(OutputUnprintable, FixedPitchShowsEachUnprintableUnitAsMiddleDot)
 {
     Grid grid(20, 20);
-    const std::u16string text = {u'a', u'\u0001', u'\u007f', u'\u00ad', u'\ufeff', u'\ue000', u'\u000c', u'b'};
-    EXPECT_EQ(placeLines(grid, {text}), (Texts{"a･･････b"}));
+    const std::u16string text = { u'a', u'\u0001', u'\u007f', u'\u00ad', u'\ufeff', u'\ue000', u'\u000c', u'b' };
+    EXPECT_EQ(placeLines(grid, { text }), (Texts { "a･･････b" }));
     // Each half of a surrogate pair is one unprintable unit.
-    EXPECT_EQ(placeLines(grid, {u"𠀋"}), (Texts{"･･"}));
+    EXPECT_EQ(placeLines(grid, { u"𠀋" }), (Texts { "･･" }));
 }
 
 TEST(OutputUnprintable, ZeroUnitInsideTheTextIsPlacedNotAnEnd)
 {
     Grid grid(20, 20);
     const std::u16string text(u"a\0b", 3);
-    EXPECT_EQ(placeLines(grid, {text}), (Texts{"a･b"}));
+    EXPECT_EQ(placeLines(grid, { text }), (Texts { "a･b" }));
 }
 
 TEST(OutputProportional, MeasuresTheLineAndWrapsWhenTheColumnLengthIsReached)
@@ -179,17 +179,18 @@ TEST(OutputProportional, MeasuresTheLineAndWrapsWhenTheColumnLengthIsReached)
             width += unit == u'W' ? 300 : 100;
         return width;
     });
-    EXPECT_EQ(placeLines(grid, {u"abcdefghij"}), (Texts{"abcdefghij"}));
-    EXPECT_EQ(placeLines(grid, {u"abcdefghijk"}), (Texts{"abcdefghij", "k"}));
-    EXPECT_EQ(placeLines(grid, {u"WWWbW"}), (Texts{"WWWb", "W"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefghij" }), (Texts { "abcdefghij" }));
+    EXPECT_EQ(placeLines(grid, { u"abcdefghijk" }), (Texts { "abcdefghij", "k" }));
+    EXPECT_EQ(placeLines(grid, { u"WWWbW" }), (Texts { "WWWb", "W" }));
 }
 
 TEST(OutputProportional, TabIsOneSpaceAndControlsPassUnchanged)
 {
     Grid grid(20, 20, 1, RecordingMeasure::Proportional);
     grid.settings.proportional = true;
-    const std::u16string text = {u'a', u'\t', u'b', u'\u0001', u'\u000c'};
-    EXPECT_EQ(placeLines(grid, {text}), (Texts{toUtf8(std::u16string{u'a', u' ', u'b', u'\u0001', u'\u000c'})}));
+    const std::u16string text = { u'a', u'\t', u'b', u'\u0001', u'\u000c' };
+    EXPECT_EQ(placeLines(grid, { text }),
+              (Texts { toUtf8(std::u16string { u'a', u' ', u'b', u'\u0001', u'\u000c' }) }));
 }
 
 TEST(OutputProportional, ContinuationIsIndentedOnlyByTheLineNumberField)
@@ -198,11 +199,10 @@ TEST(OutputProportional, ContinuationIsIndentedOnlyByTheLineNumberField)
     grid.settings.proportional = true;
     grid.settings.lineNumberInterval = 1;
     grid.settings.lineNumberDigits = 2;
-    grid.device.setMeasure([](const FontDescription&, std::u16string_view text) {
-        return static_cast<int>(text.size()) * 100;
-    });
+    grid.device.setMeasure(
+        [](const FontDescription&, std::u16string_view text) { return static_cast<int>(text.size()) * 100; });
     // The field takes three units, then seven more fit below 1100 pixels.
-    EXPECT_EQ(placeLines(grid, {u"abcdefgh漢"}), (Texts{" 1:abcdefg", "   h漢"}));
+    EXPECT_EQ(placeLines(grid, { u"abcdefgh漢" }), (Texts { " 1:abcdefg", "   h漢" }));
 }
 
 TEST(OutputProportional, MeasuresWithTheLayoutFont)
@@ -230,13 +230,13 @@ TEST(OutputProportional, DeviceWithoutTheFontRefusesTheOutput)
 TEST(OutputNarrowGrid, OverhangIndentGivesWayWhereADoubleWidthCharacterWouldLeaveTheColumn)
 {
     Grid oneCell(1, 20);
-    EXPECT_EQ(placeLines(oneCell, {u"漢字a"}), (Texts{"漢", "字", " a"}));
-    EXPECT_EQ(placeLines(oneCell, {u"漢a"}), (Texts{"漢", " a"}));
+    EXPECT_EQ(placeLines(oneCell, { u"漢字a" }), (Texts { "漢", "字", " a" }));
+    EXPECT_EQ(placeLines(oneCell, { u"漢a" }), (Texts { "漢", " a" }));
 
     Grid numbered(3, 20);
     numbered.settings.lineNumberInterval = 1;
     numbered.settings.lineNumberDigits = 1;
-    EXPECT_EQ(placeLines(numbered, {u"漢字b"}), (Texts{"1:漢", "  字", "   b"}));
+    EXPECT_EQ(placeLines(numbered, { u"漢字b" }), (Texts { "1:漢", "  字", "   b" }));
 }
 
 TEST(OutputAdvance, LinesFillColumnsThenPages)
@@ -247,13 +247,13 @@ TEST(OutputAdvance, LinesFillColumnsThenPages)
         output.putLine(number, u"x");
     const PageStore& store = *output.pageStore();
     ASSERT_EQ(store.lines.size(), 5u);
-    const std::vector<std::pair<int, int>> positions = {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {0, 0}};
+    const std::vector<std::pair<int, int>> positions = { { 0, 0 }, { 0, 1 }, { 1, 0 }, { 1, 1 }, { 0, 0 } };
     for (std::size_t i = 0; i < positions.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(store.lines[i].column, positions[i].first);
         EXPECT_EQ(store.lines[i].lineInColumn, positions[i].second);
     }
-    EXPECT_EQ(store.pageStarts, (std::vector<int>{0, 4}));
+    EXPECT_EQ(store.pageStarts, (std::vector<int> { 0, 4 }));
     EXPECT_EQ(output.page(), 2);
 }
 
@@ -276,7 +276,7 @@ TEST(OutputAdvance, ExactlyFilledPageLeavesNoEmptyPage)
     for (int number = 1; number <= 4; ++number)
         output.putLine(number, u"x");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int>{0, 4}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 4 }));
     EXPECT_EQ(output.layout().totalPages, 1);
     EXPECT_EQ(output.page(), 1);
     EXPECT_EQ(output.lineInColumn(), 2); // full, but the move waits for the next line
@@ -291,8 +291,8 @@ TEST(OutputAdvance, BreakIntoAFullColumnMovesOnOnlyOnce)
     output.newPage();
     output.putLine(5, u"y");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int>{0, 4, 5}));
-    EXPECT_EQ(output.pageTexts(1), (Texts{"y"}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 4, 5 }));
+    EXPECT_EQ(output.pageTexts(1), (Texts { "y" }));
 
     Grid columns(10, 2, 2);
     OutputKeeping second(columns.device, columns.settings);
@@ -311,13 +311,13 @@ TEST(OutputAdvance, BreaksAsFirstItemLeaveColumnOrPageEmpty)
     columnFirst.breakColumn();
     columnFirst.putLine(1, u"a");
     EXPECT_EQ(columnFirst.pageStore()->lines.front().column, 1);
-    EXPECT_EQ(columnFirst.pageStore()->pageStarts, (std::vector<int>{0}));
+    EXPECT_EQ(columnFirst.pageStore()->pageStarts, (std::vector<int> { 0 }));
 
     OutputKeeping pageFirst(grid.device, grid.settings);
     pageFirst.newPage();
     pageFirst.putLine(1, u"a");
     pageFirst.finish();
-    EXPECT_EQ(pageFirst.pageStore()->pageStarts, (std::vector<int>{0, 0, 1}));
+    EXPECT_EQ(pageFirst.pageStore()->pageStarts, (std::vector<int> { 0, 0, 1 }));
     EXPECT_EQ(pageFirst.layout().totalPages, 2);
 }
 
@@ -332,7 +332,7 @@ TEST(OutputRange, LineCountEndsAfterTheLastLineOfTheRange)
     output.putLine(12, u"twelve");
     EXPECT_THROW(output.putLine(13, u"thirteen is long"), NotifyEndOutput);
     // The last line is emitted whole, continuation lines included, before the end.
-    EXPECT_EQ(output.allTexts(), (Texts{"eleven", "twelve", "thirteen i", "s long"}));
+    EXPECT_EQ(output.allTexts(), (Texts { "eleven", "twelve", "thirteen i", "s long" }));
 }
 
 TEST(OutputRange, PageLimitEndsWhenTheNextPageWouldStart)
@@ -346,7 +346,7 @@ TEST(OutputRange, PageLimitEndsWhenTheNextPageWouldStart)
     EXPECT_THROW(output.putLine(5, u"opens page 3"), NotifyEndOutput);
     output.finish();
     EXPECT_EQ(output.pageStore()->lines.size(), 4u);
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 2, 4 }));
     EXPECT_EQ(output.layout().totalPages, 2);
 }
 
@@ -368,7 +368,7 @@ TEST(OutputRange, PageLimitEndsInsideAWrappedLine)
     grid.settings.endValue = 1;
     OutputKeeping output(grid.device, grid.settings);
     EXPECT_THROW(output.putLine(1, u"abcdefghi"), NotifyEndOutput);
-    EXPECT_EQ(output.allTexts(), (Texts{"abc", "def"}));
+    EXPECT_EQ(output.allTexts(), (Texts { "abc", "def" }));
 }
 
 TEST(OutputConstruction, LayoutWarningEndsTheConstruction)
@@ -382,7 +382,7 @@ TEST(OutputConstruction, OwnedDeviceServesTheLayoutAndTheMeasuringFont)
 {
     Grid grid(10, 2);
     grid.settings.proportional = true;
-    auto owned = std::make_unique<RecordingDevice>(DeviceCaps{2200, 400, 600, 600}, RecordingMeasure::FixedPitch);
+    auto owned = std::make_unique<RecordingDevice>(DeviceCaps { 2200, 400, 600, 600 }, RecordingMeasure::FixedPitch);
     RecordingDevice& device = *owned;
     OutputOwning output(std::move(owned), grid.settings);
     EXPECT_EQ(output.layout().cellsPerLine, 10);
@@ -415,7 +415,7 @@ TEST(OutputDirect, PageStaysZeroUntilAPageStarts)
     output.putLine(1, u"a");
     output.putLine(2, u"b");
     using Emitted = OutputDirectProbe::Emitted;
-    EXPECT_EQ(output.emitted, (std::vector<Emitted>{{0, 0, 0, "a"}, {1, 0, 0, "b"}}));
+    EXPECT_EQ(output.emitted, (std::vector<Emitted> { { 0, 0, 0, "a" }, { 1, 0, 0, "b" } }));
 }
 
 } // namespace

@@ -13,13 +13,13 @@ namespace {
 
 namespace text = layoutText;
 
-const ClockFixed noon(LocalDateTime{2026, 12, 7, 12, 0, 0});
+const ClockFixed noon(LocalDateTime { 2026, 12, 7, 12, 0, 0 });
 
 struct LayoutCase : ::testing::Test
 {
-    FontDescription font{u"@IPAMincho", u"日本語", 12, 5, 0, 900, 700, FontPitch::Fixed};
+    FontDescription font { u"@IPAMincho", u"日本語", 12, 5, 0, 900, 700, FontPitch::Fixed };
     PrintSettings settings;
-    RecordingDevice device{{4800, 6600, 600, 600}};
+    RecordingDevice device { { 4800, 6600, 600, 600 } };
 
     LayoutCase()
     {
@@ -36,7 +36,10 @@ struct LayoutCase : ::testing::Test
     }
 };
 
-std::string rendered(const TermList& list, int page, int total) { return toUtf8(renderTerms(list, {page, total})); }
+std::string rendered(const TermList& list, int page, int total)
+{
+    return toUtf8(renderTerms(list, { page, total }));
+}
 
 TEST_F(LayoutCase, BuiltInTemplatesWhenTheSixAreOff)
 {
@@ -48,7 +51,7 @@ TEST_F(LayoutCase, BuiltInTemplatesWhenTheSixAreOff)
     EXPECT_TRUE(result.hasFooter);
     EXPECT_EQ(rendered(result.termLists[HeaderCenter], 3, 0), "【 メモ.txt 】");
     EXPECT_EQ(rendered(result.termLists[FooterCenter], 3, 0), "- 3 -");
-    for (int index : {HeaderLeft, HeaderRight, FooterLeft, FooterRight})
+    for (int index : { HeaderLeft, HeaderRight, FooterLeft, FooterRight })
         EXPECT_TRUE(result.termLists[index].empty()) << index;
     // The header and footer lines cost a line each.
     EXPECT_EQ(result.columnLines, 42);
@@ -109,8 +112,10 @@ TEST_F(LayoutCase, LastLineFollowsTheEndCondition)
     {
         int condition;
         int lastLine;
-    } rows[] = {{EndCondition::ToEnd, 0}, {EndCondition::LineCount, 40}, {EndCondition::ToLine, 30},
-                {EndCondition::PageCount, 0}};
+    } rows[] = { { EndCondition::ToEnd, 0 },
+                 { EndCondition::LineCount, 40 },
+                 { EndCondition::ToLine, 30 },
+                 { EndCondition::PageCount, 0 } };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.condition);
         settings.endCondition = row.condition;
@@ -198,7 +203,7 @@ TEST_F(LayoutCase, CopyClonesTheTermsAndKeepsEveryField)
 
 TEST_F(LayoutCase, DeviceCapabilitiesComeFromTheDevice)
 {
-    RecordingDevice broken({4800, 0, 600, 600});
+    RecordingDevice broken({ 4800, 0, 600, 600 });
     EXPECT_THROW_MESSAGE(computeLayout(broken, settings, u"t", noon), Warning, text::badPrinter);
     const PageLayout result = layout();
     EXPECT_EQ(result.pageWidth, 4800);

@@ -22,7 +22,8 @@ class ForwardingDevice : public Device
 {
 public:
     explicit ForwardingDevice(RecordingDevice& target, std::map<std::pair<Kind, int>, int>& failures)
-        : m_target(target), m_failures(failures)
+        : m_target(target)
+        , m_failures(failures)
     {
     }
 
@@ -47,7 +48,7 @@ private:
     int job(Kind kind, int result)
     {
         const int call = ++m_counts[kind];
-        const auto failure = m_failures.find({kind, call});
+        const auto failure = m_failures.find({ kind, call });
         return failure == m_failures.end() ? result : failure->second;
     }
 
@@ -101,22 +102,22 @@ protected:
         return entries;
     }
 
-    RecordingDevice recording{{4800, 6600, 600, 600}};
+    RecordingDevice recording { { 4800, 6600, 600, 600 } };
     std::map<std::pair<Kind, int>, int> failures;
-    FontDescription font{u"ＭＳ 明朝", u"日本語"};
+    FontDescription font { u"ＭＳ 明朝", u"日本語" };
     PrintSettings settings;
 };
 
 TEST(PrinterErrorText, MapsSpoolResults)
 {
     const std::pair<int, std::u16string> rows[] = {
-        {-5, u"スプールに必要なメモリがありません。"},
-        {-4, u"スプールに必要なディスク領域がありません。"},
-        {-3, u"印刷が中止されました。"},
-        {-2, u"印刷が中止されました。"},
-        {-1, u"プリンターエラーが発生しました。"},
-        {0, u"プリンターエラーが発生しました。"},
-        {-99, u"プリンターエラーが発生しました。"},
+        { -5, u"スプールに必要なメモリがありません。" },
+        { -4, u"スプールに必要なディスク領域がありません。" },
+        { -3, u"印刷が中止されました。" },
+        { -2, u"印刷が中止されました。" },
+        { -1, u"プリンターエラーが発生しました。" },
+        { 0, u"プリンターエラーが発生しました。" },
+        { -99, u"プリンターエラーが発生しました。" },
     };
     for (const auto& [result, text] : rows)
         EXPECT_EQ(printerErrorText(result), text) << result;
@@ -143,8 +144,8 @@ TEST_F(PrinterOutputTest, DirectJobStartsAtTheFirstLineAndEndsAtFinish)
         EXPECT_EQ(output.state(), JobState::InPage);
         output.finish();
     }
-    const std::vector<std::string> expected = {"StartDoc a.txt - Vantolex", "StartPage", "text abc", "text 日本",
-                                               "EndPage", "EndDoc"};
+    const std::vector<std::string> expected
+        = { "StartDoc a.txt - Vantolex", "StartPage", "text abc", "text 日本", "EndPage", "EndDoc" };
     EXPECT_EQ(journal(), expected);
 }
 
@@ -157,14 +158,21 @@ TEST_F(PrinterOutputTest, PageBreakFirstPrintsAnEmptyFirstPageWithItsFurniture)
         output.putLine(1, u"x");
         output.finish();
     }
-    const std::vector<std::string> expected = {"StartDoc a.txt - Vantolex", "StartPage", "text - 1 -", "EndPage",
-                                               "StartPage", "text - 2 -", "text x", "EndPage", "EndDoc"};
+    const std::vector<std::string> expected = { "StartDoc a.txt - Vantolex",
+                                                "StartPage",
+                                                "text - 1 -",
+                                                "EndPage",
+                                                "StartPage",
+                                                "text - 2 -",
+                                                "text x",
+                                                "EndPage",
+                                                "EndDoc" };
     EXPECT_EQ(journal(), expected);
 }
 
 TEST_F(PrinterOutputTest, DirectSpoolerFailureIsAPrinterErrorAndTheJobIsAborted)
 {
-    failures[{Kind::EndPage, 1}] = SpoolResult::UserAbort;
+    failures[{ Kind::EndPage, 1 }] = SpoolResult::UserAbort;
     {
         OutputPrinter output(device(), settings, u"a.txt");
         output.putLine(1, u"x");
@@ -174,14 +182,14 @@ TEST_F(PrinterOutputTest, DirectSpoolerFailureIsAPrinterErrorAndTheJobIsAborted)
         output.abort(); // what the run does next: no further spooler call
         output.putLine(2, u"y");
     }
-    const std::vector<std::string> expected = {"StartDoc a.txt - Vantolex", "StartPage", "text x", "EndPage",
-                                               "AbortDoc"};
+    const std::vector<std::string> expected
+        = { "StartDoc a.txt - Vantolex", "StartPage", "text x", "EndPage", "AbortDoc" };
     EXPECT_EQ(journal(), expected);
 }
 
 TEST_F(PrinterOutputTest, DirectStartFailureThrowsFromTheFirstLine)
 {
-    failures[{Kind::StartDoc, 1}] = SpoolResult::OutOfDisk;
+    failures[{ Kind::StartDoc, 1 }] = SpoolResult::OutOfDisk;
     OutputPrinter output(device(), settings, u"a.txt");
     EXPECT_THROW_MESSAGE(output.putLine(1, u"x"), PrinterError, u"スプールに必要なディスク領域がありません。");
     EXPECT_EQ(output.state(), JobState::Aborted);
@@ -196,7 +204,7 @@ TEST_F(PrinterOutputTest, DestructorEndsAnOpenJob)
     EXPECT_EQ(journal().back(), "EndDoc");
 
     recording.clearCalls();
-    failures[{Kind::EndPage, 1}] = SpoolResult::Error;
+    failures[{ Kind::EndPage, 1 }] = SpoolResult::Error;
     {
         OutputPrinter output(device(), settings, u"a.txt");
         output.putLine(1, u"x");
@@ -206,7 +214,7 @@ TEST_F(PrinterOutputTest, DestructorEndsAnOpenJob)
 
 TEST_F(PrinterOutputTest, FinishFailureIsReported)
 {
-    failures[{Kind::EndDoc, 1}] = SpoolResult::OutOfMemory;
+    failures[{ Kind::EndDoc, 1 }] = SpoolResult::OutOfMemory;
     OutputPrinter output(device(), settings, u"a.txt");
     output.putLine(1, u"x");
     EXPECT_THROW_MESSAGE(output.finish(), PrinterError, u"スプールに必要なメモリがありません。");
@@ -224,8 +232,8 @@ TEST_F(PrinterOutputTest, BufferedPrintsWithTheTotalAndSkipsEmptyPages)
         output.finish();
         EXPECT_EQ(output.layout().totalPages, 2);
     }
-    const std::vector<std::string> expected = {"StartDoc b.txt - Vantolex", "StartPage", "text 2/2", "text x",
-                                               "EndPage", "EndDoc"};
+    const std::vector<std::string> expected
+        = { "StartDoc b.txt - Vantolex", "StartPage", "text 2/2", "text x", "EndPage", "EndDoc" };
     EXPECT_EQ(journal(), expected);
 }
 
@@ -235,7 +243,7 @@ TEST_F(PrinterOutputTest, BufferedEmptySourceStartsAJobWithoutPages)
         OutputPrinterBuffered output(device(), settings, u"b.txt");
         output.finish();
     }
-    EXPECT_EQ(journal(), std::vector<std::string>{"StartDoc b.txt - Vantolex"});
+    EXPECT_EQ(journal(), std::vector<std::string> { "StartDoc b.txt - Vantolex" });
 }
 
 TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
@@ -253,21 +261,24 @@ TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
 // been aborted; it is never taken for a finished print.
 TEST_F(PrinterOutputTest, BufferedSpoolerFailureIsReportedAfterAbortingTheJob)
 {
-    failures[{Kind::StartPage, 2}] = SpoolResult::Error;
+    failures[{ Kind::StartPage, 2 }] = SpoolResult::Error;
     OutputPrinterBuffered output(device(), settings, u"b.txt");
     output.putLine(1, u"x");
     output.newPage();
     output.putLine(2, u"y");
     EXPECT_THROW_MESSAGE(output.finish(), PrinterError, u"プリンターエラーが発生しました。");
-    const std::vector<std::string> expected = {"StartDoc b.txt - Vantolex", "StartPage", "text x", "EndPage",
-                                               "StartPage", "AbortDoc"};
+    const std::vector<std::string> expected
+        = { "StartDoc b.txt - Vantolex", "StartPage", "text x", "EndPage", "StartPage", "AbortDoc" };
     EXPECT_EQ(journal(), expected);
 }
 
 class FixedChooser : public PrinterChooser
 {
 public:
-    explicit FixedChooser(std::function<std::unique_ptr<Device>()> make) : m_make(std::move(make)) {}
+    explicit FixedChooser(std::function<std::unique_ptr<Device>()> make)
+        : m_make(std::move(make))
+    {
+    }
     std::unique_ptr<Device> choosePrinter() override { return m_make ? m_make() : nullptr; }
 
 private:

@@ -18,8 +18,8 @@ FontDescription sized(int height)
 
 TEST(RecordingDevice, ReportsTheCapabilitiesItWasMadeWith)
 {
-    EXPECT_EQ(RecordingDevice().capabilities(), (DeviceCaps{4800, 6600, 600, 600}));
-    EXPECT_EQ(RecordingDevice({100, 200, 300, 400}).capabilities(), (DeviceCaps{100, 200, 300, 400}));
+    EXPECT_EQ(RecordingDevice().capabilities(), (DeviceCaps { 4800, 6600, 600, 600 }));
+    EXPECT_EQ(RecordingDevice({ 100, 200, 300, 400 }).capabilities(), (DeviceCaps { 100, 200, 300, 400 }));
 }
 
 TEST(RecordingDevice, FixedPitchAdvancesHalfTheHeightAndDoubleWidthTwice)
@@ -38,11 +38,11 @@ TEST(RecordingDevice, FixedPitchAdvancesHalfTheHeightAndDoubleWidthTwice)
 
 TEST(RecordingDevice, ProportionalMeasureVariesByCharacter)
 {
-    RecordingDevice device({4800, 6600, 600, 600}, RecordingMeasure::Proportional);
+    RecordingDevice device({ 4800, 6600, 600, 600 }, RecordingMeasure::Proportional);
     const auto font = device.createFont(sized(-100));
-    EXPECT_EQ(device.textExtent(*font, u" "), 50);   // 32 % 5 = 2
-    EXPECT_EQ(device.textExtent(*font, u"i"), 30);   // 105 % 5 = 0
-    EXPECT_EQ(device.textExtent(*font, u"m"), 70);   // 109 % 5 = 4
+    EXPECT_EQ(device.textExtent(*font, u" "), 50); // 32 % 5 = 2
+    EXPECT_EQ(device.textExtent(*font, u"i"), 30); // 105 % 5 = 0
+    EXPECT_EQ(device.textExtent(*font, u"m"), 70); // 109 % 5 = 4
     EXPECT_EQ(device.textExtent(*font, u"漢"), 100);
     EXPECT_EQ(device.textExtent(*font, u"im漢 "), 250);
     EXPECT_EQ(RecordingDevice::unitAdvance(RecordingMeasure::Proportional, 100, u'j'), 40);
@@ -65,10 +65,10 @@ TEST(RecordingDevice, RecordsEveryCallInOrder)
     EXPECT_GT(device.startDoc(u"job - Vantolex"), 0);
     EXPECT_GT(device.startPage(), 0);
     device.textOut(*font, 10, 20, u"本文");
-    device.drawText(*font, {1, 2, 3, 4}, u"&p", TextAlign::Right);
+    device.drawText(*font, { 1, 2, 3, 4 }, u"&p", TextAlign::Right);
     device.dashedLine(5, 6, 7, 8);
-    device.fillRect({0, 0, 9, 9}, {128, 128, 128});
-    device.frameRect({1, 1, 8, 8}, {0, 0, 255});
+    device.fillRect({ 0, 0, 9, 9 }, { 128, 128, 128 });
+    device.frameRect({ 1, 1, 8, 8 }, { 0, 0, 255 });
     device.textExtent(*font, u"x");
     EXPECT_GT(device.endPage(), 0);
     EXPECT_GT(device.endDoc(), 0);
@@ -78,20 +78,21 @@ TEST(RecordingDevice, RecordsEveryCallInOrder)
     std::vector<Kind> kinds;
     for (const RecordedCall& call : calls)
         kinds.push_back(call.kind);
-    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::CreateFont, Kind::StartDoc, Kind::StartPage, Kind::TextOut,
-                                        Kind::DrawText, Kind::DashedLine, Kind::FillRect, Kind::FrameRect,
-                                        Kind::TextExtent, Kind::EndPage, Kind::EndDoc, Kind::AbortDoc}));
+    EXPECT_EQ(kinds,
+              (std::vector<Kind> { Kind::CreateFont, Kind::StartDoc, Kind::StartPage, Kind::TextOut, Kind::DrawText,
+                                   Kind::DashedLine, Kind::FillRect, Kind::FrameRect, Kind::TextExtent, Kind::EndPage,
+                                   Kind::EndDoc, Kind::AbortDoc }));
     EXPECT_EQ(calls[1].text, u"job - Vantolex");
     EXPECT_EQ(calls[3].text, u"本文");
     EXPECT_EQ(calls[3].x1, 10);
     EXPECT_EQ(calls[3].y1, 20);
     EXPECT_EQ(calls[3].font.height, -50);
-    EXPECT_EQ(calls[4].box, (Rect{1, 2, 3, 4}));
+    EXPECT_EQ(calls[4].box, (Rect { 1, 2, 3, 4 }));
     EXPECT_EQ(calls[4].align, TextAlign::Right);
     EXPECT_EQ(calls[5].x2, 7);
     EXPECT_EQ(calls[5].y2, 8);
-    EXPECT_EQ(calls[6].colour, (Rgb{128, 128, 128}));
-    EXPECT_EQ(calls[7].box, (Rect{1, 1, 8, 8}));
+    EXPECT_EQ(calls[6].colour, (Rgb { 128, 128, 128 }));
+    EXPECT_EQ(calls[7].box, (Rect { 1, 1, 8, 8 }));
     EXPECT_EQ(calls[8].result, 25);
     EXPECT_EQ(device.callsOf(Kind::TextOut).size(), 1u);
     device.clearCalls();

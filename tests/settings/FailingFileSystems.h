@@ -11,7 +11,10 @@ namespace vantolex::test {
 class FullDiskFileSystem : public SystemSettingsFileSystem
 {
 public:
-    explicit FullDiskFileSystem(std::size_t capacity) : m_capacity(capacity) {}
+    explicit FullDiskFileSystem(std::size_t capacity)
+        : m_capacity(capacity)
+    {
+    }
 
 protected:
     bool writeAll(int descriptor, std::string_view bytes) override

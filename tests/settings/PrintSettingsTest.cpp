@@ -43,14 +43,14 @@ TEST(PrintSettings, DefaultsAreTheDocumentedOnes)
     EXPECT_EQ(settings.separatorLines, 0);
     EXPECT_EQ(settings.separatorMethod, SeparatorMethod::ColumnBreak);
     EXPECT_FALSE(settings.useHeaderFooter);
-    for (const auto* text : {&settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                             &settings.footerLeft, &settings.footerCenter, &settings.footerRight})
+    for (const auto* text : { &settings.headerLeft, &settings.headerCenter, &settings.headerRight, &settings.footerLeft,
+                              &settings.footerCenter, &settings.footerRight })
         EXPECT_TRUE(text->empty());
 }
 
 TEST(PrintSettings, ResetKeepsTheFontDescriptor)
 {
-    FontDescription description{u"IPAMincho", u"日本語"};
+    FontDescription description { u"IPAMincho", u"日本語" };
     PrintSettings settings;
     EXPECT_EQ(settings.fontDescriptor, nullptr);
     settings.fontDescriptor = &description;

@@ -103,15 +103,41 @@ inline PrintSettings unusualSettings()
 // unusualSettings() as the 15 lines of a version 5 record.
 inline std::vector<std::u16string> unusualRecordLines()
 {
-    return {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,1", u"1,10,11,12,13,3,5",
-            u"2,0", u"1", u"&f", u" &p ", u"右", u"&d &t", u"- &p / &P -", u"&&"};
+    return { u"80,66,9,3,4,2,0",
+             u"9,120,2",
+             u"0,5,6,1,1,1",
+             u"欧文",
+             u"@ＭＳ ゴシック",
+             u"1,1",
+             u"1,10,11,12,13,3,5",
+             u"2,0",
+             u"1",
+             u"&f",
+             u" &p ",
+             u"右",
+             u"&d &t",
+             u"- &p / &P -",
+             u"&&" };
 }
 
 // The 15 lines of a version 5 record of the default settings.
 inline std::vector<std::u16string> defaultRecordLines()
 {
-    return {u"96,100,5,2,8,0,1", u"0,0,0", u"1,0,4,0,0,0", u"日本語", u"ＭＳ 明朝", u"0,0", u"0,20,20,20,20,1,8",
-            u"0,1", u"0", u"", u"", u"", u"", u"", u""};
+    return { u"96,100,5,2,8,0,1",
+             u"0,0,0",
+             u"1,0,4,0,0,0",
+             u"日本語",
+             u"ＭＳ 明朝",
+             u"0,0",
+             u"0,20,20,20,20,1,8",
+             u"0,1",
+             u"0",
+             u"",
+             u"",
+             u"",
+             u"",
+             u"",
+             u"" };
 }
 
 } // namespace vantolex::test

@@ -12,13 +12,16 @@ using test::differingFields;
 using Lines = std::vector<std::u16string>;
 using NoDifference = std::vector<std::string>;
 
-void append(Lines& lines, const Lines& more) { lines.insert(lines.end(), more.begin(), more.end()); }
+void append(Lines& lines, const Lines& more)
+{
+    lines.insert(lines.end(), more.begin(), more.end());
+}
 
 // A version 5 file: the version line, the unusual current record, the count line, then each name with a
 // default record.
 Lines fileWith(std::u16string countLine, const std::vector<std::u16string>& names)
 {
-    Lines lines{u"5"};
+    Lines lines { u"5" };
     append(lines, test::unusualRecordLines());
     lines.push_back(std::move(countLine));
     for (const std::u16string& name : names) {
@@ -45,12 +48,12 @@ PrintSettings defaults()
 
 TEST(ReadSettingsFile, ReadsCurrentSettingsAndPresetsInOrder)
 {
-    const auto contents = readSettingsFile(fileWith(u"2", {u"初期値", u"縦書き 2段"}));
+    const auto contents = readSettingsFile(fileWith(u"2", { u"初期値", u"縦書き 2段" }));
     ASSERT_TRUE(contents);
-    EXPECT_EQ(differingFields(contents->currentSettings, test::unusualSettings()), NoDifference{});
-    EXPECT_EQ(namesOf(*contents), (std::vector<std::u16string>{u"初期値", u"縦書き 2段"}));
+    EXPECT_EQ(differingFields(contents->currentSettings, test::unusualSettings()), NoDifference {});
+    EXPECT_EQ(namesOf(*contents), (std::vector<std::u16string> { u"初期値", u"縦書き 2段" }));
     for (const Preset& preset : contents->presets)
-        EXPECT_EQ(differingFields(preset.settings, defaults()), NoDifference{});
+        EXPECT_EQ(differingFields(preset.settings, defaults()), NoDifference {});
 }
 
 TEST(ReadSettingsFile, PresetListEdges)
@@ -61,68 +64,68 @@ TEST(ReadSettingsFile, PresetListEdges)
         Lines lines;
         std::vector<std::u16string> expectedNames;
     } rows[] = {
-        {"count 3 with two presets", fileWith(u"3", {u"a", u"b"}), {u"a", u"b"}},
-        {"count 0 gives an empty list", fileWith(u"0", {u"a"}), {}},
-        {"negative count gives an empty list", fileWith(u"-2", {u"a"}), {}},
-        {"count without digits gives an empty list", fileWith(u"x", {u"a"}), {}},
-        {"presets beyond the count are ignored", fileWith(u"1", {u"a", u"b"}), {u"a"}},
-        {"a blank name stops the list", fileWith(u"3", {u"a", u"  \u3000", u"c"}), {u"a"}},
-        {"an empty name stops the list", fileWith(u"2", {u"", u"b"}), {}},
-        {"names are trimmed", fileWith(u"1", {u" \t名前 付き\u3000"}), {u"名前 付き"}},
-        {"duplicate names stay", fileWith(u"2", {u"a", u"a"}), {u"a", u"a"}},
-        {"count with white space and text", fileWith(u"  2 presets", {u"a", u"b"}), {u"a", u"b"}},
+        { "count 3 with two presets", fileWith(u"3", { u"a", u"b" }), { u"a", u"b" } },
+        { "count 0 gives an empty list", fileWith(u"0", { u"a" }), {} },
+        { "negative count gives an empty list", fileWith(u"-2", { u"a" }), {} },
+        { "count without digits gives an empty list", fileWith(u"x", { u"a" }), {} },
+        { "presets beyond the count are ignored", fileWith(u"1", { u"a", u"b" }), { u"a" } },
+        { "a blank name stops the list", fileWith(u"3", { u"a", u"  \u3000", u"c" }), { u"a" } },
+        { "an empty name stops the list", fileWith(u"2", { u"", u"b" }), {} },
+        { "names are trimmed", fileWith(u"1", { u" \t名前 付き\u3000" }), { u"名前 付き" } },
+        { "duplicate names stay", fileWith(u"2", { u"a", u"a" }), { u"a", u"a" } },
+        { "count with white space and text", fileWith(u"  2 presets", { u"a", u"b" }), { u"a", u"b" } },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto contents = readSettingsFile(row.lines);
         ASSERT_TRUE(contents);
         EXPECT_EQ(namesOf(*contents), row.expectedNames);
-        EXPECT_EQ(differingFields(contents->currentSettings, test::unusualSettings()), NoDifference{});
+        EXPECT_EQ(differingFields(contents->currentSettings, test::unusualSettings()), NoDifference {});
     }
 }
 
 TEST(ReadSettingsFile, AnUnreadablePresetEndsTheList)
 {
-    Lines lines = fileWith(u"3", {u"a", u"b", u"c"});
+    Lines lines = fileWith(u"3", { u"a", u"b", u"c" });
     // Line 1 of preset b's record: version line, 15, count, a's 16, then b's name.
     const std::size_t presetB = 1 + 15 + 1 + 16 + 1;
     ASSERT_EQ(lines[presetB - 1], u"b");
     lines[presetB] = u"0,100,5,2,8,0,1"; // no characters per line: invalid
     const auto contents = readSettingsFile(lines);
     ASSERT_TRUE(contents);
-    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string>{u"a"});
+    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string> { u"a" });
 }
 
 TEST(ReadSettingsFile, APresetCutShortIsDropped)
 {
-    Lines lines = fileWith(u"2", {u"a", u"b"});
+    Lines lines = fileWith(u"2", { u"a", u"b" });
     lines.pop_back();
     const auto contents = readSettingsFile(lines);
     ASSERT_TRUE(contents);
-    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string>{u"a"});
+    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string> { u"a" });
 }
 
 TEST(ReadSettingsFile, NothingUsableResetsEverything)
 {
-    Lines noCount{u"5"};
+    Lines noCount { u"5" };
     append(noCount, test::unusualRecordLines());
-    Lines cutCurrent{u"5"};
+    Lines cutCurrent { u"5" };
     append(cutCurrent, test::unusualRecordLines());
     cutCurrent.pop_back();
-    Lines version6 = fileWith(u"2", {u"a", u"b"});
+    Lines version6 = fileWith(u"2", { u"a", u"b" });
     version6[0] = u"6";
-    Lines versionMinus = fileWith(u"1", {u"a"});
+    Lines versionMinus = fileWith(u"1", { u"a" });
     versionMinus[0] = u"-1";
     const struct
     {
         const char* name;
         Lines lines;
     } rows[] = {
-        {"empty file", {}},
-        {"version 6", version6},
-        {"version -1", versionMinus},
-        {"no preset count line", noCount},
-        {"current record cut short", cutCurrent},
+        { "empty file", {} },
+        { "version 6", version6 },
+        { "version -1", versionMinus },
+        { "no preset count line", noCount },
+        { "current record cut short", cutCurrent },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -138,35 +141,35 @@ TEST(ReadSettingsFile, AnInvalidCurrentRecordKeepsThePresetsAfterIt)
         std::size_t line; // within the current record
         std::u16string text;
     } rows[] = {
-        {"invalid value", 0, u"0,66,9,3,4,2,0"},
-        {"unparsable first line", 0, u"garbage"},
-        {"unparsable last numbers line", 8, u""},
+        { "invalid value", 0, u"0,66,9,3,4,2,0" },
+        { "unparsable first line", 0, u"garbage" },
+        { "unparsable last numbers line", 8, u"" },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Lines lines = fileWith(u"2", {u"a", u"b"});
+        Lines lines = fileWith(u"2", { u"a", u"b" });
         lines[1 + row.line] = row.text;
         const auto contents = readSettingsFile(lines);
         ASSERT_TRUE(contents);
-        EXPECT_EQ(differingFields(contents->currentSettings, defaults()), NoDifference{});
-        EXPECT_EQ(namesOf(*contents), (std::vector<std::u16string>{u"a", u"b"}));
+        EXPECT_EQ(differingFields(contents->currentSettings, defaults()), NoDifference {});
+        EXPECT_EQ(namesOf(*contents), (std::vector<std::u16string> { u"a", u"b" }));
     }
 }
 
 TEST(ReadSettingsFile, VersionLineTakesItsLeadingInteger)
 {
-    Lines lines = fileWith(u"1", {u"a"});
+    Lines lines = fileWith(u"1", { u"a" });
     lines[0] = u"  5 (written by a newer program)";
     const auto contents = readSettingsFile(lines);
     ASSERT_TRUE(contents);
-    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string>{u"a"});
+    EXPECT_EQ(namesOf(*contents), std::vector<std::u16string> { u"a" });
 }
 
 TEST(ReadSettingsFile, OlderVersionsUseTheirRecordLayoutForPresetsToo)
 {
-    const Lines version2Record{u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1",
-                               u"1,10,11,12,13,3,5"};
-    Lines lines{u"2"};
+    const Lines version2Record { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1",      u"欧文",
+                                 u"@ＭＳ ゴシック",  u"1",       u"1,10,11,12,13,3,5" };
+    Lines lines { u"2" };
     append(lines, version2Record);
     lines.push_back(u"1");
     lines.push_back(u"古い設定");
@@ -174,7 +177,7 @@ TEST(ReadSettingsFile, OlderVersionsUseTheirRecordLayoutForPresetsToo)
     const auto contents = readSettingsFile(lines);
     ASSERT_TRUE(contents);
     ASSERT_EQ(contents->presets.size(), 1u);
-    for (const PrintSettings* settings : {&contents->currentSettings, &contents->presets[0].settings}) {
+    for (const PrintSettings* settings : { &contents->currentSettings, &contents->presets[0].settings }) {
         EXPECT_FALSE(settings->proportional);
         EXPECT_EQ(settings->separatorMethod, SeparatorMethod::ColumnBreak);
         EXPECT_EQ(settings->separatorLines, 0);
@@ -185,7 +188,7 @@ TEST(ReadSettingsFile, OlderVersionsUseTheirRecordLayoutForPresetsToo)
 
 TEST(ReadLegacySettingsFile, ReadsTheSingleRecord)
 {
-    const Lines lines{u"80,66,9,3,4,2", u"9,120,2", u"0,1,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13"};
+    const Lines lines { u"80,66,9,3,4,2", u"9,120,2", u"0,1,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13" };
     const auto settings = readLegacySettingsFile(lines);
     ASSERT_TRUE(settings);
     EXPECT_EQ(settings->charsPerLine, 80);
@@ -196,10 +199,10 @@ TEST(ReadLegacySettingsFile, ReadsTheSingleRecord)
 
 TEST(WriteSettingsFile, WritesVersionCountAndPresets)
 {
-    const Preset presets[] = {{u"初期値", defaults()}, {u"二番目", test::unusualSettings()}};
+    const Preset presets[] = { { u"初期値", defaults() }, { u"二番目", test::unusualSettings() } };
     const Lines lines = writeSettingsFile(test::unusualSettings(), presets);
     ASSERT_EQ(lines.size(), 49u);
-    Lines expected{u"5"};
+    Lines expected { u"5" };
     append(expected, test::unusualRecordLines());
     expected.push_back(u"2");
     expected.push_back(u"初期値");
@@ -223,16 +226,16 @@ TEST(WriteSettingsFile, ReadsBackAsWritten)
 {
     PrintSettings current = test::unusualSettings();
     current.headerLeft = u"   "; // blank: read back as empty
-    const Preset presets[] = {{u"b", test::unusualSettings()}, {u"a", defaults()}, {u"b", defaults()}};
+    const Preset presets[] = { { u"b", test::unusualSettings() }, { u"a", defaults() }, { u"b", defaults() } };
     const auto contents = readSettingsFile(writeSettingsFile(current, presets));
     ASSERT_TRUE(contents);
     current.headerLeft.clear();
-    EXPECT_EQ(differingFields(contents->currentSettings, current), NoDifference{});
+    EXPECT_EQ(differingFields(contents->currentSettings, current), NoDifference {});
     ASSERT_EQ(contents->presets.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(contents->presets[i].name, presets[i].name);
-        EXPECT_EQ(differingFields(contents->presets[i].settings, presets[i].settings), NoDifference{});
+        EXPECT_EQ(differingFields(contents->presets[i].settings, presets[i].settings), NoDifference {});
     }
 }
 

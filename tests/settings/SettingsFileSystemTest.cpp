@@ -34,7 +34,7 @@ TEST(SystemSettingsFileSystem, ReplacesAFileAndLeavesNothingElse)
     SystemSettingsFileSystem files;
     ASSERT_TRUE(files.replaceFile(path, "new"));
     EXPECT_EQ(readBytes(path), "new");
-    EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string>{"VANTOLEX.DAT"});
+    EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string> { "VANTOLEX.DAT" });
 }
 
 TEST(SystemSettingsFileSystem, CreatesAMissingFileAndItsDirectory)
@@ -76,7 +76,7 @@ TEST(SystemSettingsFileSystem, ReplacesTheTargetOfASymbolicLink)
 
 TEST(SystemSettingsFileSystem, AFullDiskLeavesTheOldFileWhole)
 {
-    for (std::size_t capacity : {std::size_t{0}, std::size_t{1}, std::size_t{4096}}) {
+    for (std::size_t capacity : { std::size_t { 0 }, std::size_t { 1 }, std::size_t { 4096 } }) {
         SCOPED_TRACE(capacity);
         TemporaryDirectory directory;
         const auto path = directory.path() / "VANTOLEX.DAT";
@@ -84,7 +84,7 @@ TEST(SystemSettingsFileSystem, AFullDiskLeavesTheOldFileWhole)
         FullDiskFileSystem files(capacity);
         EXPECT_FALSE(files.replaceFile(path, std::string(5000, 'x')));
         EXPECT_EQ(readBytes(path), "old file");
-        EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string>{"VANTOLEX.DAT"});
+        EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string> { "VANTOLEX.DAT" });
     }
 }
 

@@ -50,19 +50,26 @@ struct RecordRow
 
 // Hand-made records of every layout, each followed by a line that must not be read.
 const RecordRow recordRows[] = {
-    {"version 5", SettingsRecordFormat::Version5, test::unusualRecordLines()},
-    {"version 4", SettingsRecordFormat::Version4,
-     {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,1", u"1,10,11,12,13,3,5", u"2,0"}},
-    {"version 3", SettingsRecordFormat::Version3,
-     {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,1", u"1,10,11,12,13,3,5"}},
-    {"version 2", SettingsRecordFormat::Version2,
-     {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1", u"1,10,11,12,13,3,5"}},
-    {"version 1", SettingsRecordFormat::Version1,
-     {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13"}},
-    {"version 0", SettingsRecordFormat::Version0,
-     {u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13"}},
-    {"legacy with line-number flag 7", SettingsRecordFormat::Legacy,
-     {u"80,66,9,3,4,2", u"9,120,2", u"0,7,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13"}},
+    { "version 5", SettingsRecordFormat::Version5, test::unusualRecordLines() },
+    { "version 4",
+      SettingsRecordFormat::Version4,
+      { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,1", u"1,10,11,12,13,3,5",
+        u"2,0" } },
+    { "version 3",
+      SettingsRecordFormat::Version3,
+      { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,1", u"1,10,11,12,13,3,5" } },
+    { "version 2",
+      SettingsRecordFormat::Version2,
+      { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1", u"1,10,11,12,13,3,5" } },
+    { "version 1",
+      SettingsRecordFormat::Version1,
+      { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13" } },
+    { "version 0",
+      SettingsRecordFormat::Version0,
+      { u"80,66,9,3,4,2,0", u"9,120,2", u"0,5,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13" } },
+    { "legacy with line-number flag 7",
+      SettingsRecordFormat::Legacy,
+      { u"80,66,9,3,4,2", u"9,120,2", u"0,7,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13" } },
 };
 
 TEST(ReadSettingsRecord, ReadsEveryLayoutAndFillsWhatItLacks)
@@ -75,7 +82,7 @@ TEST(ReadSettingsRecord, ReadsEveryLayoutAndFillsWhatItLacks)
         PrintSettings settings;
         settings.resetToDefaults();
         ASSERT_TRUE(readSettingsRecord(row.format, reader, settings));
-        EXPECT_EQ(differingFields(settings, expectedFor(row.format)), std::vector<std::string>{});
+        EXPECT_EQ(differingFields(settings, expectedFor(row.format)), std::vector<std::string> {});
         const std::u16string* next = reader.next();
         ASSERT_NE(next, nullptr);
         EXPECT_EQ(*next, u"after the record");
@@ -92,13 +99,13 @@ TEST(ReadSettingsRecord, GivesTheValuesOfMissingFieldsEvenOverOtherValues)
         settings.headerLeft = u"left over";
         settings.showFileName = true;
         ASSERT_TRUE(readSettingsRecord(row.format, reader, settings));
-        EXPECT_EQ(differingFields(settings, expectedFor(row.format)), std::vector<std::string>{});
+        EXPECT_EQ(differingFields(settings, expectedFor(row.format)), std::vector<std::string> {});
     }
 }
 
 TEST(ReadSettingsRecord, LegacyLineNumberFlagZeroMeansNoLineNumbers)
 {
-    const Lines lines = {u"80,66,9,3,4,2", u"9,120,2", u"0,0,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13"};
+    const Lines lines = { u"80,66,9,3,4,2", u"9,120,2", u"0,0,6,1,1", u"欧文", u"@ＭＳ ゴシック", u"1,10,11,12,13" };
     SettingsLines reader(lines);
     PrintSettings settings;
     ASSERT_TRUE(readSettingsRecord(SettingsRecordFormat::Legacy, reader, settings));
@@ -110,10 +117,10 @@ TEST(ReadSettingsRecord, TrimsFontsAndEmptiesBlankTemplatesOnly)
     Lines lines = test::defaultRecordLines();
     lines[3] = u" \u3000日本語\t";
     lines[4] = u"  ＭＳ 明朝 ";
-    lines[9] = u"   ";      // headerLeft: three spaces
-    lines[10] = u" &p ";    // headerCenter keeps its spaces
-    lines[11] = u"\u3000";  // headerRight: an ideographic space is white space too
-    lines[12] = u"  a  ";   // footerLeft keeps its spaces
+    lines[9] = u"   "; // headerLeft: three spaces
+    lines[10] = u" &p "; // headerCenter keeps its spaces
+    lines[11] = u"\u3000"; // headerRight: an ideographic space is white space too
+    lines[12] = u"  a  "; // footerLeft keeps its spaces
     SettingsLines reader(lines);
     PrintSettings settings;
     ASSERT_TRUE(readSettingsRecord(SettingsRecordFormat::Version5, reader, settings));
@@ -143,7 +150,7 @@ TEST(ReadSettingsRecord, LineOneRulesOfSpacesCommasAndTrailingText)
 TEST(ReadSettingsRecord, FailsOnEachBadLineAndStillTakesTheWholeRecord)
 {
     // Every numbers line of the version 5 layout, made unreadable in turn.
-    for (std::size_t index : {0u, 1u, 2u, 5u, 6u, 7u, 8u}) {
+    for (std::size_t index : { 0u, 1u, 2u, 5u, 6u, 7u, 8u }) {
         SCOPED_TRACE(index);
         Lines lines = test::defaultRecordLines();
         lines[index] = u"x";
@@ -163,8 +170,8 @@ TEST(ReadSettingsRecord, FailsWhenALineHasOneNumberTooFew)
     {
         std::size_t index;
         std::u16string line;
-    } rows[] = {{0, u"96,100,5,2,8,0"}, {1, u"0,0"}, {2, u"1,0,4,0,0"}, {5, u"0"}, {6, u"0,20,20,20,20,1"},
-                {7, u"0"}, {8, u""}};
+    } rows[] = { { 0, u"96,100,5,2,8,0" },  { 1, u"0,0" }, { 2, u"1,0,4,0,0" }, { 5, u"0" },
+                 { 6, u"0,20,20,20,20,1" }, { 7, u"0" },   { 8, u"" } };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.index);
         Lines lines = test::defaultRecordLines();
@@ -195,13 +202,13 @@ TEST(ReadSettingsRecord, FailsForARecordThatIsNotValid)
         std::size_t index;
         std::u16string line;
     } rows[] = {
-        {"zero characters per line", 0, u"0,100,5,2,8,0,1"},
-        {"end line before the start line", 1, u"9,9,2"},
-        {"line-number interval 3", 2, u"1,3,4,0,0,0"},
-        {"empty language", 3, u"  "},
-        {"empty font name", 4, u""},
-        {"margin 51", 6, u"0,20,20,51,20,1,8"},
-        {"separator method 3", 7, u"0,3"},
+        { "zero characters per line", 0, u"0,100,5,2,8,0,1" },
+        { "end line before the start line", 1, u"9,9,2" },
+        { "line-number interval 3", 2, u"1,3,4,0,0,0" },
+        { "empty language", 3, u"  " },
+        { "empty font name", 4, u"" },
+        { "margin 51", 6, u"0,20,20,51,20,1,8" },
+        { "separator method 3", 7, u"0,3" },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -215,9 +222,9 @@ TEST(ReadSettingsRecord, FailsForARecordThatIsNotValid)
 
 TEST(WriteSettingsRecord, WritesTheVersionFiveLayout)
 {
-    std::vector<std::u16string> lines{u"before"};
+    std::vector<std::u16string> lines { u"before" };
     writeSettingsRecord(test::unusualSettings(), lines);
-    Lines expected{u"before"};
+    Lines expected { u"before" };
     for (const std::u16string& line : test::unusualRecordLines())
         expected.push_back(line);
     EXPECT_EQ(lines, expected);

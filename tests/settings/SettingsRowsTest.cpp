@@ -16,21 +16,21 @@ PrintSettings defaults()
 TEST(SettingsRows, DefaultsRowByRow)
 {
     const std::vector<SettingsRow> expected = {
-        {u"横書き", u""},
-        {u"テキスト", u"96 文字/行"},
-        {u"段組", u"2 段/ページ"},
-        {u"タブ", u"8 文字毎"},
-        {u"折り返し", u"あり"},
-        {u"フォント", u"ＭＳ 明朝 (日本語)"},
-        {u"印刷範囲", u"初めから、終わりまで"},
-        {u"余白", u"なし"},
-        {u"行間", u"1/4行分"},
-        {u"段落間", u"8 mm"},
-        {u"情報表示", u"あり"},
-        {u"行番号", u"なし"},
-        {u"区切り線", u"なし"},
-        {u"ページ番号", u"なし"},
-        {u"ファイル名", u"なし"},
+        { u"横書き", u"" },
+        { u"テキスト", u"96 文字/行" },
+        { u"段組", u"2 段/ページ" },
+        { u"タブ", u"8 文字毎" },
+        { u"折り返し", u"あり" },
+        { u"フォント", u"ＭＳ 明朝 (日本語)" },
+        { u"印刷範囲", u"初めから、終わりまで" },
+        { u"余白", u"なし" },
+        { u"行間", u"1/4行分" },
+        { u"段落間", u"8 mm" },
+        { u"情報表示", u"あり" },
+        { u"行番号", u"なし" },
+        { u"区切り線", u"なし" },
+        { u"ページ番号", u"なし" },
+        { u"ファイル名", u"なし" },
     };
     const auto rows = settingsRows(defaults());
     ASSERT_EQ(rows.size(), expected.size());
@@ -52,11 +52,11 @@ TEST(SettingsRows, HeaderFooterTemplatesReplaceThePageNumberAndFileNameRows)
     settings.footerCenter = u"- &p / &P -";
     const auto rows = settingsRows(settings);
     ASSERT_EQ(rows.size(), 19u);
-    EXPECT_EQ(rows[0], (SettingsRow{u"縦書き", u""}));
+    EXPECT_EQ(rows[0], (SettingsRow { u"縦書き", u"" }));
     const std::vector<SettingsRow> tail(rows.begin() + 13, rows.end());
     const std::vector<SettingsRow> expected = {
-        {u"ヘッダ(左)", u"&f"}, {u"ヘッダ(中)", u""}, {u"ヘッダ(右)", u"&d &t"},
-        {u"フッタ(左)", u""},   {u"フッタ(中)", u"- &p / &P -"}, {u"フッタ(右)", u""},
+        { u"ヘッダ(左)", u"&f" },          { u"ヘッダ(中)", u"" }, { u"ヘッダ(右)", u"&d &t" }, { u"フッタ(左)", u"" },
+        { u"フッタ(中)", u"- &p / &P -" }, { u"フッタ(右)", u"" },
     };
     EXPECT_EQ(tail, expected);
 }
@@ -81,10 +81,10 @@ TEST(SettingsDescriptions, Range)
         std::u16string text;
     };
     const Row rows[] = {
-        {0, EndCondition::ToEnd, 77, u"初めから、終わりまで"},
-        {9, EndCondition::ToLine, 20, u"10 行目から、20 行目まで"},
-        {0, EndCondition::LineCount, 5, u"初めから、5 行分"},
-        {1, EndCondition::PageCount, 3, u"2 行目から、3 ページ分"},
+        { 0, EndCondition::ToEnd, 77, u"初めから、終わりまで" },
+        { 9, EndCondition::ToLine, 20, u"10 行目から、20 行目まで" },
+        { 0, EndCondition::LineCount, 5, u"初めから、5 行分" },
+        { 1, EndCondition::PageCount, 3, u"2 行目から、3 ページ分" },
     };
     for (const auto& row : rows) {
         PrintSettings settings = defaults();
@@ -103,7 +103,7 @@ TEST(SettingsDescriptions, MarginsSpacingAndLineNumbers)
     settings.useMargins = true;
     EXPECT_EQ(describeMargins(settings), u"20, 15, 25, 10");
 
-    const char16_t* spacings[] = {u"なし", u"1/4行分", u"1/2行分", u"3/4行分", u"1行分"};
+    const char16_t* spacings[] = { u"なし", u"1/4行分", u"1/2行分", u"3/4行分", u"1行分" };
     for (int q = 0; q <= 4; ++q) {
         settings.lineSpacing = q;
         EXPECT_EQ(describeLineSpacing(settings), spacings[q]);

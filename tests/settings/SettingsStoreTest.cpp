@@ -30,14 +30,14 @@ std::vector<std::u16string> namesOf(const SettingsStore& store)
 }
 
 // Shift JIS of the texts used below.
-constexpr std::string_view sjisNihongo = "\x93\xfa\x96\x7b\x8c\xea";        // 日本語
+constexpr std::string_view sjisNihongo = "\x93\xfa\x96\x7b\x8c\xea"; // 日本語
 constexpr std::string_view sjisMincho = "\x82\x6c\x82\x72 \x96\xbe\x92\xa9"; // ＭＳ 明朝
-constexpr std::string_view sjisShokichi = "\x8f\x89\x8a\xfa\x92\x6c";        // 初期値
+constexpr std::string_view sjisShokichi = "\x8f\x89\x8a\xfa\x92\x6c"; // 初期値
 
 std::string defaultRecordBytes()
 {
-    return "96,100,5,2,8,0,1\r\n0,0,0\r\n1,0,4,0,0,0\r\n" + std::string(sjisNihongo) + "\r\n" +
-           std::string(sjisMincho) + "\r\n0,0\r\n0,20,20,20,20,1,8\r\n0,1\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    return "96,100,5,2,8,0,1\r\n0,0,0\r\n1,0,4,0,0,0\r\n" + std::string(sjisNihongo) + "\r\n" + std::string(sjisMincho)
+        + "\r\n0,0\r\n0,20,20,20,20,1,8\r\n0,1\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
 }
 
 // What resetAll leaves, as written.
@@ -76,9 +76,9 @@ TEST_F(SettingsStoreTest, WithoutFilesStartsFromDefaultsAndTheInitialPreset)
 {
     {
         SettingsStore store(datPath());
-        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-        EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
-        EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference{});
+        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+        EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
+        EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference {});
         EXPECT_TRUE(store.messageBuffer.empty());
     }
     EXPECT_EQ(readBytes(datPath()), resetFileBytes());
@@ -108,10 +108,10 @@ TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
     {
         SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
         EXPECT_EQ(namesOf(reread),
-                  (std::vector<std::u16string>{u"初期値", u"縦書き 3段（ゴシック）", u"初期値", u"ＡＢＣ①"}));
-        EXPECT_EQ(differingFields(reread.currentSettings, japaneseSettings()), NoDifference{});
-        EXPECT_EQ(differingFields(reread.presets[1].settings, japaneseSettings()), NoDifference{});
-        EXPECT_EQ(differingFields(reread.presets[3].settings, test::unusualSettings()), NoDifference{});
+                  (std::vector<std::u16string> { u"初期値", u"縦書き 3段（ゴシック）", u"初期値", u"ＡＢＣ①" }));
+        EXPECT_EQ(differingFields(reread.currentSettings, japaneseSettings()), NoDifference {});
+        EXPECT_EQ(differingFields(reread.presets[1].settings, japaneseSettings()), NoDifference {});
+        EXPECT_EQ(differingFields(reread.presets[3].settings, test::unusualSettings()), NoDifference {});
         SettingsStore copy(copyPath, SettingsAccess::ReadOnly);
         copy.currentSettings = reread.currentSettings;
         copy.presets = reread.presets;
@@ -124,8 +124,8 @@ TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
 
 TEST_F(SettingsStoreTest, ReadsAHandMadeVersionZeroFile)
 {
-    const std::string record = "80,66,9,3,4,2,0\r\n9,120,2\r\n0,5,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n  " +
-                               std::string(sjisMincho) + " \r\n1,10,11,12,13\r\n";
+    const std::string record = "80,66,9,3,4,2,0\r\n9,120,2\r\n0,5,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n  "
+        + std::string(sjisMincho) + " \r\n1,10,11,12,13\r\n";
     writeBytes(datPath(), "0\r\n" + record + "1\r\n  " + std::string(sjisShokichi) + "\r\n" + record);
     SettingsStore store(datPath(), SettingsAccess::ReadOnly);
     PrintSettings expected = test::unusualSettings();
@@ -140,9 +140,9 @@ TEST_F(SettingsStoreTest, ReadsAHandMadeVersionZeroFile)
     expected.useHeaderFooter = false;
     expected.headerLeft = expected.headerCenter = expected.headerRight = u"";
     expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
-    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference{});
-    ASSERT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
-    EXPECT_EQ(differingFields(store.presets[0].settings, expected), NoDifference{});
+    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference {});
+    ASSERT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
+    EXPECT_EQ(differingFields(store.presets[0].settings, expected), NoDifference {});
 }
 
 TEST_F(SettingsStoreTest, UnusableFilesResetEverything)
@@ -152,17 +152,17 @@ TEST_F(SettingsStoreTest, UnusableFilesResetEverything)
         const char* name;
         std::string bytes;
     } rows[] = {
-        {"empty file", ""},
-        {"version 6", "6\r\n" + defaultRecordBytes() + "1\r\nkept?\r\n" + defaultRecordBytes()},
-        {"no count line", "5\r\n" + defaultRecordBytes()},
-        {"not a settings file", "\x89PNG\r\n\x1a\n\0\0\0"},
+        { "empty file", "" },
+        { "version 6", "6\r\n" + defaultRecordBytes() + "1\r\nkept?\r\n" + defaultRecordBytes() },
+        { "no count line", "5\r\n" + defaultRecordBytes() },
+        { "not a settings file", "\x89PNG\r\n\x1a\n\0\0\0" },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         writeBytes(datPath(), row.bytes);
         SettingsStore store(datPath(), SettingsAccess::ReadOnly);
-        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-        EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+        EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+        EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
     }
 }
 
@@ -170,10 +170,11 @@ TEST_F(SettingsStoreTest, AnInvalidCurrentRecordKeepsThePresets)
 {
     std::string invalidRecord = defaultRecordBytes();
     invalidRecord.replace(0, 2, "0"); // "96,..." becomes "0,...": no characters per line
-    writeBytes(datPath(), "5\r\n" + invalidRecord + "2\r\na\r\n" + defaultRecordBytes() + "b\r\n" + defaultRecordBytes());
+    writeBytes(datPath(),
+               "5\r\n" + invalidRecord + "2\r\na\r\n" + defaultRecordBytes() + "b\r\n" + defaultRecordBytes());
     SettingsStore store(datPath(), SettingsAccess::ReadOnly);
-    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"a", u"b"}));
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"a", u"b" }));
 }
 
 TEST_F(SettingsStoreTest, CountZeroGivesNoPresetsAndIsSavedSo)
@@ -192,14 +193,14 @@ TEST_F(SettingsStoreTest, LoadAgainStartsFromAnEmptyPresetList)
     SettingsStore store(datPath(), SettingsAccess::ReadOnly);
     store.addPreset(u"b", defaults());
     store.load();
-    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"a"});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"a" });
 }
 
 // A legacy file of the unusual settings, with the line-number flag 7.
 std::string legacyBytes()
 {
-    return "80,66,9,3,4,2\r\n9,120,2\r\n0,7,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n" + std::string(sjisMincho) +
-           "\r\n1,10,11,12,13\r\n";
+    return "80,66,9,3,4,2\r\n9,120,2\r\n0,7,6,1,1\r\n" + std::string(sjisNihongo) + "\r\n" + std::string(sjisMincho)
+        + "\r\n1,10,11,12,13\r\n";
 }
 
 void expectMigratedLegacySettings(const SettingsStore& store)
@@ -218,9 +219,9 @@ void expectMigratedLegacySettings(const SettingsStore& store)
     expected.useHeaderFooter = false;
     expected.headerLeft = expected.headerCenter = expected.headerRight = u"";
     expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
-    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference{});
-    ASSERT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
-    EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference{});
+    EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference {});
+    ASSERT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
+    EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference {});
 }
 
 TEST_F(SettingsStoreTest, MigratesTheLegacyFileAndDeletesIt)
@@ -239,8 +240,8 @@ TEST_F(SettingsStoreTest, AnInvalidLegacyFileGivesDefaultsAndIsDeleted)
 {
     writeBytes(cnfPath(), "0,66,9,3,4,2\r\n");
     SettingsStore store(datPath());
-    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
     EXPECT_FALSE(std::filesystem::exists(cnfPath()));
 }
 
@@ -249,8 +250,8 @@ TEST_F(SettingsStoreTest, AnUndeletableLegacyFileResetsEverything)
     writeBytes(cnfPath(), legacyBytes());
     test::UndeletableFileSystem files;
     SettingsStore store(datPath(), SettingsAccess::ReadWrite, files);
-    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
 }
 
 TEST_F(SettingsStoreTest, TheLegacyFileIsIgnoredWhenTheSettingsFileExists)
@@ -258,7 +259,7 @@ TEST_F(SettingsStoreTest, TheLegacyFileIsIgnoredWhenTheSettingsFileExists)
     writeBytes(datPath(), resetFileBytes());
     writeBytes(cnfPath(), legacyBytes());
     SettingsStore store(datPath());
-    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
     EXPECT_TRUE(std::filesystem::exists(cnfPath()));
 }
 
@@ -287,7 +288,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
     const auto regularFile = directory() / "plain-file";
     writeBytes(regularFile, "x");
     SettingsStore store(regularFile / "VANTOLEX.DAT");
-    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
     EXPECT_FALSE(store.save());
     EXPECT_EQ(readBytes(regularFile), "x");
 }
@@ -295,7 +296,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
 TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
 {
     writeBytes(datPath(), resetFileBytes());
-    for (std::size_t capacity : {std::size_t{0}, std::size_t{3}, std::size_t{200}}) {
+    for (std::size_t capacity : { std::size_t { 0 }, std::size_t { 3 }, std::size_t { 200 } }) {
         SCOPED_TRACE(capacity);
         test::FullDiskFileSystem files(capacity);
         {
@@ -305,7 +306,7 @@ TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
             EXPECT_EQ(store.presets.size(), 2u);
         } // the save on destruction fails the same way
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
-        EXPECT_EQ(test::entriesOf(directory()), std::vector<std::string>{"VANTOLEX.DAT"});
+        EXPECT_EQ(test::entriesOf(directory()), std::vector<std::string> { "VANTOLEX.DAT" });
     }
 }
 
@@ -317,10 +318,10 @@ TEST_F(SettingsStoreTest, ACharacterOutsideTheCodePageFailsTheSaveAndChangesNoth
         const char* name;
         void (*change)(SettingsStore&);
     } rows[] = {
-        {"preset name", [](SettingsStore& s) { s.addPreset(u"설정", defaults()); }},
-        {"font name", [](SettingsStore& s) { s.currentSettings.fontName = u"맑은 고딕"; }},
-        {"template", [](SettingsStore& s) { s.currentSettings.footerRight = u"&p \U0001F5A8"; }},
-        {"line feed in a template", [](SettingsStore& s) { s.currentSettings.headerLeft = u"a\nb"; }},
+        { "preset name", [](SettingsStore& s) { s.addPreset(u"설정", defaults()); } },
+        { "font name", [](SettingsStore& s) { s.currentSettings.fontName = u"맑은 고딕"; } },
+        { "template", [](SettingsStore& s) { s.currentSettings.footerRight = u"&p \U0001F5A8"; } },
+        { "line feed in a template", [](SettingsStore& s) { s.currentSettings.headerLeft = u"a\nb"; } },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -331,7 +332,7 @@ TEST_F(SettingsStoreTest, ACharacterOutsideTheCodePageFailsTheSaveAndChangesNoth
             const PrintSettings currentBefore = store.currentSettings;
             EXPECT_FALSE(store.save());
             EXPECT_EQ(store.presets.size(), presetsBefore.size());
-            EXPECT_EQ(differingFields(store.currentSettings, currentBefore), NoDifference{});
+            EXPECT_EQ(differingFields(store.currentSettings, currentBefore), NoDifference {});
         }
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
     }
@@ -347,7 +348,7 @@ TEST_F(SettingsStoreTest, PresetOperations)
     store.addPreset(u"Ａ", vertical);
     store.addPreset(u"a", threeColumns);
     store.addPreset(u"Ａ", threeColumns);
-    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"Ａ", u"a", u"Ａ"}));
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"初期値", u"Ａ", u"a", u"Ａ" }));
 
     // Names compare code unit by code unit: case and width matter, the first of equal names is found.
     EXPECT_EQ(store.findPreset(u"Ａ"), 1);
@@ -365,7 +366,7 @@ TEST_F(SettingsStoreTest, PresetOperations)
     EXPECT_EQ(store.presets[1].settings.columns, 2);
 
     store.removePreset(1);
-    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"a", u"Ａ"}));
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"初期値", u"a", u"Ａ" }));
     EXPECT_EQ(store.findPreset(u"Ａ"), 2);
     EXPECT_EQ(store.currentSettings.columns, 7);
     EXPECT_TRUE(store.currentSettings.vertical);
@@ -373,7 +374,7 @@ TEST_F(SettingsStoreTest, PresetOperations)
     store.updatePreset(u"Ａ", vertical);
     EXPECT_TRUE(store.presets[2].settings.vertical);
     store.updatePreset(u"新規", vertical);
-    EXPECT_EQ(namesOf(store), (std::vector<std::u16string>{u"初期値", u"a", u"Ａ", u"新規"}));
+    EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"初期値", u"a", u"Ａ", u"新規" }));
 
     for (int i = 3; i >= 0; --i)
         store.removePreset(i);
@@ -389,8 +390,8 @@ TEST_F(SettingsStoreTest, ResetAllDropsPresetsAndRestoresDefaults)
     store.currentSettings = test::unusualSettings();
     store.addPreset(u"x", test::unusualSettings());
     store.resetAll();
-    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference{});
-    EXPECT_EQ(namesOf(store), std::vector<std::u16string>{u"初期値"});
+    EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
+    EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // A fresh directory under the system's temporary directory, removed with everything in it on destruction.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <string>
 #include <system_error>
 #include <vector>

@@ -7,14 +7,14 @@
 #include "app/Errors.h"
 #include "app/Utf16.h"
 
-#define EXPECT_THROW_MESSAGE(statement, ExceptionType, expectedText)                                    \
-    do {                                                                                               \
-        bool thrownAsExpected_ = false;                                                                \
-        try {                                                                                          \
-            statement;                                                                                 \
-        } catch (const ExceptionType& caught_) {                                                       \
-            thrownAsExpected_ = true;                                                                  \
-            EXPECT_EQ(vantolex::toUtf8(caught_.message), vantolex::toUtf8(expectedText));              \
-        }                                                                                              \
-        EXPECT_TRUE(thrownAsExpected_) << #statement " did not throw " #ExceptionType;                 \
+#define EXPECT_THROW_MESSAGE(statement, ExceptionType, expectedText)                                                   \
+    do {                                                                                                               \
+        bool thrownAsExpected_ = false;                                                                                \
+        try {                                                                                                          \
+            statement;                                                                                                 \
+        } catch (const ExceptionType& caught_) {                                                                       \
+            thrownAsExpected_ = true;                                                                                  \
+            EXPECT_EQ(vantolex::toUtf8(caught_.message), vantolex::toUtf8(expectedText));                              \
+        }                                                                                                              \
+        EXPECT_TRUE(thrownAsExpected_) << #statement " did not throw " #ExceptionType;                                 \
     } while (false)
