@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/ToolDevice.h"

@@ -1,6 +1,6 @@
 #include "layout/Canvas.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/Clock.h"
 #include "layout/PageLayout.h"
 #include "layout/device/Device.h"

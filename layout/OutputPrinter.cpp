@@ -1,6 +1,6 @@
 #include "layout/OutputPrinter.h"
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/Canvas.h"
 #include "layout/JobState.h"
 #include "layout/LayoutMessages.h"

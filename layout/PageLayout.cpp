@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Errors.h"
-#include "app/TextFormat.h"
+#include "base/Errors.h"
+#include "base/TextFormat.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {

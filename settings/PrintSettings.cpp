@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "settings/SettingsMessages.h"
 
 namespace vantolex {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "input/SeparatorMethod.h"
 #include "settings/FontDescription.h"
 
 namespace vantolex {
@@ -28,17 +29,6 @@ struct EndCondition
         LineCount = 1, // endValue lines from the start line
         ToLine = 2, // up to and including line endValue, counted from 1
         PageCount = 3, // endValue pages
-    };
-};
-
-// How two files of a multi-file print are separated.
-struct SeparatorMethod
-{
-    enum Value : int
-    {
-        BlankLines = 0, // separatorLines empty lines
-        ColumnBreak = 1, // continue in the next column
-        PageBreak = 2, // continue on a new page
     };
 };
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/UnicodeTables.h"
 #include "bench/layout/SampleText.h"
 #include "layout/Canvas.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FontCatalogue.h"
 

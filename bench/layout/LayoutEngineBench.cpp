@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/RecordingDevice.h"
 
 // Heap accounting for the memory figure: every allocation of the program goes through these.

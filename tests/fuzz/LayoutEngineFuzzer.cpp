@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
+#include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/RecordingDevice.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "device/PdfText.h"
 #include "layout/Canvas.h"
 #include "layout/device/CairoFileDevices.h"

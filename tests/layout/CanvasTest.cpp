@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/Canvas.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/RecordingDevice.h"

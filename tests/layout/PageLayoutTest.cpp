@@ -2,7 +2,7 @@
 // completed font and its own copy, and copies that clone their terms.
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
 #include "layout/PageLayout.h"
 #include "layout/device/RecordingDevice.h"

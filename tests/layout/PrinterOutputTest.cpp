@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/JobState.h"
 #include "layout/OutputPrinter.h"
 #include "layout/OutputPrinterBuffered.h"

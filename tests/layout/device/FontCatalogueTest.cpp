@@ -3,7 +3,7 @@
 #include <set>
 
 #include "PdfText.h"
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/FontCatalogue.h"
 #include "layout/device/FontFamilies.h"
 
