@@ -257,7 +257,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         }
     }
     matchFaceToWritingDirection(settings);
-    settings.fontDescriptor = nullptr;
+    settings.fontDescriptor.reset();
     std::u16string message;
     if (!validate(message, settings)) {
         writeLine(err, message);

@@ -10,9 +10,9 @@ namespace vantolex {
 
 void PrintSettings::resetToDefaults()
 {
-    FontDescription* const keptDescriptor = fontDescriptor;
+    std::optional<FontDescription> keptDescriptor = std::move(fontDescriptor);
     *this = PrintSettings();
-    fontDescriptor = keptDescriptor;
+    fontDescriptor = std::move(keptDescriptor);
 }
 
 bool validate(std::u16string& message, const PrintSettings& settings)

@@ -1,6 +1,7 @@
 // The one record that describes a complete print job configuration, with its defaults and validation.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "input/SeparatorMethod.h"
@@ -58,9 +59,10 @@ struct PrintSettings
     bool showFileName = false; // when not useHeaderFooter
     std::u16string language = u"日本語";
     std::u16string fontName = u"ＭＳ 明朝";
-    // The description of the chosen face, owned by the font catalogue's list; null until the font page
-    // stores it. Never written to the settings file.
-    FontDescription* fontDescriptor = nullptr;
+    // The description of the chosen face, a copy of the font catalogue's; empty until the font page (or
+    // the command-line tool) chooses a face, and empty when no installed face passes its filter. Never
+    // written to the settings file.
+    std::optional<FontDescription> fontDescriptor;
     bool vertical = false;
     bool proportional = false;
     bool useMargins = false;

@@ -122,7 +122,7 @@ protected:
     PrintRunTest()
     {
         settings.resetToDefaults();
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 1;
     }
 

@@ -28,7 +28,7 @@ struct Grid
         settings.columns = columns;
         settings.columnSpacing = 0;
         settings.lineSpacing = 0;
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
     }
 };
 

@@ -63,7 +63,7 @@ protected:
     PrinterOutputTest()
     {
         settings.resetToDefaults();
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 1;
         settings.charsPerLine = 20;
     }
