@@ -19,6 +19,8 @@ struct CupsCalls
                                    const char* format, int lastDocument)
         = cupsStartDocument;
     http_status_t (*writeRequestData)(http_t* http, const char* buffer, size_t length) = cupsWriteRequestData;
+    int (*wait)(http_t* http, int milliseconds) = httpWait;
+    http_status_t (*update)(http_t* http) = httpUpdate;
     ipp_status_t (*finishDocument)(http_t* http, const char* destination) = cupsFinishDocument;
     ipp_status_t (*cancelJob)(http_t* http, const char* destination, int jobId, int purge) = cupsCancelJob2;
     ipp_t* (*doRequest)(http_t* http, ipp_t* request, const char* resource) = cupsDoRequest;

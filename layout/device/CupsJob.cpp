@@ -34,6 +34,36 @@ std::string jobNameWithinLimit(std::string_view name)
     return std::string(name.substr(0, end));
 }
 
+// What the spooler answered to a transfer that failed without an answer. A spooler that refuses a document
+// (a full spool) answers and closes the connection while the document is still coming; the write that meets
+// the closed connection fails with a bare HTTP_STATUS_ERROR, and the refusal waits unread on the connection,
+// after what is left of an interim "100 Continue".
+http_status_t refusalOfFailedTransfer(http_t* http) noexcept
+{
+    constexpr int responsesToRead = 3;
+    for (int response = 0; response < responsesToRead && cupsCalls().wait(http, 0); ++response) {
+        const http_status_t status = cupsCalls().update(http);
+        if (status >= HTTP_STATUS_MULTIPLE_CHOICES)
+            return status;
+        if (status != HTTP_STATUS_CONTINUE)
+            break;
+    }
+    return HTTP_STATUS_ERROR;
+}
+
+// Tells on standard error that job `jobId` on `destination` is left on the spooler. Without the memory to
+// word the report, the report is dropped: the destructor that calls this must not fail.
+void reportNotCancelled(int jobId, const std::string& destination) noexcept
+{
+    try {
+        const std::u16string printer = fromUtf8(destination);
+        const std::string report
+            = toUtf8(formatText(layoutText::jobNotCancelled, { jobId, std::u16string_view(printer) }));
+        std::fprintf(stderr, "%s\n", report.c_str());
+    } catch (...) {
+    }
+}
+
 int lastRequestFailure() noexcept
 {
     const char* message = cupsCalls().lastErrorString();
@@ -64,12 +94,8 @@ CupsJob& CupsJob::operator=(CupsJob&& other) noexcept
 
 CupsJob::~CupsJob()
 {
-    if (isOpen() && cancel() <= 0) {
-        const std::u16string destination = fromUtf8(m_destination);
-        const std::string report
-            = toUtf8(formatText(layoutText::jobNotCancelled, { m_lastJobId, std::u16string_view(destination) }));
-        std::fprintf(stderr, "%s\n", report.c_str());
-    }
+    if (isOpen() && cancel() <= 0)
+        reportNotCancelled(m_lastJobId, m_destination);
 }
 
 int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
@@ -96,7 +122,7 @@ int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
     const http_status_t status
         = cupsCalls().startDocument(m_http.get(), m_destination.c_str(), m_jobId, name.c_str(), CUPS_FORMAT_PDF, 1);
     if (status != HTTP_STATUS_CONTINUE)
-        return fail(spoolResultOfTransfer(status));
+        return failTransfer(status);
     return 1;
 }
 
@@ -108,7 +134,7 @@ int CupsJob::write(std::span<const char> bytes)
         return 1;
     const http_status_t status = cupsCalls().writeRequestData(m_http.get(), bytes.data(), bytes.size());
     if (status != HTTP_STATUS_CONTINUE)
-        return fail(spoolResultOfTransfer(status));
+        return failTransfer(status);
     return 1;
 }
 
@@ -139,6 +165,12 @@ int CupsJob::cancel()
     if (!isOpen())
         return 1;
     return cancelOnSpooler();
+}
+
+int CupsJob::failTransfer(http_status_t status) noexcept
+{
+    const http_status_t answer = status == HTTP_STATUS_ERROR ? refusalOfFailedTransfer(m_http.get()) : status;
+    return fail(spoolResultOfTransfer(answer));
 }
 
 int CupsJob::fail(int failure) noexcept

@@ -56,6 +56,9 @@ private:
     // Cancels the open job after `failure`, returning the result to report: UserAbort when the job was
     // cancelled on the spooler meanwhile (the user deleted it), otherwise `failure`.
     int fail(int failure) noexcept;
+    // fail() for a transfer of the document that ended with `status`, or with the refusal the spooler sent
+    // before it dropped the connection.
+    int failTransfer(http_status_t status) noexcept;
     // Drops the connection with its unfinished document and cancels the job over a new connection.
     int cancelOnSpooler() noexcept;
     // True when the spooler reports job `jobId` as cancelled.

@@ -30,40 +30,35 @@ cairo_matrix_t printerPixelsToPoints(const PrinterPage& page)
 } // namespace
 
 PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
-    : CairoStreamDevice(VectorFormat::Pdf, page.caps, printerPixelsToPoints(page), toPoints(page.sheetWidth),
-                        toPoints(page.sheetLength), m_jobSink)
+    : PrintJobSinkHolder(std::move(printer))
+    , CairoStreamDevice(VectorFormat::Pdf, page.caps, printerPixelsToPoints(page), toPoints(page.sheetWidth),
+                        toPoints(page.sheetLength), jobSink)
 {
-    m_jobSink.printer = std::move(printer);
 }
 
-PrinterDevice::~PrinterDevice()
+int PrintJobSink::open(std::u16string_view jobName)
 {
-    releaseDocument(); // cancels an open job while its sink is still there
+    return m_job.start(m_printer, toUtf8(jobName));
 }
 
-int PrinterDevice::JobSink::open(std::u16string_view jobName)
+int PrintJobSink::write(const unsigned char* data, std::size_t size)
 {
-    return job.start(printer, toUtf8(jobName));
+    return m_job.write(std::span(reinterpret_cast<const char*>(data), size));
 }
 
-int PrinterDevice::JobSink::write(const unsigned char* data, std::size_t size)
+int PrintJobSink::endPage()
 {
-    return job.write(std::span(reinterpret_cast<const char*>(data), size));
+    return m_job.poll(); // a job the user deleted has been dropped
 }
 
-int PrinterDevice::JobSink::endPage()
+int PrintJobSink::close()
 {
-    return job.poll(); // a job the user deleted has been dropped
+    return m_job.finish();
 }
 
-int PrinterDevice::JobSink::close()
+void PrintJobSink::abandon() noexcept
 {
-    return job.finish();
-}
-
-void PrinterDevice::JobSink::abandon() noexcept
-{
-    (void)job.cancel();
+    (void)m_job.cancel();
 }
 
 } // namespace vantolex

@@ -8,6 +8,8 @@
 // with the origin at the corner of its printable area. Measuring and fonts work before startDoc.
 #pragma once
 
+#include <utility>
+
 #include "layout/device/ByteSink.h"
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/CupsDestination.h"
@@ -16,37 +18,51 @@
 
 namespace vantolex {
 
-class PrinterDevice : public CairoStreamDevice
+// The print job as the sink of a printer's document: open starts the job, endPage asks whether it is still
+// wanted, close finishes it, abandon cancels it.
+class PrintJobSink final : public ByteSink
+{
+public:
+    explicit PrintJobSink(PrinterSelection printer)
+        : m_printer(std::move(printer))
+    {
+    }
+
+    int open(std::u16string_view jobName) override;
+    int write(const unsigned char* data, std::size_t size) override;
+    int endPage() override;
+    int close() override;
+    void abandon() noexcept override;
+
+    const PrinterSelection& printer() const noexcept { return m_printer; }
+    // The spooler's id of the last job started, 0 before any.
+    int jobId() const noexcept { return m_job.id(); }
+
+private:
+    PrinterSelection m_printer;
+    CupsJob m_job;
+};
+
+// Holds a printer's job sink ahead of the device that writes to it, so that the sink is made first and
+// destroyed last, after the device has given up its document.
+struct PrintJobSinkHolder
+{
+    explicit PrintJobSinkHolder(PrinterSelection printer)
+        : jobSink(std::move(printer))
+    {
+    }
+    PrintJobSink jobSink;
+};
+
+class PrinterDevice : private PrintJobSinkHolder, public CairoStreamDevice
 {
 public:
     // The device for `printer`, whose page the spooler gave as `page` (printerPage).
     PrinterDevice(PrinterSelection printer, const PrinterPage& page);
-    ~PrinterDevice() override;
 
-    PrinterDevice(const PrinterDevice&) = delete;
-    PrinterDevice& operator=(const PrinterDevice&) = delete;
-
-    const PrinterSelection& printer() const noexcept { return m_jobSink.printer; }
+    const PrinterSelection& printer() const noexcept { return jobSink.printer(); }
     // The spooler's id of the last job started, 0 before any.
-    int jobId() const noexcept { return m_jobSink.job.id(); }
-
-private:
-    // The print job as the document's sink: open starts it, endPage asks whether it is still wanted, close
-    // finishes it, abandon cancels it.
-    struct JobSink final : ByteSink
-    {
-        int open(std::u16string_view jobName) override;
-        int write(const unsigned char* data, std::size_t size) override;
-        int endPage() override;
-        int close() override;
-        void abandon() noexcept override;
-
-        PrinterSelection printer;
-        CupsJob job;
-    };
-
-    // Constructed after the base, which only keeps a reference to it until startDoc.
-    JobSink m_jobSink;
+    int jobId() const noexcept { return jobSink.jobId(); }
 };
 
 } // namespace vantolex

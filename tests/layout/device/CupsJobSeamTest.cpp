@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,29 @@
 #include "layout/device/CupsJob.h"
 #include "layout/device/CupsResult.h"
 #include "layout/device/Device.h"
+
+// Allocation that fails on demand, for the report of the destructor.
+namespace {
+bool failAllocations = false;
+}
+
+void* operator new(std::size_t size)
+{
+    void* memory = failAllocations ? nullptr : std::malloc(size == 0 ? 1 : size);
+    if (!memory)
+        throw std::bad_alloc();
+    return memory;
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
 
 namespace vantolex {
 namespace {
@@ -34,6 +60,7 @@ struct FakeSpooler
     ipp_status_t ippFailure = IPP_STATUS_ERROR_INTERNAL;
     std::string failureMessage = "failed";
     bool jobCancelledByUser = false; // what Get-Job-Attributes reports
+    std::deque<http_status_t> unreadAnswers; // what the spooler sent before it dropped the connection
     int connects = 0;
     std::vector<int> cancelledJobs;
     std::string written;
@@ -83,6 +110,18 @@ http_status_t fakeWriteRequestData(http_t*, const char* buffer, size_t length)
     return HTTP_STATUS_CONTINUE;
 }
 
+int fakeWait(http_t*, int)
+{
+    return fake.unreadAnswers.empty() ? 0 : 1;
+}
+
+http_status_t fakeUpdate(http_t*)
+{
+    const http_status_t answer = fake.unreadAnswers.front();
+    fake.unreadAnswers.pop_front();
+    return answer;
+}
+
 ipp_status_t fakeFinishDocument(http_t*, const char*)
 {
     return setLastError(fake.failing == Call::FinishDocument ? fake.ippFailure : IPP_STATUS_OK);
@@ -126,6 +165,8 @@ protected:
         calls.createJob = fakeCreateJob;
         calls.startDocument = fakeStartDocument;
         calls.writeRequestData = fakeWriteRequestData;
+        calls.wait = fakeWait;
+        calls.update = fakeUpdate;
         calls.finishDocument = fakeFinishDocument;
         calls.cancelJob = fakeCancelJob;
         calls.doRequest = fakeDoRequest;
@@ -226,6 +267,18 @@ TEST_F(CupsJobSeam, TransferFailureOfAJobTheUserDeletedGivesUserAbort)
     EXPECT_EQ(fake.cancelledJobs, std::vector<int> { fakeJobId });
 }
 
+TEST_F(CupsJobSeam, WriteCutOffByTheSpoolersRefusalGivesTheRefusal)
+{
+    // The refusal came while the document was still being sent; the write that met the dropped connection
+    // failed bare, and the answer waits behind the end of an interim "100 Continue".
+    fake.failing = Call::WriteRequestData;
+    fake.httpFailure = HTTP_STATUS_ERROR;
+    fake.unreadAnswers = { HTTP_STATUS_CONTINUE, HTTP_STATUS_REQUEST_TOO_LARGE };
+    CupsJob job;
+    EXPECT_EQ(runJob(job), SpoolResult::OutOfDisk);
+    EXPECT_EQ(fake.cancelledJobs, std::vector<int> { fakeJobId });
+}
+
 TEST_F(CupsJobSeam, PollAndFinishTellAJobTheUserDeleted)
 {
     CupsJob job;
@@ -258,6 +311,19 @@ TEST_F(CupsJobSeam, FailedCancelIsReportedByCancelAndOnlyReportedByTheDestructor
         fake.failing = Call::CancelJob;
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "vantolex: 印刷ジョブ 42（printer）を取り消せませんでした。\n");
+}
+
+TEST_F(CupsJobSeam, DestructorOutOfMemoryForItsReportDropsTheReport)
+{
+    testing::internal::CaptureStderr();
+    {
+        CupsJob job;
+        ASSERT_EQ(job.start({ "printer", "", {} }, "memo.txt - Vantolex"), 1);
+        fake.failing = Call::CancelJob;
+        failAllocations = true;
+    }
+    failAllocations = false;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(CupsJobSeam, OperationsWithoutAJobFail)
