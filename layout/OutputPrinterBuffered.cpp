@@ -28,48 +28,44 @@ void OutputPrinterBuffered::printAll()
     Device& printer = device();
     Canvas canvas(printer, layout());
     const PageStore& store = *pageStore();
+    // Pages without a line are skipped, unless no page holds one: such a document (breaks only) prints its
+    // empty pages with their header and footer, as the direct output does.
+    const bool printEmptyPages = store.lines.empty();
     JobState state = JobState::NotStarted;
     auto check = [](int result) {
         if (result <= 0)
             throwPrinterError(result);
     };
 
-    // A failure while printing aborts the job and is reported like a failure of the direct output; the
-    // job is never left half printed and never counted as printed.
+    // A started document ends in exactly one of endDoc and abortDoc. A failure while printing aborts the job
+    // and is reported like a failure of the direct output; the job is never left half printed and never
+    // counted as printed.
     std::exception_ptr failure;
     try {
         check(printer.startDoc(m_docName));
         state = JobState::Starting;
         for (int index = 0; index < layout().totalPages; ++index) {
             const auto records = store.pageLines(index);
-            if (records.empty())
+            if (records.empty() && !printEmptyPages)
                 continue;
             if (state == JobState::InPage)
                 check(printer.endPage());
-            else
-                state = JobState::InPage;
+            state = JobState::InPage;
             check(printer.startPage());
             canvas.beginPage(index + 1);
             for (const LineRecord& record : records)
                 canvas.drawLine(record.column, record.lineInColumn, record.text);
         }
+        if (state == JobState::InPage)
+            check(printer.endPage());
+        state = JobState::Finished;
+        check(printer.endDoc());
     } catch (...) {
         failure = std::current_exception();
-        if (state == JobState::InPage) {
+        if (state == JobState::Starting || state == JobState::InPage) {
             state = JobState::Aborted;
             printer.abortDoc();
         }
-    }
-
-    if (state == JobState::InPage) {
-        const int ended = printer.endPage();
-        if (ended <= 0) {
-            printer.abortDoc();
-            throwPrinterError(ended);
-        }
-        const int closed = printer.endDoc();
-        if (closed <= 0)
-            throwPrinterError(closed);
     }
     if (failure)
         std::rethrow_exception(failure);

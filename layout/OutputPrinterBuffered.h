@@ -23,8 +23,9 @@ public:
     void abort() override { m_aborted = true; }
 
     // Prints every stored page that holds lines, numbering pages by their index, so that skipped empty pages
-    // still count. Throws Warning when the canvas cannot make its fonts, and PrinterError when the spooler
-    // fails; a failed job is aborted first.
+    // still count; a document in which no page holds a line prints all its pages, empty. The started
+    // document is ended, or aborted when printing fails. Throws Warning when the canvas cannot make its
+    // fonts, and PrinterError when the spooler fails; a failed job is aborted first.
     void printAll();
 
     const std::u16string& docName() const { return m_docName; }

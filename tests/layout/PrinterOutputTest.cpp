@@ -237,13 +237,33 @@ TEST_F(PrinterOutputTest, BufferedPrintsWithTheTotalAndSkipsEmptyPages)
     EXPECT_EQ(journal(), expected);
 }
 
-TEST_F(PrinterOutputTest, BufferedEmptySourceStartsAJobWithoutPages)
+// A document of breaks only (a file holding a form feed) is a whole job: its empty pages print with their
+// furniture, as the direct output prints them, and the document ends.
+TEST_F(PrinterOutputTest, BufferedDocumentWithoutALinePrintsItsEmptyPagesLikeTheDirectOutput)
 {
+    settings.showPageNumber = true;
     {
-        OutputPrinterBuffered output(device(), settings, u"b.txt");
+        OutputPrinter output(device(), settings, u"b.txt");
+        output.breakColumn();
         output.finish();
     }
-    EXPECT_EQ(journal(), std::vector<std::string> { "StartDoc b.txt - Vantolex" });
+    const std::vector<std::string> direct = journal();
+    recording.clearCalls();
+    {
+        OutputPrinterBuffered output(device(), settings, u"b.txt");
+        output.breakColumn();
+        output.finish();
+    }
+    const std::vector<std::string> expected = { "StartDoc b.txt - Vantolex",
+                                                "StartPage",
+                                                "text - 1 -",
+                                                "EndPage",
+                                                "StartPage",
+                                                "text - 2 -",
+                                                "EndPage",
+                                                "EndDoc" };
+    EXPECT_EQ(direct, expected);
+    EXPECT_EQ(journal(), expected);
 }
 
 TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
