@@ -54,7 +54,7 @@ Output::~Output() = default;
 
 void Output::putLine(int lineNumber, std::u16string_view text)
 {
-    if (!isActive())
+    if (!prepareForItem())
         return;
     m_sourceCells = 0;
     placeLineNumber(lineNumber);
@@ -158,7 +158,7 @@ void Output::endLine()
 
 void Output::advanceIfColumnFull()
 {
-    if (m_lineInColumn >= m_layout.columnLines && isActive()) {
+    if (m_lineInColumn >= m_layout.columnLines && prepareForItem()) {
         ++m_column;
         m_lineInColumn = 0;
         if (m_column >= m_settings.columns)
@@ -168,7 +168,7 @@ void Output::advanceIfColumnFull()
 
 void Output::breakColumn()
 {
-    if (!isActive())
+    if (!prepareForItem())
         return;
     ++m_column;
     m_lineInColumn = 0;
@@ -178,7 +178,7 @@ void Output::breakColumn()
 
 void Output::newPage()
 {
-    if (!isActive())
+    if (!prepareForItem())
         return;
     if (m_settings.endCondition == EndCondition::PageCount && m_page == m_settings.endValue)
         throw NotifyEndOutput();

@@ -42,8 +42,10 @@ public:
     // The run failed; the output gives up what it has.
     virtual void abort() = 0;
 
-    // False when the output takes no more lines (an aborted or finished printer output).
-    virtual bool isActive() = 0;
+    // Readies the output for the next line or break and tells whether it takes it: false when it takes no
+    // more (an aborted or finished printer output). The direct printer output starts its job here, at the
+    // first item that reaches it, and may throw PrinterError.
+    virtual bool prepareForItem() = 0;
 
     // Places one source line. `lineNumber` is the absolute, 1-based number of the line in the source;
     // `text` holds no line terminator (a U+0000 in it is an ordinary unprintable character).

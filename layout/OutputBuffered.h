@@ -19,7 +19,7 @@ public:
     // The Output page step, then a page boundary at the current number of records.
     void newPage() override;
 
-    bool isActive() override { return true; }
+    bool prepareForItem() override { return true; }
 
     // Closes the last page (a final boundary) and sets layout().totalPages to the number of pages. Called
     // once, by finish() of the derived class, before the pages are shown or printed.

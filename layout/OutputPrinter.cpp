@@ -43,7 +43,7 @@ void OutputPrinter::startJob()
     m_state = JobState::InPage;
 }
 
-bool OutputPrinter::isActive()
+bool OutputPrinter::prepareForItem()
 {
     switch (m_state) {
     case JobState::NotStarted:

@@ -26,8 +26,8 @@ public:
     void finish() override;
     void abort() override;
 
-    // Starts the job on first use; false once the job is aborted or finished.
-    bool isActive() override;
+    // Starts the job at the first item; false once the job is aborted or finished.
+    bool prepareForItem() override;
 
     const std::u16string& docName() const { return m_docName; }
     JobState state() const { return m_state; }

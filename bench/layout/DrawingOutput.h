@@ -29,7 +29,7 @@ public:
         }
     }
     void abort() override { device().abortDoc(); }
-    bool isActive() override { return true; }
+    bool prepareForItem() override { return true; }
 
 protected:
     void emitLine() override

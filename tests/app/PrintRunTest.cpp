@@ -36,7 +36,7 @@ public:
     }
     void finish() override { m_events.push_back("finish"); }
     void abort() override { m_events.push_back("abort"); }
-    bool isActive() override { return true; }
+    bool prepareForItem() override { return true; }
 
     // Makes the n-th emitted display line fail with `failure`.
     std::function<void()> failure;

@@ -85,7 +85,7 @@ public:
 
     void finish() override { }
     void abort() override { }
-    bool isActive() override { return active; }
+    bool prepareForItem() override { return active; }
 
     bool active = true;
     std::vector<Emitted> emitted;

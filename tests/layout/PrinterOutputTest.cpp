@@ -178,7 +178,7 @@ TEST_F(PrinterOutputTest, DirectSpoolerFailureIsAPrinterErrorAndTheJobIsAborted)
         output.putLine(1, u"x");
         EXPECT_THROW_MESSAGE(output.newPage(), PrinterError, u"印刷が中止されました。");
         EXPECT_EQ(output.state(), JobState::Aborted);
-        EXPECT_FALSE(output.isActive());
+        EXPECT_FALSE(output.prepareForItem());
         output.abort(); // what the run does next: no further spooler call
         output.putLine(2, u"y");
     }
