@@ -82,8 +82,7 @@ namespace {
 void parseTermLists(PageLayout& layout, const PrintSettings& settings, std::u16string_view title, const Clock& clock)
 {
     if (settings.useHeaderFooter) {
-        const std::u16string* templates[] = { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                                              &settings.footerLeft, &settings.footerCenter, &settings.footerRight };
+        const auto templates = settings.templates();
         for (std::size_t i = 0; i < layout.termLists.size(); ++i)
             parseTemplate(*templates[i], layout.termLists[i], title, layout.fileName, clock);
     } else {

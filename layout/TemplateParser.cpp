@@ -1,5 +1,4 @@
 // parseTemplate and needsTotalPages: one scan of a template into terms.
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -136,12 +135,9 @@ bool needsTotalPages(const PrintSettings& settings)
     if (!settings.useHeaderFooter) {
         return false;
     }
-    const std::array<const std::u16string*, 6> templates
-        = { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-            &settings.footerLeft, &settings.footerCenter, &settings.footerRight };
     // The date and time do not matter here: a clock that never answers keeps the system clock out of it.
     const ClockFixed noClock(std::nullopt);
-    for (const std::u16string* templateText : templates) {
+    for (const std::u16string* templateText : settings.templates()) {
         TermList scratch;
         parseTemplate(*templateText, scratch, {}, {}, noClock);
         for (const auto& term : scratch) {

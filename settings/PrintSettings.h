@@ -1,6 +1,7 @@
 // The one record that describes a complete print job configuration, with its defaults and validation.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -84,6 +85,16 @@ struct PrintSettings
 
     // Every field but fontDescriptor back to its default.
     void resetToDefaults();
+
+    // The six templates in their order: header left, centre and right, then footer left, centre and right.
+    std::array<const std::u16string*, 6> templates() const
+    {
+        return { &headerLeft, &headerCenter, &headerRight, &footerLeft, &footerCenter, &footerRight };
+    }
+    std::array<std::u16string*, 6> templates()
+    {
+        return { &headerLeft, &headerCenter, &headerRight, &footerLeft, &footerCenter, &footerRight };
+    }
 };
 
 // Checks every range. Returns true and leaves `message` empty when all hold; otherwise returns false and

@@ -166,8 +166,7 @@ void fillMissingFields(SettingsRecordFormat format, PrintSettings& settings)
     }
     if (version < 5) {
         settings.useHeaderFooter = false;
-        for (std::u16string* text : { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                                      &settings.footerLeft, &settings.footerCenter, &settings.footerRight })
+        for (std::u16string* text : settings.templates())
             text->clear();
     }
 }
@@ -253,8 +252,7 @@ void writeSettingsRecord(const PrintSettings& s, std::vector<std::u16string>& li
         { s.useMargins, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.lineSpacing, s.columnSpacing }));
     lines.push_back(numbersLine({ s.separatorLines, s.separatorMethod }));
     lines.push_back(numbersLine({ s.useHeaderFooter }));
-    for (const std::u16string* text :
-         { &s.headerLeft, &s.headerCenter, &s.headerRight, &s.footerLeft, &s.footerCenter, &s.footerRight })
+    for (const std::u16string* text : s.templates())
         lines.push_back(*text);
 }
 

@@ -16,9 +16,8 @@ std::u16string writingDirectionLabel(const PrintSettings& settings)
 void appendHeaderFooterRows(std::vector<SettingsRow>& rows, const PrintSettings& settings)
 {
     if (settings.useHeaderFooter) {
-        const std::u16string* templates[] = { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-                                              &settings.footerLeft, &settings.footerCenter, &settings.footerRight };
-        for (int i = 0; i < 6; ++i)
+        const auto templates = settings.templates();
+        for (std::size_t i = 0; i < templates.size(); ++i)
             rows.push_back({ std::u16string(text::labelHeaderFooter[i]), *templates[i] });
     } else {
         rows.push_back({ std::u16string(text::labelPageNumber), describeFlag(settings.showPageNumber) });
