@@ -17,15 +17,6 @@ namespace vantolex {
 
 namespace {
 
-std::u16string_view trimWhiteSpace(std::u16string_view text)
-{
-    while (!text.empty() && isWhiteSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isWhiteSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Shows the busy sign for as long as it lives, or until release().
 class BusyGuard
 {

@@ -72,15 +72,6 @@ const EncodingName encodingNameTable[] = {
     { "utf8", "UTF-8" },     { "jis", "ISO-2022 JP" }, { "euc", "EUC JP" },
 };
 
-std::optional<int> parseNumber(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<double> parseMillimetres(std::string_view text)
 {
     double value = 0;
@@ -97,7 +88,7 @@ std::optional<DeviceCaps> parseDeviceCaps(std::string_view text)
         const auto comma = i < 3 ? text.find(',') : std::string_view::npos;
         if (i < 3 && comma == std::string_view::npos)
             return std::nullopt;
-        const auto number = parseNumber(text.substr(0, comma));
+        const auto number = parseDecimal(text.substr(0, comma));
         if (!number)
             return std::nullopt;
         values[i] = *number;
@@ -210,7 +201,7 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
             break;
         case DpiOption:
         case BorderOption: {
-            const auto number = parseNumber(value);
+            const auto number = parseDecimal(value);
             const bool isDpi = code == DpiOption;
             if (!number || (isDpi ? *number < 1 || *number > 9600 : *number < 0 || *number > 100))
                 return usage(cliText::badNumber, isDpi ? "--dpi" : "--border", value);

@@ -1,5 +1,6 @@
 #include "settings/SettingsFileFormat.h"
 
+#include "base/Utf16.h"
 #include "settings/SettingsLineParsing.h"
 #include "settings/SettingsRecord.h"
 
@@ -42,7 +43,7 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
         const std::u16string* nameLine = reader.next();
         if (!nameLine)
             break;
-        Preset preset { trimWhiteSpace(*nameLine), PrintSettings() };
+        Preset preset { std::u16string(trimWhiteSpace(*nameLine)), PrintSettings() };
         if (preset.name.empty() || !readSettingsRecord(format, reader, preset.settings))
             break;
         contents.presets.push_back(std::move(preset));

@@ -48,5 +48,24 @@ TEST(TextFormat, DecimalText)
     EXPECT_EQ(decimalText(-45), u"-45");
 }
 
+TEST(ParseDecimal, TakesOnlyAWholeIntWithAnOptionalSign)
+{
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        { "0", 0 },
+        { "+7", 7 },
+        { "-2147483648", -2147483648 },
+        { "2147483647", 2147483647 },
+        { "2147483648", std::nullopt },
+        { "", std::nullopt },
+        { "+", std::nullopt },
+        { "+-1", std::nullopt },
+        { " 1", std::nullopt },
+        { "1 ", std::nullopt },
+        { "12x", std::nullopt },
+    };
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(parseDecimal(text), expected) << '"' << text << '"';
+}
+
 } // namespace
 } // namespace vantolex
