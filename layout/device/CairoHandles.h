@@ -2,8 +2,8 @@
 //
 // Every such object in the drawing services lives in one of these std::unique_ptr aliases; nothing else
 // calls a destroy, unref or free function. A handle made from a function that returns a new reference (or
-// a new object) takes that reference; for a borrowed pointer that must be kept, take a reference first
-// (the `retain` helpers) and wrap the result.
+// a new object) takes that reference; for a borrowed pointer that must be kept, take a reference first and
+// wrap the result.
 #pragma once
 
 #include <memory>
@@ -14,18 +14,12 @@
 #include <hb.h>
 #include <pango/pango.h>
 
+#include "layout/device/HandleDeleter.h"
+
 namespace vantolex::handles {
 
-template <auto destroy> struct Deleter
-{
-    template <typename T> void operator()(T* object) const noexcept { destroy(object); }
-};
-
 // GObject-derived types (PangoContext, PangoLayout, PangoFontMap, PangoFont ...).
-struct GObjectDeleter
-{
-    void operator()(void* object) const noexcept { g_object_unref(object); }
-};
+using GObjectDeleter = Deleter<g_object_unref>;
 
 using CairoPtr = std::unique_ptr<cairo_t, Deleter<cairo_destroy>>;
 using SurfacePtr = std::unique_ptr<cairo_surface_t, Deleter<cairo_surface_destroy>>;
@@ -48,10 +42,5 @@ using FcFontSetPtr = std::unique_ptr<FcFontSet, Deleter<FcFontSetDestroy>>;
 using FcObjectSetPtr = std::unique_ptr<FcObjectSet, Deleter<FcObjectSetDestroy>>;
 using FcStrListPtr = std::unique_ptr<FcStrList, Deleter<FcStrListDone>>;
 using FcLangSetPtr = std::unique_ptr<FcLangSet, Deleter<FcLangSetDestroy>>;
-
-inline SurfacePtr retain(cairo_surface_t* surface)
-{
-    return SurfacePtr(cairo_surface_reference(surface));
-}
 
 } // namespace vantolex::handles

@@ -8,25 +8,19 @@
 #include <utility>
 #include <vector>
 
+#include "layout/device/HandleDeleter.h"
+
 namespace vantolex {
 
-struct HttpCloser
+inline void freeDestination(cups_dest_t* destination) noexcept
 {
-    void operator()(http_t* http) const noexcept { httpClose(http); }
-};
-using HttpConnection = std::unique_ptr<http_t, HttpCloser>;
+    cupsFreeDests(1, destination);
+}
 
-struct DestinationFreer
-{
-    void operator()(cups_dest_t* destination) const noexcept { cupsFreeDests(1, destination); }
-};
-using DestinationHandle = std::unique_ptr<cups_dest_t, DestinationFreer>;
-
-struct DestinationInfoFreer
-{
-    void operator()(cups_dinfo_t* info) const noexcept { cupsFreeDestInfo(info); }
-};
-using DestinationInfoHandle = std::unique_ptr<cups_dinfo_t, DestinationInfoFreer>;
+using HttpConnection = std::unique_ptr<http_t, handles::Deleter<httpClose>>;
+using DestinationHandle = std::unique_ptr<cups_dest_t, handles::Deleter<freeDestination>>;
+using DestinationInfoHandle = std::unique_ptr<cups_dinfo_t, handles::Deleter<cupsFreeDestInfo>>;
+using IppMessage = std::unique_ptr<ipp_t, handles::Deleter<ippDelete>>;
 
 // A cups_option_t array as libcups builds it with cupsAddOption.
 class CupsOptionList
@@ -49,11 +43,5 @@ private:
     int m_count = 0;
     cups_option_t* m_options = nullptr;
 };
-
-struct IppDeleter
-{
-    void operator()(ipp_t* ipp) const noexcept { ippDelete(ipp); }
-};
-using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 
 } // namespace vantolex
