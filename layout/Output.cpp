@@ -158,12 +158,8 @@ void Output::endLine()
 
 void Output::advanceIfColumnFull()
 {
-    if (m_lineInColumn >= m_layout.columnLines && prepareForItem()) {
-        ++m_column;
-        m_lineInColumn = 0;
-        if (m_column >= m_settings.columns)
-            newPage();
-    }
+    if (m_lineInColumn >= m_layout.columnLines)
+        breakColumn();
 }
 
 void Output::breakColumn()
