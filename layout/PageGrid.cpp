@@ -205,11 +205,6 @@ int narrow(Wide value)
 
 } // namespace
 
-int millimetresToPixels(int millimetres, int dpi)
-{
-    return static_cast<int>(pixels(millimetres, dpi));
-}
-
 PageGrid computePageGrid(const DeviceCaps& caps, const PrintSettings& settings, bool hasHeader, bool hasFooter)
 {
     Grid grid;

@@ -42,7 +42,4 @@ PageGrid computePageGrid(const DeviceCaps& caps, const PrintSettings& settings, 
 // Largest printable size (pixels) and resolution (dots per inch) a device may report.
 inline constexpr int maxDeviceValue = 1 << 24;
 
-// mm × dpi × 10 / 254: millimetres to device pixels, truncating.
-int millimetresToPixels(int millimetres, int dpi);
-
 } // namespace vantolex

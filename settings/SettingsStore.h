@@ -73,7 +73,6 @@ public:
     void updatePreset(std::u16string name, const PrintSettings& settings);
 
     const std::filesystem::path& filePath() const { return m_path; }
-    SettingsAccess access() const { return m_access; }
 
 private:
     bool loadSettingsFile();

@@ -472,14 +472,5 @@ TEST(PageGridWarnings, HeaderAndFooterEachTakeALine)
     EXPECT_THROW_MESSAGE(computePageGrid({ 4800, 240, 600, 600 }, settings, true, true), Warning, text::noLineFits);
 }
 
-TEST(PageGridUnits, MillimetresTruncateTowardZero)
-{
-    EXPECT_EQ(millimetresToPixels(8, 600), 188);
-    EXPECT_EQ(millimetresToPixels(50, 600), 1181);
-    EXPECT_EQ(millimetresToPixels(25, 254), 250);
-    EXPECT_EQ(millimetresToPixels(0, 600), 0);
-    EXPECT_EQ(millimetresToPixels(1, 25), 0);
-}
-
 } // namespace
 } // namespace vantolex
