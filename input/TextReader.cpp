@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "base/UnicodeTables.h"
+
 namespace vantolex {
 namespace {
 
@@ -64,6 +66,19 @@ TextLine TextReader::currentLine() const
     if (*m_lineStart == formFeed)
         return { LineKind::ColumnBreak, nullptr };
     return { LineKind::Text, m_lineStart };
+}
+
+std::u16string TextReader::sampleText() const
+{
+    if (!m_cursor)
+        return {};
+    const char16_t* position = m_cursor;
+    while (*position != 0 && !isPrintable(*position))
+        ++position;
+    const char16_t* start = position;
+    while (*position != 0 && isPrintable(*position))
+        ++position;
+    return std::u16string(start, position);
 }
 
 } // namespace vantolex

@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "base/TextFormat.h"
 #include "layout/LayoutMessages.h"
+#include "layout/TemplateParser.h"
 
 namespace vantolex {
 

@@ -2,7 +2,7 @@
 
 #include "layout/OutputPrinter.h"
 #include "layout/OutputPrinterBuffered.h"
-#include "layout/Term.h"
+#include "layout/TemplateParser.h"
 
 namespace vantolex {
 

@@ -1,9 +1,9 @@
-// parseTemplate and needsTotalPages: one scan of a template into terms.
+#include "layout/TemplateParser.h"
+
 #include <memory>
 #include <optional>
 
 #include "base/TextFormat.h"
-#include "layout/Term.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/TextFormat.h"
-#include "layout/Term.h"
+#include "layout/TemplateParser.h"
 #include "settings/PrintSettings.h"
 
 namespace {

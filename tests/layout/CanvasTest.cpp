@@ -3,6 +3,7 @@
 #include "base/Utf16.h"
 #include "layout/Canvas.h"
 #include "layout/LayoutMessages.h"
+#include "layout/TemplateParser.h"
 #include "layout/device/RecordingDevice.h"
 #include "support/ExpectThrowMessage.h"
 

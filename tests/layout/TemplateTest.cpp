@@ -5,7 +5,7 @@
 
 #include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
-#include "layout/Term.h"
+#include "layout/TemplateParser.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {
