@@ -67,8 +67,10 @@ public:
             if (fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
                 continue;
             const std::string display = ":" + std::to_string(number);
-            const char* arguments[]
-                = { xvfbProgram, display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr };
+            // -noreset: the readiness probe below is a client, and a server that resets when its last client
+            // leaves refuses the next connections for a moment.
+            const char* arguments[] = { xvfbProgram, display.c_str(), "-screen",  "0",    "1280x1024x24",
+                                        "-nolisten", "tcp",           "-noreset", nullptr };
             if (posix_spawn(&m_pid, xvfbProgram, nullptr, nullptr, const_cast<char* const*>(arguments), environ) != 0)
                 return "Xvfb could not be started";
             const fs::path socket = "/tmp/.X11-unix/X" + std::to_string(number);
