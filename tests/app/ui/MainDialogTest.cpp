@@ -290,10 +290,23 @@ void MainDialogTest::noEditTakesADrop()
 void MainDialogTest::enterPrintsFromTheDialogButNotFromAPage()
 {
     open({ makeFile(QStringLiteral("one.txt")) });
-    auto* perLine = child<QLineEdit>("charsPerLineEdit");
-    perLine->setFocus();
-    QTest::keyClick(perLine, Qt::Key_Return);
+    auto* tabs = child<QTabWidget>("tabs");
+    const struct
+    {
+        int page;
+        const char* control;
+    } onPages[] = { { 0, "charsPerLineEdit" }, { 3, "columnSpacingSpin" }, { 3, "useMarginsCheck" },
+                    { 5, "presetCombo" },      { 5, "applyPresetButton" }, { 6, "previewButton" } };
+    for (const auto& onPage : onPages) {
+        tabs->setCurrentIndex(onPage.page);
+        QWidget* control = child<QWidget>(onPage.control);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        QTest::keyClick(control, Qt::Key_Enter);
+    }
+    QTest::qWait(50);
     QCOMPARE(m_printers.printDialogs, 0);
+    QCOMPARE(MessageBox::records().size(), 0);
 
     auto* fileName = child<QLineEdit>("fileNameEdit");
     fileName->setFocus();
