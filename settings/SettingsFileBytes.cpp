@@ -4,6 +4,17 @@
 
 namespace vantolex {
 
+namespace {
+
+std::optional<std::string> encodeLine(std::u16string_view line)
+{
+    if (line.find(u'\n') != std::u16string_view::npos)
+        return std::nullopt;
+    return cp932::encode(line);
+}
+
+} // namespace
+
 std::vector<std::u16string> decodeSettingsLines(std::string_view bytes)
 {
     // Lines are split on the bytes before decoding: LF and CR are never the second byte of a double-byte
@@ -24,15 +35,18 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
 {
     std::string bytes;
     for (const std::u16string& line : lines) {
-        if (line.find(u'\n') != std::u16string::npos)
-            return std::nullopt;
-        const std::optional<std::string> encoded = cp932::encode(line);
+        const std::optional<std::string> encoded = encodeLine(line);
         if (!encoded)
             return std::nullopt;
         bytes += *encoded;
         bytes += "\r\n";
     }
     return bytes;
+}
+
+bool isStorableLine(std::u16string_view line)
+{
+    return encodeLine(line).has_value();
 }
 
 } // namespace vantolex
