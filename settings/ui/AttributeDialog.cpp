@@ -22,7 +22,7 @@ AttributeDialog::AttributeDialog(std::u16string_view sampleText, const PrintSett
 
     QTreeWidget* list = createSettingsRowList(this, 80, 180);
     list->setObjectName(QStringLiteral("detailList"));
-    list->setMinimumSize(80 + 180 + 4, DialogUnits(font()).y(150));
+    list->setMinimumSize(80 + 180 + 4, DialogUnits(font()).y(184)); // 21 rows and the header
     showSettingsRows(*list, detailRows(settings, layout, sampleText));
 
     auto* printButton = new QPushButton(toQString(settingsUiText::print), this);

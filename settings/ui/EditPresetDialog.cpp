@@ -45,7 +45,7 @@ EditPresetDialog::EditPresetDialog(SettingsStore& store, QWidget* parent)
 
     m_rows = createSettingsRowList(this, 75, 150);
     m_rows->setObjectName(QStringLiteral("settingsList"));
-    m_rows->setMinimumSize(75 + 150 + 4, units.y(150));
+    m_rows->setMinimumSize(75 + 150 + 4, units.y(184)); // 21 rows and the header
 
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
