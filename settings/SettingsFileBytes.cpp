@@ -4,17 +4,6 @@
 
 namespace vantolex {
 
-namespace {
-
-std::optional<std::string> encodeLine(std::u16string_view line)
-{
-    if (line.find(u'\n') != std::u16string_view::npos)
-        return std::nullopt;
-    return cp932::encode(line);
-}
-
-} // namespace
-
 std::vector<std::u16string> decodeSettingsLines(std::string_view bytes)
 {
     // Lines are split on the bytes before decoding: LF and CR are never the second byte of a double-byte
@@ -35,7 +24,9 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
 {
     std::string bytes;
     for (const std::u16string& line : lines) {
-        const std::optional<std::string> encoded = encodeLine(line);
+        if (line.find(u'\n') != std::u16string::npos)
+            return std::nullopt;
+        const std::optional<std::string> encoded = cp932::encode(line);
         if (!encoded)
             return std::nullopt;
         bytes += *encoded;
@@ -44,9 +35,9 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
     return bytes;
 }
 
-bool isStorableLine(std::u16string_view line)
+bool storableInSettingsFile(std::u16string_view text)
 {
-    return encodeLine(line).has_value();
+    return text.find_first_of(u"\r\n") == std::u16string_view::npos && cp932::encode(text).has_value();
 }
 
 } // namespace vantolex

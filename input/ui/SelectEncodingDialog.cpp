@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/DialogUnits.h"
+#include "app/EncodingCombo.h"
 #include "app/QtText.h"
-#include "input/ui/EncodingCombo.h"
 #include "input/ui/InputUiMessages.h"
 
 namespace vantolex {

@@ -106,7 +106,7 @@ void EditPresetDialog::addPreset()
         return;
     }
     // A name the settings file cannot hold would make every later save fail.
-    if (!isStorableLine(name)) {
+    if (!storableInSettingsFile(name)) {
         MessageBox::warning(this, settingsUiText::unstorablePresetName);
         return;
     }

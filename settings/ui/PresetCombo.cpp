@@ -12,7 +12,7 @@ void fillPresetCombo(QComboBox& combo, const SettingsStore& store)
     combo.clear();
     for (const Preset& preset : store.presets)
         combo.addItem(toQString(preset.name));
-    // Adding the first item selected it.
+    // Filling selects the first item: no preset is chosen until the user picks one.
     combo.setCurrentIndex(-1);
 }
 

@@ -1,4 +1,4 @@
-// A drop-down list of the preset names, as the preset editor and the その他 page show them.
+// The list of preset names, as the その他 page and the preset editor show it.
 #pragma once
 
 class QComboBox;
@@ -7,8 +7,7 @@ namespace vantolex {
 
 class SettingsStore;
 
-// Replaces the items of `combo` with the names of the store's presets in list order, so that an item's
-// position is the preset's index. No item is selected afterwards.
+// Fills `combo` with the names of the store's presets in their order and selects none.
 void fillPresetCombo(QComboBox& combo, const SettingsStore& store);
 
 } // namespace vantolex

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "input/ui/EncodingCombo.h"
+#include "app/EncodingCombo.h"
 #include "input/ui/SelectEncodingDialog.h"
 
 namespace vantolex {

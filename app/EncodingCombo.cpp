@@ -1,4 +1,4 @@
-#include "input/ui/EncodingCombo.h"
+#include "app/EncodingCombo.h"
 
 #include <QComboBox>
 
@@ -9,9 +9,9 @@ namespace vantolex {
 void fillEncodingCombo(QComboBox& combo, EncodingIndex index)
 {
     combo.clear();
-    for (const std::u16string_view name : encodingNames)
+    for (std::u16string_view name : encodingNames)
         combo.addItem(toQString(name));
-    combo.setCurrentIndex(index >= 0 && index < encodingCount ? index : -1);
+    combo.setCurrentIndex(index);
 }
 
 } // namespace vantolex
