@@ -25,8 +25,10 @@
 #include "app/ui/MainDialogMessages.h"
 #include "app/ui/PrinterDialogs.h"
 #include "base/TextFormat.h"
+#include "input/ui/FileListDialog.h"
 #include "layout/PrinterFactory.h"
 #include "settings/PageSetupExchange.h"
+#include "settings/ui/EditPresetDialog.h"
 #include "settings/ui/PresetCombo.h"
 #include "settings/ui/TabFont.h"
 #include "settings/ui/TabHeader.h"
@@ -381,13 +383,15 @@ void MainDialog::switchHeaderFooter(int used)
 
 void MainDialog::openFileList()
 {
-    // The file list dialog: on OK, m_multipleFiles->click().
+    FileListDialog dialog(m_fileList, m_settingsStore.currentSettings, m_encoding->currentIndex(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_multipleFiles->click();
 }
 
 bool MainDialog::runPresetEditor()
 {
-    // The preset editor on m_settingsStore, showing currentSettings; true when it reports a change.
-    return false;
+    EditPresetDialog editor(m_settingsStore, this);
+    return editor.exec() == EditPresetDialog::Modified;
 }
 
 void MainDialog::runPreview()
