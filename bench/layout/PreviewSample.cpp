@@ -76,8 +76,11 @@ int main(int argc, char** argv)
     window.showPage(page - 1);
     if (zoom) {
         window.toggleZoom();
-        window.pageArea()->horizontalScrollBar()->setValue(scroll.x());
-        window.pageArea()->verticalScrollBar()->setValue(scroll.y());
+        // Once the scroll bars have taken their room.
+        QTimer::singleShot(100, &window, [&window, scroll] {
+            window.pageArea()->horizontalScrollBar()->setValue(scroll.x());
+            window.pageArea()->verticalScrollBar()->setValue(scroll.y());
+        });
     }
     application.setQuitOnLastWindowClosed(true);
     return application.exec();
