@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 

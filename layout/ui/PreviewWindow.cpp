@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/AppMessages.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
@@ -58,8 +60,8 @@ void PreviewWindow::showPages(std::unique_ptr<PageStore> store, const PageLayout
 {
     m_store = std::move(store);
     m_layout = layout;
-    setZoomed(false);
     showPage(0);
+    setZoomed(false);
     if (!m_placed) {
         m_placed = true;
         // A tall window that shows a whole portrait page at a readable size.
