@@ -1,5 +1,6 @@
 #include "app/ui/MainDialog.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -127,6 +128,11 @@ void MainDialog::buildControls()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setGeometry(units.rect(7, 67, 245, 81));
+    // The seven captions side by side in the control's width, as the dialog units lay them out.
+    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; border: 1px solid palette(mid); "
+                                         "border-bottom: none; background: palette(button); }"
+                                         "QTabBar::tab:selected { background: palette(window); }"));
+    m_tabs->setUsesScrollButtons(false);
     m_singleFile = new QRadioButton(toQString(mainText::singleFile), this);
     m_singleFile->setObjectName(QStringLiteral("singleFileRadio"));
     m_singleFile->setGeometry(units.rect(7, 9, 44, 10));
@@ -152,6 +158,11 @@ void MainDialog::buildControls()
 
     connect(m_printButton, &QPushButton::clicked, this, [this] { print(); });
     connect(m_closeButton, &QPushButton::clicked, this, [this] { reject(); });
+    // One group of their own: radios left to Qt's automatic exclusion would also exclude every radio of the
+    // pages, which are children of the dialog too.
+    auto* sources = new QButtonGroup(this);
+    for (QRadioButton* source : { m_singleFile, m_multipleFiles, m_clipboardSource })
+        sources->addButton(source);
     for (QRadioButton* source : { m_singleFile, m_multipleFiles, m_clipboardSource })
         connect(source, &QRadioButton::clicked, this, [this, source] { updateSourceControls(source); });
     connect(m_fileName, &QLineEdit::textChanged, this,
@@ -212,12 +223,18 @@ void MainDialog::updateSourceControls(QAbstractButton* button)
     }
 }
 
+void MainDialog::showFileName(const std::filesystem::path& path)
+{
+    m_fileName->setText(shownPath(path));
+    m_fileName->setCursorPosition(0); // the start of the path in view
+}
+
 void MainDialog::selectSourceByFileCount()
 {
     if (m_fileList.empty()) {
         m_clipboardSource->click();
     } else if (m_fileList.size() == 1) {
-        m_fileName->setText(shownPath(m_fileList.front().path));
+        showFileName(m_fileList.front().path);
         m_fileList.clear();
         m_singleFile->click();
     } else {
@@ -230,7 +247,7 @@ void MainDialog::takeFiles(std::vector<FileEntry> files)
     if (files.empty())
         return;
     if (files.size() == 1) {
-        m_fileName->setText(shownPath(files.front().path));
+        showFileName(files.front().path);
         m_singleFile->click();
         return;
     }

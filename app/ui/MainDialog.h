@@ -71,6 +71,7 @@ private:
     void buildControls();
     void buildPages();
     void updateSourceControls(QAbstractButton* button);
+    void showFileName(const std::filesystem::path& path);
     void selectSourceByFileCount();
     void takeFiles(std::vector<FileEntry> files);
     void browse();
