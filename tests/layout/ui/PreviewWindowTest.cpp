@@ -123,6 +123,17 @@ void PreviewWindowTest::pagesTurnAndTheBarFollows()
     QVERIFY(previous->isEnabled());
     previous->click();
     QCOMPARE(m_window->currentPage(), 3);
+
+    // The buttons take no focus from a click, yet their Alt keys work.
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(m_window->currentPage(), 2);
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::AltModifier);
+    QTRY_VERIFY(m_window->isZoomed());
+    QTest::keyClick(m_window, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(!m_window->isZoomed());
+    QTest::keyClick(m_window, Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!m_window->isVisible());
 }
 
 void PreviewWindowTest::drawsTheSheetOnGrey()
