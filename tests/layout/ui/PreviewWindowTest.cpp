@@ -124,7 +124,7 @@ void PreviewWindowTest::pagesTurnAndTheBarFollows()
     previous->click();
     QCOMPARE(m_window->currentPage(), 3);
 
-    // The buttons take no focus from a click, yet their Alt keys work.
+    // Alt with the underlined letters.
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(m_window->currentPage(), 2);
