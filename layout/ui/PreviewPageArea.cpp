@@ -23,6 +23,9 @@ constexpr std::int64_t maxSheetPixels = 24 * 1024 * 1024;
 QImage toQImage(const CairoImageDevice::Pixels& pixels, double pixelRatio)
 {
     QImage image(pixels.width, pixels.height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image; // no memory for it
+    }
     for (int y = 0; y < pixels.height; ++y) {
         const unsigned char* from = pixels.data + static_cast<std::ptrdiff_t>(y) * pixels.stride;
         auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
@@ -126,17 +129,18 @@ const QImage& PreviewPageArea::imageFor(const ViewMapping& mapping, const QRect&
     const std::unique_ptr<CairoImageDevice> drawn = drawPreviewPage(
         *m_store, *m_layout, m_page, mapping, { part.x(), part.y(), part.width(), part.height() }, pixelRatio);
     const CairoImageDevice::Pixels pixels = drawn->pixels();
-    if (!pixels.data) {
+    QImage image = pixels.data ? toQImage(pixels, pixelRatio) : QImage();
+    if (image.isNull()) {
         return m_drawn.image; // no memory for the image: the page stays grey
     }
-    m_drawn = { m_page,
-                mapping.scaleX,
-                mapping.scaleY,
-                mapping.sheetWidth,
-                mapping.sheetHeight,
-                pixelRatio,
-                part,
-                toQImage(pixels, pixelRatio) };
+    m_drawn.page = m_page;
+    m_drawn.scaleX = mapping.scaleX;
+    m_drawn.scaleY = mapping.scaleY;
+    m_drawn.sheetWidth = mapping.sheetWidth;
+    m_drawn.sheetHeight = mapping.sheetHeight;
+    m_drawn.pixelRatio = pixelRatio;
+    m_drawn.part = part;
+    m_drawn.image = std::move(image);
     return m_drawn.image;
 }
 
