@@ -37,7 +37,7 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
 
 bool storableInSettingsFile(std::u16string_view text)
 {
-    return text.find_first_of(u"\r\n") == std::u16string_view::npos && cp932::encode(text).has_value();
+    return text.find(u'\n') == std::u16string_view::npos && cp932::encode(text).has_value();
 }
 
 } // namespace vantolex

@@ -32,8 +32,11 @@ TabHeader::TabHeader(QWidget* parent)
     const std::array<std::u16string_view, 3> captions
         = { tabText::alignLeft, tabText::alignCentre, tabText::alignRight };
     const std::array<Qt::Alignment, 3> alignments = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight };
-    for (std::size_t column = 0; column < 3; ++column)
-        place(new QLabel(toQString(captions[column]), this), 42 + static_cast<int>(column) * 64, 12, 60, 8);
+    for (std::size_t column = 0; column < 3; ++column) {
+        auto* caption
+            = place(new QLabel(toQString(captions[column]), this), 42 + static_cast<int>(column) * 64, 12, 62, 8);
+        caption->setAlignment(alignments[column] | Qt::AlignVCenter); // over its column, aligned as its edits
+    }
     for (std::size_t i = 0; i < m_templates.size(); ++i) {
         const int row = static_cast<int>(i / 3);
         const int column = static_cast<int>(i % 3);

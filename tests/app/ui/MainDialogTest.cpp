@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "app/MessageBox.h"
 #include "app/ui/MainDialog.h"
@@ -35,6 +36,8 @@ public:
     std::unique_ptr<Device> runPrintDialog(QWidget*) override
     {
         ++printDialogs;
+        if (failUnexpectedly)
+            throw std::length_error("vector");
         return nullptr;
     }
     bool runPageSetup(QWidget*, PageSetupMargins& margins) override
@@ -49,6 +52,7 @@ public:
 
     int printDialogs = 0;
     int pageSetups = 0;
+    bool failUnexpectedly = false;
     bool confirm = true;
     PageSetupMargins offered;
     PageSetupMargins returned;
@@ -79,6 +83,7 @@ private slots:
     void noEditTakesADrop();
     void enterPrintsFromTheDialogButNotFromAPage();
     void altPPrintsOnlyWhereItIsNotAmbiguous();
+    void anUnexpectedFailureIsShown();
     void escapeOnAPageAndTheCloseBoxStoreThePages_data();
     void escapeOnAPageAndTheCloseBoxStoreThePages();
     void applyWarnsWithoutASelectionAndReloadsEveryPageWithOne();
@@ -285,10 +290,23 @@ void MainDialogTest::noEditTakesADrop()
 void MainDialogTest::enterPrintsFromTheDialogButNotFromAPage()
 {
     open({ makeFile(QStringLiteral("one.txt")) });
-    auto* perLine = child<QLineEdit>("charsPerLineEdit");
-    perLine->setFocus();
-    QTest::keyClick(perLine, Qt::Key_Return);
+    auto* tabs = child<QTabWidget>("tabs");
+    const struct
+    {
+        int page;
+        const char* control;
+    } onPages[] = { { 0, "charsPerLineEdit" }, { 3, "columnSpacingSpin" }, { 3, "useMarginsCheck" },
+                    { 5, "presetCombo" },      { 5, "applyPresetButton" }, { 6, "previewButton" } };
+    for (const auto& onPage : onPages) {
+        tabs->setCurrentIndex(onPage.page);
+        QWidget* control = child<QWidget>(onPage.control);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        QTest::keyClick(control, Qt::Key_Enter);
+    }
+    QTest::qWait(50);
     QCOMPARE(m_printers.printDialogs, 0);
+    QCOMPARE(MessageBox::records().size(), 0);
 
     auto* fileName = child<QLineEdit>("fileNameEdit");
     fileName->setFocus();
@@ -310,6 +328,17 @@ void MainDialogTest::altPPrintsOnlyWhereItIsNotAmbiguous()
     child<QTabWidget>("tabs")->setCurrentIndex(6);
     QTest::keyClick(m_dialog.get(), Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(m_printers.printDialogs, 1);
+}
+
+void MainDialogTest::anUnexpectedFailureIsShown()
+{
+    open({ makeFile(QStringLiteral("one.txt")) });
+    m_printers.failUnexpectedly = true;
+    child<QPushButton>("printButton")->click();
+    const auto boxes = MessageBox::takeRecords();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(messageOf(boxes[0]), QString::fromUtf16(u"エラー [Vantolex]|予期しないエラーが発生しました。"));
+    QCOMPARE(boxes[0].icon, QMessageBox::Critical);
 }
 
 void MainDialogTest::escapeOnAPageAndTheCloseBoxStoreThePages_data()
