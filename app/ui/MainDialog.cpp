@@ -26,7 +26,9 @@
 #include "app/ui/PrinterDialogs.h"
 #include "base/TextFormat.h"
 #include "input/ui/FileListDialog.h"
+#include "layout/PreviewFactory.h"
 #include "layout/PrinterFactory.h"
+#include "layout/ui/PreviewWindow.h"
 #include "settings/PageSetupExchange.h"
 #include "settings/ui/EditPresetDialog.h"
 #include "settings/ui/PresetCombo.h"
@@ -396,12 +398,18 @@ bool MainDialog::runPresetEditor()
 
 void MainDialog::runPreview()
 {
-    // runPrintJob with the preview factory delivering to the preview window, showDetails false.
+    if (!m_previewWindow)
+        m_previewWindow = new PreviewWindow(this);
+    PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow);
+    DialogRunHost host(*this);
+    if (runPrintJob(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
+        MessageBox::error(this, appText::unexpectedFailure);
 }
 
 void MainDialog::closePreviewWindow()
 {
-    // Destroys the preview window when it exists.
+    delete m_previewWindow; // with the pages it shows
+    m_previewWindow = nullptr;
 }
 
 } // namespace vantolex
