@@ -12,8 +12,8 @@
 #include "app/DialogUnits.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
+#include "base/Utf16.h"
 #include "settings/SettingsFileBytes.h"
-#include "settings/SettingsLineParsing.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/ConfirmNameDialog.h"
 #include "settings/ui/PresetCombo.h"
@@ -100,7 +100,7 @@ void EditPresetDialog::presetChosen(int index)
 
 void EditPresetDialog::addPreset()
 {
-    const std::u16string name = trimWhiteSpace(toU16(m_nameEdit->text()));
+    const std::u16string name(trimWhiteSpace(toU16(m_nameEdit->text())));
     if (name.empty()) {
         MessageBox::warning(this, settingsUiText::emptyPresetName);
         return;
