@@ -67,9 +67,7 @@ void TabHeader::loadFrom(const PrintSettings& settings)
 {
     if (m_use->isChecked() != settings.useHeaderFooter)
         m_use->click();
-    const std::array<const std::u16string*, 6> texts
-        = { &settings.headerLeft, &settings.headerCenter, &settings.headerRight,
-            &settings.footerLeft, &settings.footerCenter, &settings.footerRight };
+    const auto texts = settings.templates();
     for (std::size_t i = 0; i < m_templates.size(); ++i)
         m_templates[i]->setText(toQString(*texts[i]));
 }
@@ -77,12 +75,9 @@ void TabHeader::loadFrom(const PrintSettings& settings)
 void TabHeader::storeTo(PrintSettings& settings) const
 {
     settings.useHeaderFooter = m_use->isChecked();
-    settings.headerLeft = templateOf(*m_templates[0]);
-    settings.headerCenter = templateOf(*m_templates[1]);
-    settings.headerRight = templateOf(*m_templates[2]);
-    settings.footerLeft = templateOf(*m_templates[3]);
-    settings.footerCenter = templateOf(*m_templates[4]);
-    settings.footerRight = templateOf(*m_templates[5]);
+    const auto texts = settings.templates();
+    for (std::size_t i = 0; i < m_templates.size(); ++i)
+        *texts[i] = templateOf(*m_templates[i]);
 }
 
 } // namespace vantolex
