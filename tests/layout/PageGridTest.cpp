@@ -1,5 +1,6 @@
-// The page grid in all six modes: worked numbers at 600 dpi, margins, column gaps, header and footer space,
-// and every warning with its trigger and its place in the order of the checks.
+// The page grid: the resolution across the lines, margins, column gaps, header and footer space, and every
+// warning with its trigger and its place in the order of the checks. The worked grids of the six modes are
+// golden layout cases (tests/layout/golden/grid-*.case).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,25 +27,6 @@ PrintSettings plain(int basis)
 
 const DeviceCaps a600 { 4800, 6600, 600, 600 };
 
-TEST(PageGridHorizontal, CharactersPerLineGiven)
-{
-    PrintSettings settings = plain(FontSizeBasis::CharsPerLine);
-    settings.charsPerLine = 79;
-    settings.lineSpacing = 1;
-    const PageGrid grid = computePageGrid(a600, settings, false, false);
-    EXPECT_EQ(grid.cellsPerLine, 79);
-    EXPECT_EQ(grid.halfCell, 60); // 4800 / 80
-    EXPECT_EQ(grid.charHeight, 120);
-    EXPECT_EQ(grid.lineGap, 30);
-    EXPECT_EQ(grid.columnLines, 44); // 6630 / 150
-    EXPECT_EQ(grid.columnLength, 4800);
-    EXPECT_EQ(grid.originX, 0);
-    EXPECT_EQ(grid.originY, 0);
-    EXPECT_EQ(grid.areaWidth, 4800);
-    EXPECT_EQ(grid.areaHeight, 6600);
-    EXPECT_DOUBLE_EQ(grid.pointSize, 14.4);
-}
-
 TEST(PageGridHorizontal, CharactersPerLineUseTheResolutionAcrossTheLines)
 {
     PrintSettings settings = plain(FontSizeBasis::CharsPerLine);
@@ -56,39 +38,6 @@ TEST(PageGridHorizontal, CharactersPerLineUseTheResolutionAcrossTheLines)
     EXPECT_EQ(grid.lineGap, 60);
     EXPECT_EQ(grid.columnLines, 22); // 6660 / 300
     EXPECT_DOUBLE_EQ(grid.pointSize, 14.4); // 240 × 72 / 1200
-}
-
-TEST(PageGridHorizontal, LinesPerColumnGivenWithHeaderAndFooter)
-{
-    PrintSettings settings = plain(FontSizeBasis::LinesPerColumn);
-    settings.linesPerColumn = 60;
-    const PageGrid grid = computePageGrid({ 4800, 6000, 600, 600 }, settings, true, true);
-    EXPECT_EQ(grid.charHeight, 96); // 6000 × 4 / 248
-    EXPECT_EQ(grid.halfCell, 48);
-    EXPECT_EQ(grid.lineGap, 0);
-    EXPECT_EQ(grid.columnLines, 60);
-    EXPECT_EQ(grid.cellsPerLine, 99); // 4800 × 600 × 2 / (600 × 96) − 1
-    EXPECT_EQ(grid.originY, 96);
-    EXPECT_EQ(grid.areaHeight, 5808);
-    EXPECT_GE(grid.areaHeight, grid.columnLines * grid.charHeight);
-}
-
-TEST(PageGridHorizontal, FontPointsGiven)
-{
-    PrintSettings settings = plain(FontSizeBasis::FontPoints);
-    settings.fontPoints = 10;
-    settings.lineSpacing = 1;
-    const PageGrid grid = computePageGrid(a600, settings, false, false);
-    EXPECT_EQ(grid.charHeight, 83);
-    EXPECT_EQ(grid.halfCell, 41);
-    EXPECT_EQ(grid.cellsPerLine, 114); // 4800 × 144 / 6000 − 1
-    EXPECT_EQ(grid.lineGap, 20); // 1 × 600 × 10 / 288
-    EXPECT_EQ(grid.columnLines, 63); // (83 + 26400) / 415
-
-    const PageGrid framed = computePageGrid(a600, settings, true, true);
-    EXPECT_EQ(framed.columnLines, 61);
-    EXPECT_EQ(framed.originY, 103);
-    EXPECT_EQ(framed.areaHeight, 6394);
 }
 
 TEST(PageGridHorizontal, TwoColumnsWithAnEightMillimetreGap)
@@ -135,28 +84,6 @@ TEST(PageGridHorizontal, HeaderAndFooterLinesTakeTheirSpaceAfterTheGrid)
     EXPECT_EQ(footer.areaHeight, 6450);
 }
 
-TEST(PageGridVertical, CharactersPerLineGivenWithTheReserve)
-{
-    PrintSettings settings = plain(FontSizeBasis::CharsPerLine);
-    settings.vertical = true;
-    settings.charsPerLine = 40;
-    settings.columns = 2;
-    settings.columnSpacing = 8;
-    settings.lineSpacing = 1;
-    const PageGrid grid = computePageGrid(a600, settings, true, true);
-    EXPECT_EQ(grid.columnGap, 188);
-    // First estimate (6600 − 188) / (41 × 2 + 8) = 71 reserves 284 pixels at the top and at the bottom.
-    EXPECT_EQ(grid.originY, 284);
-    EXPECT_EQ(grid.areaHeight, 6032);
-    EXPECT_EQ(grid.columnLength, 2922); // (6032 + 188) / 2 − 188
-    EXPECT_EQ(grid.halfCell, 71); // 2922 / 41
-    EXPECT_EQ(grid.charHeight, 142);
-    EXPECT_EQ(grid.lineGap, 35);
-    EXPECT_EQ(grid.columnLines, 27); // 4835 / 177
-    EXPECT_EQ(grid.originX, 4800);
-    EXPECT_EQ(grid.areaWidth, 4800);
-}
-
 TEST(PageGridVertical, CharactersPerLineUseTheResolutionAcrossTheLines)
 {
     PrintSettings settings = plain(FontSizeBasis::CharsPerLine);
@@ -167,39 +94,6 @@ TEST(PageGridVertical, CharactersPerLineUseTheResolutionAcrossTheLines)
     EXPECT_EQ(grid.charHeight, 400); // (100 × 1200 / 600) × 2
     EXPECT_EQ(grid.columnLines, 12); // 4800 / 400
     EXPECT_DOUBLE_EQ(grid.pointSize, 24.0); // 400 × 72 / 1200
-}
-
-TEST(PageGridVertical, LinesPerColumnGivenWithAFooter)
-{
-    PrintSettings settings = plain(FontSizeBasis::LinesPerColumn);
-    settings.vertical = true;
-    settings.linesPerColumn = 30;
-    settings.lineSpacing = 2;
-    const PageGrid grid = computePageGrid(a600, settings, false, true);
-    EXPECT_EQ(grid.charHeight, 107); // 19200 / 178
-    EXPECT_EQ(grid.halfCell, 53); // 600 × 107 / 1200
-    EXPECT_EQ(grid.areaHeight, 6388); // 6600 − 4 × 53
-    EXPECT_EQ(grid.originY, 0);
-    EXPECT_EQ(grid.columnLength, 6388);
-    EXPECT_EQ(grid.lineGap, 53); // 2 × 107 / 4
-    EXPECT_EQ(grid.cellsPerLine, 118); // 6388 × 1200 / 64200 − 1
-    EXPECT_EQ(grid.columnLines, 30);
-}
-
-TEST(PageGridVertical, FontPointsGivenWithAHeader)
-{
-    PrintSettings settings = plain(FontSizeBasis::FontPoints);
-    settings.vertical = true;
-    settings.fontPoints = 10;
-    settings.lineSpacing = 1;
-    const PageGrid grid = computePageGrid(a600, settings, true, false);
-    EXPECT_EQ(grid.charHeight, 83);
-    EXPECT_EQ(grid.halfCell, 41);
-    EXPECT_EQ(grid.originY, 164);
-    EXPECT_EQ(grid.areaHeight, 6436);
-    EXPECT_EQ(grid.cellsPerLine, 153); // 6436 × 144 / 6000 − 1
-    EXPECT_EQ(grid.lineGap, 20);
-    EXPECT_EQ(grid.columnLines, 46); // (83 + 19200) / 415
 }
 
 TEST(PageGridVertical, MarginsKeepTheRightEdgeAsOrigin)

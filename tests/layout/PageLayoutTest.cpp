@@ -41,23 +41,6 @@ std::string rendered(const TermList& list, int page, int total)
     return toUtf8(renderTerms(list, { page, total }));
 }
 
-TEST_F(LayoutCase, BuiltInTemplatesWhenTheSixAreOff)
-{
-    settings.showFileName = true;
-    settings.showPageNumber = true;
-    const PageLayout result = layout();
-    EXPECT_EQ(result.fileName, u"メモ.txt");
-    EXPECT_TRUE(result.hasHeader);
-    EXPECT_TRUE(result.hasFooter);
-    EXPECT_EQ(rendered(result.termLists[HeaderCenter], 3, 0), "【 メモ.txt 】");
-    EXPECT_EQ(rendered(result.termLists[FooterCenter], 3, 0), "- 3 -");
-    for (int index : { HeaderLeft, HeaderRight, FooterLeft, FooterRight })
-        EXPECT_TRUE(result.termLists[index].empty()) << index;
-    // The header and footer lines cost a line each.
-    EXPECT_EQ(result.columnLines, 42);
-    EXPECT_EQ(result.originY, 150);
-}
-
 TEST_F(LayoutCase, OnlyTheFlagsThatAreSetMakeLines)
 {
     settings.showPageNumber = true;
