@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "app/AppMessages.h"
-#include "app/Errors.h"
-#include "app/Utf16.h"
+#include "base/Errors.h"
+#include "base/Utf16.h"
 #include "input/ClipboardReader.h"
 #include "input/FileReader.h"
 #include "input/MultiFileReader.h"

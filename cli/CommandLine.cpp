@@ -7,8 +7,8 @@
 #include <charconv>
 #include <cstring>
 
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "cli/CliMessages.h"
 
 namespace vantolex {

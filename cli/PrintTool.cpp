@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/ToolDevice.h"
@@ -257,7 +257,7 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         }
     }
     matchFaceToWritingDirection(settings);
-    settings.fontDescriptor = nullptr;
+    settings.fontDescriptor.reset();
     std::u16string message;
     if (!validate(message, settings)) {
         writeLine(err, message);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "cli/CliMessages.h"
 #include "input/FileReader.h"
 

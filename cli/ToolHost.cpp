@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "cli/StandardInputReader.h"
 #include "input/EncodingIndex.h"
 #include "layout/DetailRows.h"

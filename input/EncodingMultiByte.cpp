@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "input/InputMessages.h"
 #include "input/MultiByteConverter.h"
 

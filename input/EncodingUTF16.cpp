@@ -3,7 +3,7 @@
 #include <bit>
 #include <cassert>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "input/InputMessages.h"
 
 namespace vantolex {

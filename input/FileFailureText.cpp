@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "input/InputMessages.h"
 
 namespace vantolex {

@@ -6,36 +6,15 @@
 
 #include <cerrno>
 
-#include "app/Errors.h"
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/Errors.h"
+#include "base/FileDescriptor.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "input/FileFailureText.h"
 #include "input/InputMessages.h"
 
 namespace vantolex {
 namespace {
-
-// An open file descriptor, closed on every way out.
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int descriptor)
-        : m_descriptor(descriptor)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
 
 [[noreturn]] void raise(std::u16string_view text)
 {

@@ -1,6 +1,6 @@
 #include "input/MultiFileReader.h"
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "input/FileReader.h"
 #include "input/InputMessages.h"
 

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "settings/PrintSettings.h"
+#include "input/SeparatorMethod.h"
 
 namespace vantolex {
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "input/SeparatorMethod.h"
 #include "input/TextReader.h"
 
 namespace vantolex {

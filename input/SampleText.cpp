@@ -1,5 +1,5 @@
+#include "base/UnicodeTables.h"
 #include "input/TextReader.h"
-#include "layout/UnicodeTables.h"
 
 namespace vantolex {
 

@@ -1,6 +1,6 @@
 #include "layout/Canvas.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {
@@ -16,16 +16,15 @@ FontDescription headerFontDescription(const FontDescription& textFont)
     return header;
 }
 
-Canvas::Canvas(Device& device, const PageLayout& layout, const PrintSettings& settings)
+Canvas::Canvas(Device& device, const PageLayout& layout)
     : m_device(device)
     , m_layout(layout)
-    , m_settings(settings)
 {
     m_textFont = m_device.createFont(m_layout.font);
     if (!m_textFont) {
         throw Warning(std::u16string(layoutText::printFontNotCreated));
     }
-    if (m_settings.vertical) {
+    if (m_layout.vertical) {
         m_headerFont = m_device.createFont(headerFontDescription(m_layout.font));
         if (!m_headerFont) {
             throw Warning(std::u16string(layoutText::printFontNotCreated));
@@ -37,7 +36,7 @@ Canvas::~Canvas() = default;
 
 void Canvas::beginPage(int pageNumber)
 {
-    if (m_settings.columnSeparator) {
+    if (m_layout.columnSeparator) {
         drawSeparators();
     }
     const PageNumbers numbers { pageNumber, m_layout.totalPages };
@@ -51,10 +50,10 @@ void Canvas::beginPage(int pageNumber)
 
 void Canvas::drawSeparators()
 {
-    const int columns = m_settings.columns;
+    const int columns = m_layout.columns;
     const PageLayout& l = m_layout;
     for (int i = 1; i < columns; ++i) {
-        if (m_settings.vertical) {
+        if (m_layout.vertical) {
             const int y = i * (l.areaHeight + l.columnGap) / columns - l.columnGap / 2 + l.originY;
             m_device.dashedLine(l.originX - l.areaWidth, y, l.originX, y);
         } else {
@@ -67,7 +66,7 @@ void Canvas::drawSeparators()
 void Canvas::drawHeader(const PageNumbers& numbers)
 {
     const PageLayout& l = m_layout;
-    const Rect box = m_settings.vertical
+    const Rect box = m_layout.vertical
         ? Rect { l.originX - l.areaWidth, l.originY - 2 * l.charHeight, l.originX, l.originY - l.charHeight }
         : Rect { l.originX, l.originY - l.lineGap - l.charHeight, l.originX + l.areaWidth, l.originY - l.lineGap };
     drawThree(HeaderLeft, box, numbers);
@@ -76,7 +75,7 @@ void Canvas::drawHeader(const PageNumbers& numbers)
 void Canvas::drawFooter(const PageNumbers& numbers)
 {
     const PageLayout& l = m_layout;
-    const Rect box = m_settings.vertical
+    const Rect box = m_layout.vertical
         ? Rect { l.originX - l.areaWidth, l.originY + l.areaHeight + l.charHeight, l.originX,
                  l.originY + l.areaHeight + 2 * l.charHeight }
         : Rect { l.originX, l.originY + l.areaHeight + l.lineGap, l.originX + l.areaWidth,
@@ -100,8 +99,8 @@ void Canvas::drawThree(int firstList, const Rect& box, const PageNumbers& number
 void Canvas::drawLine(int column, int lineInColumn, std::u16string_view text)
 {
     const PageLayout& l = m_layout;
-    const int columns = m_settings.columns;
-    if (m_settings.vertical) {
+    const int columns = m_layout.columns;
+    if (m_layout.vertical) {
         const int x = l.originX - (l.lineGap + l.charHeight) * lineInColumn;
         const int y = column * (l.columnGap + l.areaHeight) / columns + l.originY;
         m_device.textOut(*m_textFont, x, y, text);

@@ -13,7 +13,6 @@
 #include "layout/Term.h"
 #include "layout/device/Device.h"
 #include "settings/FontDescription.h"
-#include "settings/PrintSettings.h"
 
 namespace vantolex {
 
@@ -22,8 +21,8 @@ class Canvas
 public:
     // Makes the text font from the layout's font description and, in vertical writing, the header font
     // (headerFontDescription). Throws Warning layoutText::printFontNotCreated when the device cannot make
-    // either. `device`, `layout` and `settings` must outlive the canvas.
-    Canvas(Device& device, const PageLayout& layout, const PrintSettings& settings);
+    // either. Draws from the layout alone; `device` and `layout` must outlive the canvas.
+    Canvas(Device& device, const PageLayout& layout);
     virtual ~Canvas();
 
     Canvas(const Canvas&) = delete;
@@ -46,7 +45,6 @@ private:
 
     Device& m_device;
     const PageLayout& m_layout;
-    const PrintSettings& m_settings;
     std::unique_ptr<DeviceFont> m_textFont;
     std::unique_ptr<DeviceFont> m_headerFont; // vertical writing only: the upright form of the same face
 };

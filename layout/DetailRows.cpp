@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "settings/SettingsDescriptions.h"
 #include "settings/SettingsMessages.h"
 

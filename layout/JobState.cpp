@@ -1,6 +1,6 @@
 #include "layout/JobState.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/Device.h"
 

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/Term.h"
 
 namespace vantolex {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cassert>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
+#include "base/UnicodeTables.h"
 #include "layout/LayoutMessages.h"
-#include "layout/UnicodeTables.h"
 
 namespace vantolex {
 

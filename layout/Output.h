@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/Clock.h"
 #include "layout/PageLayout.h"
 #include "layout/device/Device.h"
@@ -61,7 +61,8 @@ public:
 protected:
     // Computes the layout (computeLayout; a Warning ends the construction). With a proportional font also
     // makes the measuring font from the layout's font on `device`; a device that cannot make it gives
-    // Error with layoutText::measuringFontFailed. `device` and `settings` must outlive the output.
+    // Error with layoutText::measuringFontFailed. The output keeps its own copy of `settings`; `device` must
+    // outlive it.
     Output(Device& device, const PrintSettings& settings, std::u16string_view title,
            const Clock& clock = systemClock());
 
@@ -88,7 +89,7 @@ private:
     std::unique_ptr<Device> m_ownedDevice; // null when the caller keeps the device; destroyed last
     Device& m_device;
     PageLayout m_layout;
-    const PrintSettings& m_settings;
+    const PrintSettings m_settings;
     std::u16string m_lineText; // the display line being built
     int m_column = 0;
     int m_lineInColumn = 0;
@@ -105,7 +106,7 @@ public:
     virtual ~OutputFactory() = default;
 
     // A new output for printing `title` with `settings`, or null when the user cancels the choice of
-    // printer. The caller keeps `settings` alive as long as the output.
+    // printer.
     virtual std::unique_ptr<Output> createOutput(const PrintSettings& settings, std::u16string_view title) = 0;
 };
 

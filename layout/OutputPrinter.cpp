@@ -1,6 +1,6 @@
 #include "layout/OutputPrinter.h"
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {
@@ -9,7 +9,7 @@ OutputPrinter::OutputPrinter(std::unique_ptr<Device> printer, const PrintSetting
                              const Clock& clock)
     : Output(std::move(printer), settings, title, clock)
     , m_docName(formatText(layoutText::jobName, { std::u16string_view(layout().fileName) }))
-    , m_canvas(std::make_unique<Canvas>(device(), layout(), settings))
+    , m_canvas(std::make_unique<Canvas>(device(), layout()))
 {
 }
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/Canvas.h"
 #include "layout/JobState.h"
 #include "layout/LayoutMessages.h"
@@ -26,7 +26,7 @@ void OutputPrinterBuffered::finish()
 void OutputPrinterBuffered::printAll()
 {
     Device& printer = device();
-    Canvas canvas(printer, layout(), settings());
+    Canvas canvas(printer, layout());
     const PageStore& store = *pageStore();
     JobState state = JobState::NotStarted;
     auto check = [](int result) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Errors.h"
-#include "app/TextFormat.h"
+#include "base/Errors.h"
+#include "base/TextFormat.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {
@@ -18,6 +18,9 @@ PageLayout::PageLayout(const PageLayout& other)
     , hasFooter(other.hasFooter)
     , fileName(other.fileName)
     , totalPages(other.totalPages)
+    , columns(other.columns)
+    , vertical(other.vertical)
+    , columnSeparator(other.columnSeparator)
     , font(other.font)
 {
     for (std::size_t i = 0; i < termLists.size(); ++i)
@@ -122,14 +125,16 @@ PageLayout computeLayout(const Device& device, const PrintSettings& settings, st
         layout.lineNumberFormat = formatText(text::lineNumberFormat, { settings.lineNumberDigits });
     layout.lastLine = lastLineOf(settings);
 
-    if (settings.fontDescriptor == nullptr)
+    layout.columns = settings.columns;
+    layout.vertical = settings.vertical;
+    layout.columnSeparator = settings.columnSeparator;
+
+    if (!settings.fontDescriptor)
         throw Warning(std::u16string(text::noPrintFont));
     layout.font = *settings.fontDescriptor;
     layout.font.height = -layout.charHeight;
     layout.font.width = 0;
     layout.font.escapement = settings.vertical ? 2700 : 0;
-    // The settings' own description is completed the same way, for the callers that read it from there.
-    *settings.fontDescriptor = layout.font;
     return layout;
 }
 

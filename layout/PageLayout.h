@@ -37,6 +37,11 @@ struct PageLayout : PageGrid
     std::u16string fileName; // last path component of the source title
     std::array<TermList, 6> termLists; // indexed by TermListIndex
     int totalPages = 0; // 0 until a buffered output completes its pages
+    // What drawing needs of the settings, copied so that a layout kept on screen does not follow later
+    // edits of the settings it was made from.
+    int columns = 1; // columns per page
+    bool vertical = false; // vertical writing: columns run top to bottom, lines right to left
+    bool columnSeparator = false; // a dashed line in the middle of each gap between columns
     // The completed description of the print font (height -charHeight, width 0, escapement 0 or 2700). The
     // layout keeps its own copy so that a later run cannot change the font of a preview still on screen;
     // every font drawn or measured for this layout is made from it.
@@ -52,8 +57,9 @@ struct PageLayout : PageGrid
 
 // The layout for printing `title` with `settings` on `device`. Parses the header and footer templates
 // (with `clock` for "&d" and "&t"), computes the grid (computePageGrid), the line-number format and the last
-// line, and completes the font: the copy in the layout and, when present, settings.fontDescriptor. Throws
-// Warning with the message of the first failing check. The settings must be valid.
+// line, and completes its own copy of settings.fontDescriptor; the settings are only read. Throws Warning
+// with the message of the first failing check (layoutText::noPrintFont without a font description). The
+// settings must be valid.
 PageLayout computeLayout(const Device& device, const PrintSettings& settings, std::u16string_view title,
                          const Clock& clock = systemClock());
 

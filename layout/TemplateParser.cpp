@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/Term.h"
 #include "settings/PrintSettings.h"
 

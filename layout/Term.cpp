@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 
 namespace vantolex {
 

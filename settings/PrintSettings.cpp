@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "settings/SettingsMessages.h"
 
 namespace vantolex {
 
 void PrintSettings::resetToDefaults()
 {
-    FontDescription* const keptDescriptor = fontDescriptor;
+    std::optional<FontDescription> keptDescriptor = std::move(fontDescriptor);
     *this = PrintSettings();
-    fontDescriptor = keptDescriptor;
+    fontDescriptor = std::move(keptDescriptor);
 }
 
 bool validate(std::u16string& message, const PrintSettings& settings)

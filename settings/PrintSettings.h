@@ -1,8 +1,10 @@
 // The one record that describes a complete print job configuration, with its defaults and validation.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "input/SeparatorMethod.h"
 #include "settings/FontDescription.h"
 
 namespace vantolex {
@@ -28,17 +30,6 @@ struct EndCondition
         LineCount = 1, // endValue lines from the start line
         ToLine = 2, // up to and including line endValue, counted from 1
         PageCount = 3, // endValue pages
-    };
-};
-
-// How two files of a multi-file print are separated.
-struct SeparatorMethod
-{
-    enum Value : int
-    {
-        BlankLines = 0, // separatorLines empty lines
-        ColumnBreak = 1, // continue in the next column
-        PageBreak = 2, // continue on a new page
     };
 };
 
@@ -68,9 +59,10 @@ struct PrintSettings
     bool showFileName = false; // when not useHeaderFooter
     std::u16string language = u"日本語";
     std::u16string fontName = u"ＭＳ 明朝";
-    // The description of the chosen face, owned by the font catalogue's list; null until the font page
-    // stores it. Never written to the settings file.
-    FontDescription* fontDescriptor = nullptr;
+    // The description of the chosen face, a copy of the font catalogue's; empty until the font page (or
+    // the command-line tool) chooses a face, and empty when no installed face passes its filter. Never
+    // written to the settings file.
+    std::optional<FontDescription> fontDescriptor;
     bool vertical = false;
     bool proportional = false;
     bool useMargins = false;

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <variant>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 
 namespace vantolex {
 

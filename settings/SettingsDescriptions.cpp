@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "settings/SettingsMessages.h"
 
 namespace vantolex {

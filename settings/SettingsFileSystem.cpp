@@ -9,40 +9,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/FileDescriptor.h"
+
 namespace vantolex {
 
 namespace {
-
-// An open file descriptor, closed on destruction.
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int descriptor)
-        : m_descriptor(descriptor)
-    {
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-
-    int get() const { return m_descriptor; }
-    explicit operator bool() const { return m_descriptor >= 0; }
-
-    // Closes now; false when closing reports an error (a delayed write failure on some file systems).
-    bool close()
-    {
-        const int descriptor = m_descriptor;
-        m_descriptor = -1;
-        return ::close(descriptor) == 0;
-    }
-
-private:
-    int m_descriptor;
-};
 
 int openRetrying(const char* path, int flags, mode_t mode = 0)
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 
 namespace vantolex {
 

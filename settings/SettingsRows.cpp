@@ -1,6 +1,6 @@
 #include "settings/SettingsRows.h"
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "settings/SettingsDescriptions.h"
 #include "settings/SettingsMessages.h"
 

@@ -1,4 +1,4 @@
-// Builds PrintableSet and DoubleWidthSet (layout/UnicodeTablesData.cpp) from the Unicode 5.2 character
+// Builds PrintableSet and DoubleWidthSet (base/UnicodeTablesData.cpp) from the Unicode 5.2 character
 // database.
 //
 //     vantolex_generate_unicode_tables UnicodeData.txt EastAsianWidth.txt OUTPUT.cpp
@@ -246,7 +246,7 @@ std::string generatedSource(const UnitSet& printable, const UnitSet& doubleWidth
               "// DoubleWidthSet: printable units whose East_Asian_Width is W, F or A ("
            << doubleWidth.count()
            << " units).\n"
-              "#include \"layout/UnicodeTables.h\"\n"
+              "#include \"base/UnicodeTables.h\"\n"
               "\n"
               "namespace vantolex {\n"
               "\n";

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/UnicodeTables.h"
 #include "bench/layout/SampleText.h"
 #include "layout/Canvas.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FontCatalogue.h"
 
@@ -74,7 +74,7 @@ void drawPages(benchmark::State& state, bool vertical)
     long long pages = 0;
     device.startDoc(u"bench - Vantolex");
     {
-        Canvas canvas(device, layout, settings);
+        Canvas canvas(device, layout);
         for (auto _ : state) {
             device.startPage();
             canvas.beginPage(static_cast<int>(pages) + 1);

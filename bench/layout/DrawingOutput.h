@@ -36,7 +36,7 @@ protected:
     {
         if (!m_canvas) {
             device().startDoc(u"sample - Vantolex");
-            m_canvas = std::make_unique<Canvas>(device(), layout(), settings());
+            m_canvas = std::make_unique<Canvas>(device(), layout());
         }
         if (page() != m_drawnPage) {
             if (m_drawnPage > 0) {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/RecordingDevice.h"
 
 // Heap accounting for the memory figure: every allocation of the program goes through these.
@@ -117,7 +117,7 @@ void layOut(benchmark::State& state, bool proportional)
     FontDescription font;
     font.faceName = u"IPAMincho";
     PrintSettings settings; // 96 characters per line, two columns, A4 at 600 dpi below
-    settings.fontDescriptor = &font;
+    settings.fontDescriptor = font;
     settings.proportional = proportional;
     RecordingDevice device({ 4724, 6850, 600, 600 },
                            proportional ? RecordingMeasure::Proportional : RecordingMeasure::FixedPitch);

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Errors.h"
-#include "app/Utf16.h"
+#include "base/Errors.h"
+#include "base/Utf16.h"
 #include "bench/layout/DrawingOutput.h"
 #include "bench/layout/SampleText.h"
 #include "layout/device/CairoFileDevices.h"

@@ -7,7 +7,7 @@
 
 #include <pango/pangocairo.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/CairoFont.h"
 #include "layout/device/TextContext.h"
 

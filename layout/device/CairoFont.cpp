@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/FontFamilies.h"
 
 namespace vantolex {

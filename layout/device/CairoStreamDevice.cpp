@@ -4,7 +4,7 @@
 #include <cairo-ps.h>
 #include <cairo-svg.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 
 namespace vantolex {
 

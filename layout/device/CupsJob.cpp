@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/TextFormat.h"
-#include "app/Utf16.h"
+#include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/CupsCalls.h"
 #include "layout/device/CupsResult.h"

@@ -122,7 +122,7 @@ FontCatalogue::Choice FontCatalogue::selectFont(bool proportional, bool vertical
         chosen = faces.begin();
     }
     choice.fontName = chosen->first;
-    choice.description = &m_fontList[chosen->second];
+    choice.description = m_fontList[chosen->second];
     return choice;
 }
 

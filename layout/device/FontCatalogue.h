@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,13 +47,13 @@ public:
     // The font page's choice: after enumerateFonts(vertical, proportional), the first script that begins
     // with `language` (ignoring case), else the first script; in its sorted face list the first face that
     // begins with `face` (ignoring case), else the face standing in for a stored name of another system
-    // (see FontAliases.h), else the first face. `description` points into fontList() and is null when no
-    // face passes the filter.
+    // (see FontAliases.h), else the first face. `description` is a copy of the chosen face's entry of
+    // fontList(), empty when no face passes the filter; it stays valid through later enumerations.
     struct Choice
     {
         std::u16string language;
         std::u16string fontName;
-        FontDescription* description = nullptr;
+        std::optional<FontDescription> description;
     };
     Choice selectFont(bool proportional, bool vertical, std::u16string_view language, std::u16string_view face);
 

@@ -1,6 +1,6 @@
 #include "layout/device/FontFamilies.h"
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/CairoHandles.h"
 #include "layout/device/FontAliases.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <map>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/CairoHandles.h"
 
 namespace vantolex {

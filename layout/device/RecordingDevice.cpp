@@ -3,7 +3,7 @@
 #include <cassert>
 #include <cstdlib>
 
-#include "layout/UnicodeTables.h"
+#include "base/UnicodeTables.h"
 
 namespace vantolex {
 

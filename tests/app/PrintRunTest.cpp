@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Errors.h"
 #include "app/PrintRun.h"
-#include "app/Utf16.h"
+#include "base/Errors.h"
+#include "base/Utf16.h"
 #include "input/ClipboardSource.h"
 #include "layout/Output.h"
 #include "layout/device/RecordingDevice.h"
@@ -122,7 +122,7 @@ protected:
     PrintRunTest()
     {
         settings.resetToDefaults();
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 1;
     }
 

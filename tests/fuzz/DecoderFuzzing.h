@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "input/Encoding.h"
 
 namespace vantolex {

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
+#include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/UnicodeTables.h"
 #include "layout/device/RecordingDevice.h"
 
 namespace {
@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RecordingMeasure measure = in.flag() ? RecordingMeasure::Proportional : RecordingMeasure::FixedPitch;
     FontDescription font;
     font.faceName = u"IPAGothic";
-    settings.fontDescriptor = &font;
+    settings.fontDescriptor = font;
     if (!isValid(settings))
         return 0;
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsStore.h"
 

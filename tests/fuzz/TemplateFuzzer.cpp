@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 #include "layout/Term.h"
 #include "settings/PrintSettings.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "input/TextReader.h"
 #include "support/FixedClipboard.h"
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "device/PdfText.h"
 #include "layout/Canvas.h"
 #include "layout/device/CairoFileDevices.h"
@@ -38,7 +38,7 @@ Drawn drawOnPaper(bool vertical, int column, int line, std::u16string_view text,
     EXPECT_EQ(device->startDoc(u"grid"), 1);
     EXPECT_EQ(device->startPage(), 1);
     {
-        Canvas canvas(*device, drawn.layout, settings);
+        Canvas canvas(*device, drawn.layout);
         canvas.beginPage(1);
         canvas.drawLine(column, line, text);
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/Canvas.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/RecordingDevice.h"
@@ -48,13 +48,11 @@ PageLayout verticalLayout()
     return layout;
 }
 
-PrintSettings settingsWith(int columns, bool vertical, bool separator)
+void setDrawing(PageLayout& layout, int columns, bool vertical, bool separator)
 {
-    PrintSettings settings;
-    settings.columns = columns;
-    settings.vertical = vertical;
-    settings.columnSeparator = separator;
-    return settings;
+    layout.columns = columns;
+    layout.vertical = vertical;
+    layout.columnSeparator = separator;
 }
 
 void setTemplate(PageLayout& layout, TermListIndex list, std::u16string_view text)
@@ -71,9 +69,9 @@ void setTemplate(PageLayout& layout, TermListIndex list, std::u16string_view tex
 TEST(Canvas, SeparatorsLieInTheMiddleOfTheGapsAcrossTheTextArea)
 {
     RecordingDevice device;
-    const PageLayout layout = horizontalLayout();
-    const PrintSettings settings = settingsWith(3, false, true);
-    Canvas canvas(device, layout, settings);
+    PageLayout layout = horizontalLayout();
+    setDrawing(layout, 3, false, true);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.beginPage(1);
     const auto lines = device.callsOf(Kind::DashedLine);
@@ -88,9 +86,9 @@ TEST(Canvas, SeparatorsLieInTheMiddleOfTheGapsAcrossTheTextArea)
 TEST(Canvas, VerticalSeparatorsRunAcrossTheAreaBetweenStackedColumns)
 {
     RecordingDevice device;
-    const PageLayout layout = verticalLayout();
-    const PrintSettings settings = settingsWith(3, true, true);
-    Canvas canvas(device, layout, settings);
+    PageLayout layout = verticalLayout();
+    setDrawing(layout, 3, true, true);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.drawSeparators();
     const auto lines = device.callsOf(Kind::DashedLine);
@@ -100,6 +98,33 @@ TEST(Canvas, VerticalSeparatorsRunAcrossTheAreaBetweenStackedColumns)
               (std::array { 500, 1283, 4500, 1283 }));
     EXPECT_EQ((std::array { lines[1].x1, lines[1].y1, lines[1].x2, lines[1].y2 }),
               (std::array { 500, 2316, 4500, 2316 }));
+}
+
+// A preview keeps its layout on screen while the settings it was made from are edited.
+TEST(Canvas, RedrawAfterTheSettingsChangedDrawsTheLayoutItWasMadeWith)
+{
+    RecordingDevice device({ 4800, 6600, 600, 600 });
+    PrintSettings settings;
+    settings.fontDescriptor = FontDescription { u"@IPA明朝", u"日本語" };
+    settings.columns = 3;
+    settings.vertical = true;
+    settings.columnSeparator = true;
+    const PageLayout kept = computeLayout(device, settings, u"a.txt");
+    settings.columns = 1;
+    settings.vertical = false;
+    settings.columnSeparator = false;
+    settings.fontDescriptor->faceName = u"IPAゴシック";
+
+    Canvas canvas(device, kept);
+    device.clearCalls();
+    canvas.beginPage(1);
+    canvas.drawLine(0, 0, u"縦");
+    const auto lines = device.callsOf(Kind::DashedLine);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].y1, lines[0].y2); // across the page: columns stacked top to bottom
+    const auto texts = device.callsOf(Kind::TextOut);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].font.faceName, u"@IPA明朝");
 }
 
 TEST(Canvas, NoSeparatorForOneColumnOrWhenNotAskedFor)
@@ -114,9 +139,9 @@ TEST(Canvas, NoSeparatorForOneColumnOrWhenNotAskedFor)
          { Row { "one column, separator asked", 1, true }, Row { "three columns, not asked", 3, false } }) {
         SCOPED_TRACE(row.name);
         RecordingDevice device;
-        const PageLayout layout = horizontalLayout();
-        const PrintSettings settings = settingsWith(row.columns, false, row.separator);
-        Canvas canvas(device, layout, settings);
+        PageLayout layout = horizontalLayout();
+        setDrawing(layout, row.columns, false, row.separator);
+        Canvas canvas(device, layout);
         canvas.beginPage(1);
         EXPECT_TRUE(device.callsOf(Kind::DashedLine).empty());
     }
@@ -125,9 +150,9 @@ TEST(Canvas, NoSeparatorForOneColumnOrWhenNotAskedFor)
 TEST(Canvas, HorizontalLinesStartAtTheirColumnAndLine)
 {
     RecordingDevice device;
-    const PageLayout layout = horizontalLayout();
-    const PrintSettings settings = settingsWith(3, false, false);
-    Canvas canvas(device, layout, settings);
+    PageLayout layout = horizontalLayout();
+    setDrawing(layout, 3, false, false);
+    Canvas canvas(device, layout);
     canvas.drawLine(0, 0, u"first");
     canvas.drawLine(1, 0, u"column 1");
     canvas.drawLine(2, 5, u"column 2, line 5");
@@ -143,9 +168,9 @@ TEST(Canvas, HorizontalLinesStartAtTheirColumnAndLine)
 TEST(Canvas, VerticalLinesRunRightToLeftFromTheRightEdge)
 {
     RecordingDevice device;
-    const PageLayout layout = verticalLayout();
-    const PrintSettings settings = settingsWith(3, true, false);
-    Canvas canvas(device, layout, settings);
+    PageLayout layout = verticalLayout();
+    setDrawing(layout, 3, true, false);
+    Canvas canvas(device, layout);
     canvas.drawLine(0, 0, u"右端");
     canvas.drawLine(0, 3, u"三行目");
     canvas.drawLine(2, 1, u"下の段");
@@ -164,8 +189,8 @@ TEST(Canvas, HeaderAndFooterRectanglesInHorizontalWriting)
     PageLayout layout = horizontalLayout();
     setTemplate(layout, HeaderLeft, u"abc");
     setTemplate(layout, FooterRight, u"- &p -");
-    const PrintSettings settings = settingsWith(1, false, false);
-    Canvas canvas(device, layout, settings);
+    setDrawing(layout, 1, false, false);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.beginPage(7);
     const auto texts = device.callsOf(Kind::DrawText);
@@ -186,8 +211,8 @@ TEST(Canvas, HeaderAndFooterRectanglesInVerticalWritingUseTheUprightFace)
     setTemplate(layout, HeaderCenter, u"【 &w 】");
     setTemplate(layout, FooterCenter, u"&p / &P");
     layout.totalPages = 12;
-    const PrintSettings settings = settingsWith(2, true, false);
-    Canvas canvas(device, layout, settings);
+    setDrawing(layout, 2, true, false);
+    Canvas canvas(device, layout);
 
     const auto fonts = device.callsOf(Kind::CreateFont);
     ASSERT_EQ(fonts.size(), 2u);
@@ -219,8 +244,8 @@ TEST(Canvas, EmptyTextsAreNotDrawnAndAmpersandsPassUnchanged)
     setTemplate(layout, HeaderLeft, u"A&&B");
     setTemplate(layout, HeaderCenter, u"");
     setTemplate(layout, HeaderRight, u"x&qy");
-    const PrintSettings settings = settingsWith(1, false, false);
-    Canvas canvas(device, layout, settings);
+    setDrawing(layout, 1, false, false);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.beginPage(1);
     const auto texts = device.callsOf(Kind::DrawText);
@@ -237,8 +262,8 @@ TEST(Canvas, FurnitureComesInOrderSeparatorsHeaderFooter)
     PageLayout layout = horizontalLayout();
     setTemplate(layout, FooterLeft, u"f");
     setTemplate(layout, HeaderLeft, u"h");
-    const PrintSettings settings = settingsWith(2, false, true);
-    Canvas canvas(device, layout, settings);
+    setDrawing(layout, 2, false, true);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.beginPage(1);
     const auto& calls = device.calls();
@@ -256,8 +281,8 @@ TEST(Canvas, NoHeaderOrFooterWithoutTheFlags)
     setTemplate(layout, FooterLeft, u"f");
     layout.hasHeader = false;
     layout.hasFooter = false;
-    const PrintSettings settings = settingsWith(1, false, false);
-    Canvas canvas(device, layout, settings);
+    setDrawing(layout, 1, false, false);
+    Canvas canvas(device, layout);
     device.clearCalls();
     canvas.beginPage(1);
     EXPECT_TRUE(device.calls().empty());
@@ -269,9 +294,9 @@ TEST(Canvas, FontTheDeviceCannotMakeIsAWarning)
         SCOPED_TRACE(vertical ? "vertical" : "horizontal");
         RecordingDevice device;
         device.refuseFonts(true);
-        const PageLayout layout = vertical ? verticalLayout() : horizontalLayout();
-        const PrintSettings settings = settingsWith(1, vertical, false);
-        EXPECT_THROW_MESSAGE(Canvas(device, layout, settings), Warning, u"印刷用フォントが作成できませんでした。");
+        PageLayout layout = vertical ? verticalLayout() : horizontalLayout();
+        setDrawing(layout, 1, vertical, false);
+        EXPECT_THROW_MESSAGE(Canvas(device, layout), Warning, u"印刷用フォントが作成できませんでした。");
     }
 }
 

@@ -1,7 +1,7 @@
 // The details list: the settings rows together with the computed layout and the sample text.
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/DetailRows.h"
 
 namespace vantolex {

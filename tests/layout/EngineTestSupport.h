@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/OutputBuffered.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
@@ -28,7 +28,7 @@ struct Grid
         settings.columns = columns;
         settings.columnSpacing = 0;
         settings.lineSpacing = 0;
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
     }
 };
 

@@ -16,7 +16,7 @@ protected:
     LayoutJsonTest()
     {
         settings.resetToDefaults();
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 2;
         settings.charsPerLine = 10;
     }

@@ -374,7 +374,7 @@ TEST(OutputRange, PageLimitEndsInsideAWrappedLine)
 TEST(OutputConstruction, LayoutWarningEndsTheConstruction)
 {
     Grid grid(10, 2);
-    grid.settings.fontDescriptor = nullptr;
+    grid.settings.fontDescriptor.reset();
     EXPECT_THROW_MESSAGE(OutputKeeping output(grid.device, grid.settings), Warning, layoutText::noPrintFont);
 }
 

@@ -2,7 +2,7 @@
 // completed font and its own copy, and copies that clone their terms.
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
 #include "layout/PageLayout.h"
 #include "layout/device/RecordingDevice.h"
@@ -23,7 +23,7 @@ struct LayoutCase : ::testing::Test
 
     LayoutCase()
     {
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 1;
         settings.columnSpacing = 0;
         settings.charsPerLine = 79;
@@ -135,7 +135,7 @@ TEST_F(LayoutCase, LineNumberFormatHasTheDigitCount)
     EXPECT_EQ(applyLineNumberFormat(u"100%% %d", 7), u"100% 7");
 }
 
-TEST_F(LayoutCase, FontIsCompletedInTheLayoutAndInTheSettings)
+TEST_F(LayoutCase, FontIsCompletedInTheLayoutOnly)
 {
     const PageLayout horizontal = layout();
     EXPECT_EQ(horizontal.font.height, -120);
@@ -144,13 +144,12 @@ TEST_F(LayoutCase, FontIsCompletedInTheLayoutAndInTheSettings)
     EXPECT_EQ(horizontal.font.faceName, u"@IPAMincho");
     EXPECT_EQ(horizontal.font.orientation, 900);
     EXPECT_EQ(horizontal.font.weight, 700);
-    EXPECT_EQ(font, horizontal.font);
 
     settings.vertical = true;
     const PageLayout vertical = layout();
     EXPECT_EQ(vertical.font.escapement, 2700);
     EXPECT_EQ(vertical.font.height, -vertical.charHeight);
-    EXPECT_EQ(font.escapement, 2700);
+    EXPECT_EQ(settings.fontDescriptor, font); // the settings are only read
 }
 
 TEST_F(LayoutCase, LaterRunDoesNotChangeTheFontOfAnEarlierLayout)
@@ -166,7 +165,7 @@ TEST_F(LayoutCase, LaterRunDoesNotChangeTheFontOfAnEarlierLayout)
 
 TEST_F(LayoutCase, MissingFontIsTheLastCheck)
 {
-    settings.fontDescriptor = nullptr;
+    settings.fontDescriptor.reset();
     EXPECT_THROW_MESSAGE(layout(), Warning, text::noPrintFont);
     settings.lineNumberInterval = 1;
     settings.lineNumberDigits = 9;
@@ -179,11 +178,16 @@ TEST_F(LayoutCase, CopyClonesTheTermsAndKeepsEveryField)
     settings.useHeaderFooter = true;
     settings.headerCenter = u"&w";
     settings.footerCenter = u"- &p of &P -";
+    settings.columns = 3;
+    settings.vertical = true;
+    settings.columnSeparator = true;
     PageLayout original = layout();
     original.totalPages = 9;
     const PageLayout copy = original;
     EXPECT_EQ(static_cast<const PageGrid&>(copy), static_cast<const PageGrid&>(original));
     EXPECT_EQ(copy.totalPages, 9);
+    EXPECT_EQ(copy.columns, 3);
+    EXPECT_TRUE(copy.vertical && copy.columnSeparator);
     EXPECT_EQ(copy.fileName, original.fileName);
     EXPECT_EQ(copy.font, original.font);
     EXPECT_TRUE(copy.hasHeader && copy.hasFooter);

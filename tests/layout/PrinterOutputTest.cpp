@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "layout/JobState.h"
 #include "layout/OutputPrinter.h"
 #include "layout/OutputPrinterBuffered.h"
@@ -63,7 +63,7 @@ protected:
     PrinterOutputTest()
     {
         settings.resetToDefaults();
-        settings.fontDescriptor = &font;
+        settings.fontDescriptor = font;
         settings.columns = 1;
         settings.charsPerLine = 20;
     }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
 #include "layout/Term.h"
 #include "settings/PrintSettings.h"

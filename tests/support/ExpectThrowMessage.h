@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
-#include "app/Utf16.h"
+#include "base/Errors.h"
+#include "base/Utf16.h"
 
 #define EXPECT_THROW_MESSAGE(statement, ExceptionType, expectedText)                                                   \
     do {                                                                                                               \

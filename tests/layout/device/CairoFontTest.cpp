@@ -2,7 +2,7 @@
 
 #include "FaceDescription.h"
 #include "PdfText.h"
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/CairoFont.h"
 #include "layout/device/CairoImageDevice.h"
 #include "layout/device/FontAliases.h"

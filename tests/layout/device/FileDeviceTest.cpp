@@ -5,7 +5,7 @@
 
 #include "FaceDescription.h"
 #include "PdfText.h"
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/FontFamilies.h"
 

@@ -4,7 +4,7 @@
 //
 // PrintableSet: units assigned in Unicode 5.2 whose general category is none of Cc, Cf, Cs, Co (54265 units).
 // DoubleWidthSet: printable units whose East_Asian_Width is W, F or A (42982 units).
-#include "layout/UnicodeTables.h"
+#include "base/UnicodeTables.h"
 
 namespace vantolex {
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "app/TextFormat.h"
+#include "base/TextFormat.h"
 
 namespace vantolex {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "layout/UnicodeTables.h"
+#include "base/UnicodeTables.h"
 
 namespace vantolex {
 namespace {

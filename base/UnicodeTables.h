@@ -5,7 +5,7 @@
 
 namespace vantolex {
 
-// Bit (c % 8) of byte (c / 8) belongs to 16-bit code unit c. Generated into layout/UnicodeTablesData.cpp by
+// Bit (c % 8) of byte (c / 8) belongs to 16-bit code unit c. Generated into base/UnicodeTablesData.cpp by
 // tools/GenerateUnicodeTables.cpp; the rules are those of isPrintable and isDoubleWidth.
 extern const std::uint8_t PrintableSet[8192];
 extern const std::uint8_t DoubleWidthSet[8192];

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 
 namespace vantolex {
 namespace {
