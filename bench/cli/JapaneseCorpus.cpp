@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Utf16.h"
+#include "base/Utf16.h"
 #include "input/CodePage932.h"
 
 namespace {

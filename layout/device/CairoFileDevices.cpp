@@ -5,6 +5,7 @@
 
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FileByteSink.h"
+#include "layout/device/PdfDevice.h"
 
 namespace vantolex {
 
@@ -18,6 +19,16 @@ struct FileSinkHolder
     {
     }
     FileByteSink fileSink;
+};
+
+class PdfFileDevice final : private FileSinkHolder, public PdfDevice
+{
+public:
+    PdfFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
+        : FileSinkHolder(path)
+        , PdfDevice(sheetCapabilities(sheet), pdfSheetOf(sheet), fileSink)
+    {
+    }
 };
 
 class CairoVectorFileDevice final : private FileSinkHolder, public CairoStreamDevice
@@ -119,11 +130,13 @@ std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNum
     return page;
 }
 
-std::unique_ptr<CairoDevice> createFileDevice(FileFormat format, const std::filesystem::path& path,
-                                              const SheetFormat& sheet)
+std::unique_ptr<Device> createFileDevice(FileFormat format, const std::filesystem::path& path, const SheetFormat& sheet)
 {
     if (format == FileFormat::Png) {
         return std::make_unique<CairoPngDevice>(path, sheet);
+    }
+    if (format == FileFormat::Pdf) {
+        return std::make_unique<PdfFileDevice>(path, sheet);
     }
     return std::make_unique<CairoVectorFileDevice>(vectorFormatOf(format), path, sheet);
 }
