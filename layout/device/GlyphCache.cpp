@@ -120,6 +120,8 @@ const ShapedCluster& GlyphCache::cluster(std::u16string_view text)
         hb_buffer_add_utf16(buffer, reinterpret_cast<const std::uint16_t*>(text.data()), static_cast<int>(text.size()),
                             0, static_cast<int>(text.size()));
         hb_buffer_guess_segment_properties(buffer);
+        // Variation selectors and joiners the face does not use leave no glyph behind.
+        hb_buffer_set_flags(buffer, HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES);
         if (upright) {
             hb_buffer_set_direction(buffer, HB_DIRECTION_TTB);
         } else {

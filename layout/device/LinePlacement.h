@@ -21,7 +21,7 @@ struct PlacedGlyph
     enum Flags : std::uint8_t
     {
         WithText = 1, // the glyph (with the others of its text range) needs its text given explicitly
-        Positioned = 2, // a glyph of a shaped cluster: placed on its own, with `across`
+        Positioned = 2, // a glyph of a shaped cluster placed on its own (with `across`, or its own origin)
         Missing = 4, // the missing glyph: no face has the character
     };
 
