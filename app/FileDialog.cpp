@@ -1,0 +1,63 @@
+#include "app/FileDialog.h"
+
+#include <QFileDialog>
+
+#include <optional>
+
+namespace vantolex {
+
+namespace {
+
+struct Seam
+{
+    std::optional<QStringList> nextPaths;
+    FileDialog::Request lastRequest;
+};
+
+Seam& seam()
+{
+    static Seam instance;
+    return instance;
+}
+
+} // namespace
+
+QStringList FileDialog::getOpenFileNames(QWidget* parent, const QString& caption,
+                                         const std::vector<NameFilter>& filters)
+{
+    Seam& test = seam();
+    test.lastRequest = { caption, filters };
+    if (test.nextPaths) {
+        QStringList paths = std::move(*test.nextPaths);
+        test.nextPaths.reset();
+        return paths;
+    }
+
+    // Qt takes the patterns from the last parentheses of an entry and, with the details hidden, shows the
+    // text before them. So "全てのファイル(*.*) (*)" is shown as "全てのファイル(*.*)" and lists every file,
+    // where "*.*" alone would hide the names without a dot.
+    QStringList entries;
+    for (const NameFilter& filter : filters)
+        entries.append(filter.text + QStringLiteral(" (") + filter.patterns + QLatin1Char(')'));
+
+    QFileDialog dialog(parent, caption);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(entries);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+void FileDialog::setNextFileNames(QStringList paths)
+{
+    seam().nextPaths = std::move(paths);
+}
+
+const FileDialog::Request& FileDialog::lastRequest()
+{
+    return seam().lastRequest;
+}
+
+} // namespace vantolex
