@@ -138,4 +138,9 @@ std::optional<std::u16string> FallbackFaces::fallbackFamily() const
     return fromUtf8(stringOf(m_candidates[1].pattern, FC_FAMILY));
 }
 
+std::u16string fallbackFamilyOf(FaceLibrary& library, std::u16string_view faceName)
+{
+    return FallbackFaces(library, resolveFamily(faceName), 400).fallbackFamily().value_or(std::u16string());
+}
+
 } // namespace vantolex

@@ -64,4 +64,8 @@ private:
 // The Japanese family that stands in first for the characters a face of `style` lacks.
 std::u16string_view styleFallbackFamily(FaceStyle style);
 
+// The family that draws what the face named `faceName` (a leading "@" ignored, a stored name of another
+// system resolved through its alias) lacks; empty when there is none.
+std::u16string fallbackFamilyOf(FaceLibrary& library, std::u16string_view faceName);
+
 } // namespace vantolex
