@@ -4,7 +4,8 @@
 // over the JIS level 1 kanji and part of level 2 in a shuffled order, so that a few hundred are frequent and
 // thousands occur at all, as in real text; nothing is repeated line by line.
 //
-// Usage: vantolex_japanese_corpus MEGABYTES [SEED] > corpus.txt
+// Usage: vantolex_japanese_corpus MEGABYTES [SEED] > corpus.txt   (the number of distinct characters on
+// standard error)
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -237,12 +238,18 @@ int main(int argc, char** argv)
     const std::uint64_t seed = argc == 3 ? std::strtoull(argv[2], nullptr, 10) : 20240601;
     Writer writer(seed);
     std::string out;
+    std::vector<bool> seen(0x10000, false);
     long long written = 0;
     while (written < bytes) {
-        out = toUtf8(writer.line());
+        const std::u16string line = writer.line();
+        for (const char16_t c : line) {
+            seen[c] = true;
+        }
+        out = toUtf8(line);
         out += '\n';
         written += static_cast<long long>(out.size());
         std::cout << out;
     }
+    std::cerr << std::count(seen.begin(), seen.end(), true) << " distinct characters\n";
     return std::cout.good() ? 0 : 1;
 }
