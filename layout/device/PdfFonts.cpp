@@ -33,10 +33,13 @@ std::vector<std::uint32_t> sortedGlyphs(const GlyphUse& use)
     return glyphs;
 }
 
-// Six capital letters that name the subset, from the glyphs it holds.
-std::string subsetTag(const std::vector<std::uint32_t>& glyphs, FaceId face)
+// Six capital letters that name the subset, from the face and the glyphs it holds.
+std::string subsetTag(const std::vector<std::uint32_t>& glyphs, const FontFace& face)
 {
-    std::uint32_t hash = 2166136261u ^ face;
+    std::uint32_t hash = 2166136261u;
+    for (const char c : face.postScriptName()) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
     for (const std::uint32_t glyph : glyphs) {
         hash = (hash ^ glyph) * 16777619u;
     }
@@ -243,7 +246,7 @@ std::string writePdfFonts(PdfOutput& output, FaceLibrary& library, const PdfFont
         const FontFace& face = library.face(id);
         const GlyphUse& glyphUse = library.use(id);
         const std::vector<std::uint32_t> glyphs = sortedGlyphs(glyphUse);
-        const std::string name = subsetTag(glyphs, id) + face.postScriptName();
+        const std::string name = subsetTag(glyphs, face) + face.postScriptName();
         const bool cff = face.hasCffOutlines();
 
         const int program = output.reserveObject();
