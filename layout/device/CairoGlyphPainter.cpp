@@ -2,15 +2,16 @@
 
 #include <cairo-ft.h>
 
+#include "layout/device/CodePoints.h"
+
 namespace vantolex {
 
 void appendUtf8(std::string& out, std::u16string_view text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c < 0xE000) {
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size(); i += units) {
+        char32_t c = codePointAt(text, i, units);
+        if (c >= 0xD800 && c < 0xE000) {
             c = 0xFFFD;
         }
         if (c < 0x80) {

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include "base/UnicodeTables.h"
+#include "layout/device/CodePoints.h"
 
 namespace vantolex {
 
@@ -101,11 +102,8 @@ const ShapedCluster& GlyphCache::cluster(std::u16string_view text)
         return known->second;
     }
     // The base decides the orientation and the face tried first.
-    char32_t base = text.empty() ? U' ' : text.front();
-    if (text.size() >= 2 && base >= 0xD800 && base < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000) {
-        base = 0x10000 + ((base - 0xD800) << 10) + (text[1] - 0xDC00);
-    }
-    const GlyphEntry baseEntry = at(base);
+    std::size_t units = 0;
+    const GlyphEntry baseEntry = at(text.empty() ? U' ' : codePointAt(text, 0, units));
     const bool upright = baseEntry.orientation == GlyphOrientation::Upright;
 
     std::vector<FaceId> faces = m_faces.openFaces();

@@ -3,32 +3,11 @@
 #include <cmath>
 
 #include "base/UnicodeTables.h"
+#include "layout/device/CodePoints.h"
 
 namespace vantolex {
 
 namespace {
-
-bool isHighSurrogate(char16_t unit)
-{
-    return unit >= 0xD800 && unit < 0xDC00;
-}
-
-bool isLowSurrogate(char16_t unit)
-{
-    return unit >= 0xDC00 && unit < 0xE000;
-}
-
-// The code point at `at` and the number of code units it takes.
-char32_t codePointAt(std::u16string_view text, std::size_t at, std::size_t& units)
-{
-    const char16_t unit = text[at];
-    if (isHighSurrogate(unit) && at + 1 < text.size() && isLowSurrogate(text[at + 1])) {
-        units = 2;
-        return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-    }
-    units = 1;
-    return unit;
-}
 
 int cellsOf(std::u16string_view units)
 {

@@ -87,6 +87,25 @@ TEST(GlyphFont, VerticalFormsOnlyForVerticalFaceWithEscapement2700)
     }
 }
 
+TEST(GlyphCache, OnAVerticalLineWideCharactersStandAndNarrowOnesAndLettersLie)
+{
+    struct Row
+    {
+        char32_t c;
+        bool upright;
+    };
+    const Row rows[] = {
+        { U'あ', true }, { U'漢', true }, { U'ー', true }, { U'「', true }, { U'Ａ', true },
+        { U'한', true }, { U'€', true },  { U'∑', true },  { U'½', true },  { U'○', true },
+        { U'A', false }, { U'1', false }, { U'ｱ', false }, { U'¥', false }, { U'é', false },
+        { U'ß', false }, { U'α', false }, { U'Я', false }, { U'𠮷', true },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(static_cast<unsigned>(row.c));
+        EXPECT_EQ(standsUpright(row.c), row.upright);
+    }
+}
+
 TEST(FontAliases, MapsTheStoredFaceNamesOfOtherSystems)
 {
     struct Row
