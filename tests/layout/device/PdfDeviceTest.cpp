@@ -264,11 +264,15 @@ TEST(PdfWriter, RendersLikeTheCairoPath)
             const auto description = onCells(name, -100, 48, vertical);
             const auto ours = folder / (toUtf8(name) + (vertical ? "-v" : "-h") + "-ours.pdf");
             const auto cairo = folder / (toUtf8(name) + (vertical ? "-v" : "-h") + "-cairo.pdf");
-            writePdf(ours, description, sampleLines);
+            // With clusters shaped as a whole: kana with a combining mark, e with a combining acute, a kanji
+            // with a variation selector.
+            std::vector<std::u16string> lines = sampleLines;
+            lines.push_back(u"か\u309Ae\u0301葛\uFE00終");
+            writePdf(ours, description, lines);
             {
                 FileByteSink sink(cairo);
                 CairoStreamDevice device(VectorFormat::Pdf, SheetFormat {}, sink);
-                drawPage(device, description, sampleLines);
+                drawPage(device, description, lines);
             }
             const Grey a = render(ours, 150);
             const Grey b = render(cairo, 150);
