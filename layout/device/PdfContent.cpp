@@ -178,10 +178,10 @@ void PdfContent::writeRun(std::string& out, TextState& state, const GlyphFont& f
         if ((first->flags & PlacedGlyph::Positioned) != 0) {
             // A glyph of a shaped cluster: at its own origin, which the font's vertical metrics may not give.
             const int unitsPerEm = m_library.face(first->face).unitsPerEm();
-            const auto& upright = m_library.use(first->face).upright;
-            const auto declared = upright.find(first->glyph);
-            const int declaredX = declared != upright.end() ? declared->second.originX : first->originX;
-            const int declaredY = declared != upright.end() ? declared->second.originY : first->originY;
+            const auto& uprightGlyphs = m_library.use(first->face).upright;
+            const auto declared = uprightGlyphs.find(first->glyph);
+            const int declaredX = declared != uprightGlyphs.end() ? declared->second.originX : first->originX;
+            const int declaredY = declared != uprightGlyphs.end() ? declared->second.originY : first->originY;
             const double dx = static_cast<double>(first->originX - declaredX) * across / unitsPerEm;
             const double dy = static_cast<double>(declaredY - first->originY) * unit / unitsPerEm;
             appendNumbers(out, { across, 0, 0, -unit, x - across / 2 + dx, y + first->along + dy });
