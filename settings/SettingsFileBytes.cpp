@@ -35,4 +35,9 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
     return bytes;
 }
 
+bool storableInSettingsFile(std::u16string_view text)
+{
+    return text.find(u'\n') == std::u16string_view::npos && cp932::encode(text).has_value();
+}
+
 } // namespace vantolex

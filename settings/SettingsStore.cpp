@@ -25,7 +25,7 @@ SettingsStore::SettingsStore(std::filesystem::path path, SettingsAccess access, 
 
 SettingsStore::~SettingsStore()
 {
-    if (m_access != SettingsAccess::ReadWrite)
+    if (m_access != SettingsAccess::ReadWrite || m_savedForExit)
         return;
     try {
         save();
@@ -97,6 +97,12 @@ bool SettingsStore::save()
         m_pendingLegacyRemoval.reset();
     }
     return true;
+}
+
+bool SettingsStore::saveForExit()
+{
+    m_savedForExit = true;
+    return save();
 }
 
 void SettingsStore::resetAll()

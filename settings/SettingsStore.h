@@ -53,6 +53,10 @@ public:
     // character that code page 932 cannot represent.
     bool save();
 
+    // The save that destruction would make, made now so that its result can be shown; destruction then
+    // saves nothing more. Returns save()'s result.
+    bool saveForExit();
+
     // Default settings and the single preset "初期値" holding them.
     void resetAll();
 
@@ -84,6 +88,7 @@ private:
     SettingsFileSystem* m_files;
     // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
     std::optional<std::filesystem::path> m_pendingLegacyRemoval;
+    bool m_savedForExit = false;
 };
 
 } // namespace vantolex
