@@ -6,6 +6,8 @@
 
 #include <hb-ot.h>
 
+#include "layout/device/CffCharset.h"
+
 namespace vantolex {
 
 namespace {
@@ -77,7 +79,13 @@ std::unique_ptr<FontFace> FontFace::open(const std::string& file, unsigned int i
     result->m_buffer.reset(hb_buffer_create());
     {
         handles::HbBlobPtr cff(hb_face_reference_table(face.get(), HB_TAG('C', 'F', 'F', ' ')));
-        result->m_cff = hb_blob_get_length(cff.get()) > 0;
+        unsigned int length = 0;
+        const char* data = hb_blob_get_data(cff.get(), &length);
+        result->m_cff = length > 0;
+        if (auto charset = result->m_cff ? readCffCharset({ data, length }) : std::nullopt) {
+            result->m_cidKeyed = charset->cidKeyed;
+            result->m_cids = std::move(charset->cids);
+        }
     }
 
     hb_font_t* font = result->m_font.get();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "layout/device/CairoHandles.h"
 
@@ -47,6 +48,11 @@ public:
     int ascender() const { return m_ascender; }
     int descender() const { return m_descender; }
     bool hasCffOutlines() const { return m_cff; }
+    // CFF outlines keyed by CID: a document names their glyphs by CID (see pdfCid), and a subset keeps only
+    // the glyphs it needs, without keeping their ids.
+    bool hasCidKeyedOutlines() const { return m_cidKeyed; }
+    // The number by which a PDF names `glyph`: its CID in a CID-keyed CFF face, else the glyph id itself.
+    std::uint32_t pdfCid(std::uint32_t glyph) const { return glyph < m_cids.size() ? m_cids[glyph] : glyph; }
     FaceStyle style() const { return m_style; }
     // The PostScript name, reduced to the characters a PDF name may hold unescaped.
     const std::string& postScriptName() const { return m_postScriptName; }
@@ -75,6 +81,8 @@ private:
     int m_ascender = 880;
     int m_descender = 120;
     bool m_cff = false;
+    bool m_cidKeyed = false;
+    std::vector<std::uint16_t> m_cids; // by glyph, where CIDs are not the glyph ids
     FaceStyle m_style = FaceStyle::Sans;
     std::string m_postScriptName;
 };

@@ -192,7 +192,8 @@ void PdfContent::writeRun(std::string& out, TextState& state, const GlyphFont& f
     }
     out += "Tm[<";
 
-    const int unitsPerEm = m_library.face(first->face).unitsPerEm();
+    const FontFace& face = m_library.face(first->face);
+    const int unitsPerEm = face.unitsPerEm();
     const double thousandthsPerPixel = 1000.0 / unit;
     double pen = first->along; // where the previous glyph's width has put the text position
     for (const PlacedGlyph* glyph = first; glyph <= last; ++glyph) {
@@ -207,7 +208,7 @@ void PdfContent::writeRun(std::string& out, TextState& state, const GlyphFont& f
                 pen += (upright ? adjustment : -adjustment) / thousandthsPerPixel;
             }
         }
-        pdf::appendGlyphHex(out, glyph->glyph);
+        pdf::appendGlyphHex(out, face.pdfCid(glyph->glyph));
         pen += pdfWidth(glyph->advance, unitsPerEm) / thousandthsPerPixel;
     }
     out += ">]TJ\n";

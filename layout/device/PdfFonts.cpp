@@ -68,8 +68,11 @@ std::string subsetProgram(const FontFace& face, const std::vector<std::uint32_t>
                              "morx", "mort", "feat", "hdmx", "LTSH", "VDMX" }) {
         hb_set_add(drop, hb_tag_from_string(tag, 4));
     }
-    hb_subset_input_set_flags(
-        input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NO_HINTING | HB_SUBSET_FLAGS_NOTDEF_OUTLINE);
+    // A CID-keyed program keeps the CID of each glyph in its charset, by which the document names it; other
+    // programs keep their glyph ids, which the document uses instead (a few bytes per dropped glyph).
+    hb_subset_input_set_flags(input.get(),
+                              (face.hasCidKeyedOutlines() ? 0 : HB_SUBSET_FLAGS_RETAIN_GIDS)
+                                  | HB_SUBSET_FLAGS_NO_HINTING | HB_SUBSET_FLAGS_NOTDEF_OUTLINE);
     handles::HbFacePtr subset(hb_subset_or_fail(face.hbFace(), input.get()));
     if (!subset) {
         return {};
@@ -129,32 +132,36 @@ int capHeightOf(const FontFace& face)
     return face.ascender();
 }
 
-// /DW and /W: the most common width as the default, the others listed by runs of consecutive glyphs.
+// /DW and /W: the most common width as the default, the others listed by runs of consecutive CIDs.
 void appendWidths(std::string& out, const FontFace& face, const std::vector<std::uint32_t>& glyphs)
 {
-    std::vector<int> widths;
+    std::vector<std::pair<std::uint32_t, int>> widths; // by CID
+    std::vector<int> values;
     widths.reserve(glyphs.size());
     for (const std::uint32_t glyph : glyphs) {
-        widths.push_back(pdfWidth(face.advance(glyph), face.unitsPerEm()));
+        widths.emplace_back(face.pdfCid(glyph), pdfWidth(face.advance(glyph), face.unitsPerEm()));
+        values.push_back(widths.back().second);
     }
-    const int standard = mostCommon(widths, 1000);
+    std::sort(widths.begin(), widths.end());
+    const int standard = mostCommon(values, 1000);
     out += "/DW ";
     pdf::appendInteger(out, standard);
     out += "/W[";
     std::size_t i = 0;
-    while (i < glyphs.size()) {
-        if (widths[i] == standard) {
+    while (i < widths.size()) {
+        if (widths[i].second == standard) {
             ++i;
             continue;
         }
-        pdf::appendInteger(out, glyphs[i]);
+        pdf::appendInteger(out, widths[i].first);
         out += '[';
         std::size_t j = i;
-        while (j < glyphs.size() && widths[j] != standard && (j == i || glyphs[j] == glyphs[j - 1] + 1)) {
+        while (j < widths.size() && widths[j].second != standard
+               && (j == i || widths[j].first == widths[j - 1].first + 1)) {
             if (j != i) {
                 out += ' ';
             }
-            pdf::appendInteger(out, widths[j]);
+            pdf::appendInteger(out, widths[j].second);
             ++j;
         }
         out += "]\n";
@@ -169,19 +176,17 @@ void appendVerticalMetrics(std::string& out, const FontFace& face, const GlyphUs
 {
     const int unitsPerEm = face.unitsPerEm();
     std::vector<int> origins;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> glyphs; // CID, glyph
     for (const auto& [glyph, upright] : use.upright) {
         origins.push_back(pdfWidth(-upright.originY, unitsPerEm));
+        glyphs.emplace_back(face.pdfCid(glyph), glyph);
     }
+    std::sort(glyphs.begin(), glyphs.end());
     const int standardOrigin = mostCommon(origins, 880);
     out += "/DW2[";
     pdf::appendInteger(out, standardOrigin);
     out += " -1000]/W2[";
-    std::vector<std::uint32_t> glyphs;
-    for (const auto& [glyph, upright] : use.upright) {
-        glyphs.push_back(glyph);
-    }
-    std::sort(glyphs.begin(), glyphs.end());
-    for (const std::uint32_t glyph : glyphs) {
+    for (const auto& [cid, glyph] : glyphs) {
         const UprightGlyph& upright = use.upright.at(glyph);
         const int advance = pdfWidth(upright.advance, unitsPerEm);
         const int originX = pdfWidth(-upright.originX, unitsPerEm);
@@ -190,7 +195,7 @@ void appendVerticalMetrics(std::string& out, const FontFace& face, const GlyphUs
         if (advance == 1000 && originY == standardOrigin && 2 * originX == width) {
             continue;
         }
-        pdf::appendInteger(out, glyph);
+        pdf::appendInteger(out, cid);
         out += '[';
         pdf::appendInteger(out, -advance);
         out += ' ';
@@ -204,12 +209,12 @@ void appendVerticalMetrics(std::string& out, const FontFace& face, const GlyphUs
 
 } // namespace
 
-std::string toUnicodeCMap(const GlyphUse& use)
+std::string toUnicodeCMap(const FontFace& face, const GlyphUse& use)
 {
-    std::vector<std::pair<std::uint32_t, char32_t>> entries;
+    std::vector<std::pair<std::uint32_t, char32_t>> entries; // by CID
     for (const auto& [glyph, codePoint] : use.codePoints) {
         if (glyph != 0 && codePoint != 0) {
-            entries.emplace_back(glyph, codePoint);
+            entries.emplace_back(face.pdfCid(glyph), codePoint);
         }
     }
     std::sort(entries.begin(), entries.end());
@@ -297,7 +302,7 @@ std::string writePdfFonts(PdfOutput& output, FaceLibrary& library, const PdfFont
         output.write(text);
         output.endObject();
 
-        output.writeStream(toUnicode, "/Filter/FlateDecode", compressZlib(toUnicodeCMap(glyphUse), fontLevel));
+        output.writeStream(toUnicode, "/Filter/FlateDecode", compressZlib(toUnicodeCMap(face, glyphUse), fontLevel));
 
         for (const std::uint8_t mode : { PdfFontUse::Horizontal, PdfFontUse::Vertical }) {
             if ((use.faces[index] & mode) == 0) {
