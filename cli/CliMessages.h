@@ -31,6 +31,8 @@ inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラ
 inline constexpr std::u16string_view defaultsAndPresetChange
     = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
 inline constexpr std::u16string_view emptyPresetName = u"プリセット名が空です。";
+inline constexpr std::u16string_view faceSubstituted = u"フォント「%s」が見つからないため、「%s」で印刷します。";
+inline constexpr std::u16string_view missingGlyphs = u"どのフォントにもない文字が %d 字あり、欠字記号で印刷しました。";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
 inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
 inline constexpr std::u16string_view horizontalWriting = u"横書き";
@@ -59,7 +61,7 @@ inline constexpr std::u16string_view help
       u"      --layout-json PATH 描画せず、レイアウトを JSON で PATH（\"-\" は標準出力）に書く\n"
       u"      --show-settings    設定の一覧を表示して終了\n"
       u"      --details          印刷の前に詳細情報を表示\n"
-      u"      --list-fonts       フォントの一覧を表示して終了\n"
+      u"      --list-fonts       フォントの一覧（言語、フォント、ピッチ、書字方向、代替フォント）を表示して終了\n"
       u"      --list-presets     プリセット名の一覧を表示して終了\n"
       u"      --save-preset NAME 設定をプリセット NAME として保存\n"
       u"      --delete-preset NAME  プリセット NAME を削除\n"

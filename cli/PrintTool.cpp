@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
@@ -16,6 +17,7 @@
 #include "layout/OutputLayoutJson.h"
 #include "layout/PrinterFactory.h"
 #include "layout/device/CairoFileDevices.h"
+#include "layout/device/FallbackFaces.h"
 #include "layout/device/FontCatalogue.h"
 #include "settings/PrintSettingsFields.h"
 #include "settings/SettingsLineParsing.h"
@@ -88,9 +90,20 @@ void matchFaceToWritingDirection(PrintSettings& settings)
         settings.fontName.erase(settings.fontName.begin());
 }
 
+// One line per face and script: script, face, pitch, writing direction, and the face that draws what the
+// face lacks.
 void listFonts(std::ostream& out)
 {
     FontCatalogue catalogue;
+    FaceLibrary library;
+    std::map<std::u16string, std::u16string> fallbacks; // by face name without "@"
+    const auto fallbackOf = [&](std::u16string_view face) -> const std::u16string& {
+        const std::u16string name(face.starts_with(u'@') ? face.substr(1) : face);
+        auto [at, inserted] = fallbacks.try_emplace(name);
+        if (inserted)
+            at->second = fallbackFamilyOf(library, name);
+        return at->second;
+    };
     for (const bool vertical : { false, true }) {
         for (const bool proportional : { false, true }) {
             catalogue.enumerateFonts(vertical, proportional);
@@ -98,7 +111,8 @@ void listFonts(std::ostream& out)
                 for (const auto& [face, index] : catalogue.facesOf(language)) {
                     out << toUtf8(language) << '\t' << toUtf8(face) << '\t'
                         << toUtf8(proportional ? cliText::proportionalPitch : cliText::fixedPitch) << '\t'
-                        << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\n';
+                        << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\t'
+                        << toUtf8(fallbackOf(face)) << '\n';
                 }
             }
         }
@@ -114,10 +128,14 @@ public:
         , m_shown(shown)
     {
     }
-    ~Progress()
+    ~Progress() { finish(); }
+
+    // Ends the line of the page count, so that messages can follow.
+    void finish()
     {
         if (m_pages > 0)
             m_err << toUtf8(formatText(cliText::progressDone, { m_pages })) << std::flush;
+        m_pages = 0;
     }
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -142,10 +160,13 @@ private:
 class ToolPrinterChooser : public PrinterChooser
 {
 public:
-    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress)
+    // `missingGlyphs` receives, at the end of each document, the characters that no face had.
+    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress,
+                       int& missingGlyphs)
         : m_options(options)
         , m_environment(environment)
         , m_progress(progress)
+        , m_missingGlyphs(missingGlyphs)
     {
     }
 
@@ -163,13 +184,15 @@ public:
             if (!device)
                 throw Warning(std::u16string(cliText::noDefaultPrinter));
         }
-        return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback());
+        return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback(),
+                                            [this](int missing) { m_missingGlyphs = missing; });
     }
 
 private:
     const PrintToolOptions& m_options;
     PrintToolEnvironment& m_environment;
     Progress& m_progress;
+    int& m_missingGlyphs;
 };
 
 int statusOf(RunOutcome outcome, std::ostream& err)
@@ -296,6 +319,10 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
     const auto choice
         = catalogue.selectFont(settings.proportional, settings.vertical, settings.language, settings.fontName);
     settings.fontDescriptor = choice.description;
+    if (choice.description && choice.substituted)
+        writeLine(err,
+                  formatText(cliText::faceSubstituted,
+                             { std::u16string_view(settings.fontName), std::u16string_view(choice.fontName) }));
 
     const bool jsonToStandardOutput = options.layoutJson && *options.layoutJson == "-";
     std::ostream* details = options.details ? (jsonToStandardOutput ? &err : &out) : nullptr;
@@ -315,7 +342,8 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         }
         std::ostream& json = jsonToStandardOutput ? out : file;
         // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
-        ToolPrinterChooser chooser(options, environment, progress);
+        int missingGlyphs = 0;
+        ToolPrinterChooser chooser(options, environment, progress, missingGlyphs);
         LayoutJsonFactory factory([&chooser] { return chooser.choosePrinter(); }, json, clock);
         const RunOutcome outcome = runPrintJob(host, settings, factory, options.details);
         json.flush();
@@ -327,9 +355,14 @@ int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
         writeLine(err, formatText(cliText::outputNotCreated, { std::u16string_view(u16(*options.output)) }));
         return ErrorStatus;
     }
-    ToolPrinterChooser chooser(options, environment, progress);
+    int missingGlyphs = 0;
+    ToolPrinterChooser chooser(options, environment, progress, missingGlyphs);
     PrinterFactory factory(chooser, clock);
-    return statusOf(runPrintJob(host, settings, factory, options.details), err);
+    const RunOutcome outcome = runPrintJob(host, settings, factory, options.details);
+    progress.finish();
+    if (missingGlyphs > 0)
+        writeLine(err, formatText(cliText::missingGlyphs, { missingGlyphs }));
+    return statusOf(outcome, err);
 }
 
 } // namespace

@@ -31,8 +31,8 @@ cairo_matrix_t printerPixelsToPoints(const PrinterPage& page)
 
 PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
     : PrintJobSinkHolder(std::move(printer))
-    , CairoStreamDevice(VectorFormat::Pdf, page.caps, printerPixelsToPoints(page), toPoints(page.sheetWidth),
-                        toPoints(page.sheetLength), jobSink)
+    , PdfDevice(page.caps,
+                pdfSheetOf(printerPixelsToPoints(page), toPoints(page.sheetWidth), toPoints(page.sheetLength)), jobSink)
 {
 }
 
