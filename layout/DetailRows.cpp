@@ -25,15 +25,10 @@ std::vector<SettingsRow> detailRows(const PrintSettings& settings, const PageLay
         { label(text::labelLineCount), formatText(text::sizeLinesPerColumn, { layout.columnLines }) },
         { label(text::labelColumnCount), formatText(text::columnsPerPage, { settings.columns }) },
         { label(text::labelTabWidth), formatText(text::tabStops, { settings.tabWidth }) },
-        { label(text::labelWrap), describeFlag(settings.wrapLines) },
-        { label(text::labelFont), describeFont(settings) },
-        { label(text::labelRange), describeRange(settings) },
-        { label(text::labelMargins), describeMargins(settings) },
-        { label(text::labelLineSpacing), describeLineSpacing(settings) },
-        { label(text::labelColumnSpacing), formatText(text::millimetres, { settings.columnSpacing }) },
-        { label(text::labelLineNumbers), describeLineNumbers(settings) },
-        { label(text::labelSeparator), describeFlag(settings.columnSeparator) },
     };
+    appendLayoutRows(rows, settings);
+    rows.push_back({ label(text::labelLineNumbers), describeLineNumbers(settings) });
+    rows.push_back({ label(text::labelSeparator), describeFlag(settings.columnSeparator) });
     appendHeaderFooterRows(rows, settings);
     return rows;
 }

@@ -25,6 +25,17 @@ void appendHeaderFooterRows(std::vector<SettingsRow>& rows, const PrintSettings&
     }
 }
 
+void appendLayoutRows(std::vector<SettingsRow>& rows, const PrintSettings& settings)
+{
+    auto label = [](std::u16string_view text) { return std::u16string(text); };
+    rows.push_back({ label(text::labelWrap), describeFlag(settings.wrapLines) });
+    rows.push_back({ label(text::labelFont), describeFont(settings) });
+    rows.push_back({ label(text::labelRange), describeRange(settings) });
+    rows.push_back({ label(text::labelMargins), describeMargins(settings) });
+    rows.push_back({ label(text::labelLineSpacing), describeLineSpacing(settings) });
+    rows.push_back({ label(text::labelColumnSpacing), formatText(text::millimetres, { settings.columnSpacing }) });
+}
+
 std::vector<SettingsRow> settingsRows(const PrintSettings& settings)
 {
     auto label = [](std::u16string_view text) { return std::u16string(text); };
@@ -33,16 +44,11 @@ std::vector<SettingsRow> settingsRows(const PrintSettings& settings)
         { label(text::labelText), describeSize(settings) },
         { label(text::labelColumns), formatText(text::columnsPerPage, { settings.columns }) },
         { label(text::labelTab), formatText(text::tabStops, { settings.tabWidth }) },
-        { label(text::labelWrap), describeFlag(settings.wrapLines) },
-        { label(text::labelFont), describeFont(settings) },
-        { label(text::labelRange), describeRange(settings) },
-        { label(text::labelMargins), describeMargins(settings) },
-        { label(text::labelLineSpacing), describeLineSpacing(settings) },
-        { label(text::labelColumnSpacing), formatText(text::millimetres, { settings.columnSpacing }) },
-        { label(text::labelShowInfo), describeFlag(settings.showInfo) },
-        { label(text::labelLineNumbers), describeLineNumbers(settings) },
-        { label(text::labelSeparator), describeFlag(settings.columnSeparator) },
     };
+    appendLayoutRows(rows, settings);
+    rows.push_back({ label(text::labelShowInfo), describeFlag(settings.showInfo) });
+    rows.push_back({ label(text::labelLineNumbers), describeLineNumbers(settings) });
+    rows.push_back({ label(text::labelSeparator), describeFlag(settings.columnSeparator) });
     appendHeaderFooterRows(rows, settings);
     return rows;
 }

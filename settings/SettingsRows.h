@@ -18,6 +18,10 @@ struct SettingsRow
 
 std::vector<SettingsRow> settingsRows(const PrintSettings& settings);
 
+// The rows from the wrapping to the column spacing, shared with the details list: wrap, font, range, margins,
+// line spacing, column spacing.
+void appendLayoutRows(std::vector<SettingsRow>& rows, const PrintSettings& settings);
+
 // The closing rows shared with the details list: the six templates when useHeaderFooter is set, otherwise
 // the page-number and file-name flags.
 void appendHeaderFooterRows(std::vector<SettingsRow>& rows, const PrintSettings& settings);
