@@ -9,6 +9,8 @@ inline constexpr std::u16string_view noFileGiven = u"ファイルが指定され
 inline constexpr std::u16string_view clipboardEmpty = u"クリップボードにデータがありません";
 inline constexpr std::u16string_view startSkipExhausted = u"開始行までスキップしたら、データが無くなりました。";
 inline constexpr std::u16string_view printCancelled = u"印刷を中止しました。";
+// Memory ran out somewhere in a run.
+inline constexpr std::u16string_view outOfMemory = u"メモリが足りません。";
 
 // Message-box captions.
 inline constexpr std::u16string_view warningCaption = u"警告 [Vantolex]";

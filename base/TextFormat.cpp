@@ -71,4 +71,18 @@ std::u16string formatText(std::u16string_view pattern, std::initializer_list<For
     return out;
 }
 
+std::optional<int> parseInteger(std::string_view text)
+{
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        if (text.starts_with('-'))
+            return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 } // namespace vantolex

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -19,5 +20,9 @@ std::u16string formatText(std::u16string_view pattern, std::initializer_list<For
 
 // Decimal digits of `value`, with a leading '-' when negative.
 std::u16string decimalText(long long value);
+
+// The int that `text` is exactly: decimal digits with an optional sign ("+" or "-"), nothing else; nullopt
+// for anything else and for a value outside the int range.
+std::optional<int> parseInteger(std::string_view text);
 
 } // namespace vantolex

@@ -146,4 +146,13 @@ bool isWhiteSpace(char16_t unit)
     }
 }
 
+std::u16string_view trimWhiteSpace(std::u16string_view text)
+{
+    while (!text.empty() && isWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace vantolex

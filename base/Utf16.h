@@ -21,4 +21,7 @@ std::u16string fromUtf8(std::string_view text);
 // NARROW NO-BREAK SPACE, MEDIUM MATHEMATICAL SPACE and IDEOGRAPHIC SPACE (U+3000).
 bool isWhiteSpace(char16_t unit);
 
+// `text` without white space (isWhiteSpace) at either end.
+std::u16string_view trimWhiteSpace(std::u16string_view text);
+
 } // namespace vantolex

@@ -20,7 +20,13 @@ inline constexpr std::u16string_view unknownFormat = u"出力形式が分かり�
 inline constexpr std::u16string_view seeHelp = u"使い方は vantolex-print --help で表示されます。";
 inline constexpr std::u16string_view presetNotFound = u"プリセットがありません: %s";
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした: %s";
-inline constexpr std::u16string_view outputNotCreated = u"出力ファイルを作成できません: %s";
+// A settings file that holds something the tool cannot read is left as it is; %s is its path.
+inline constexpr std::u16string_view settingsUnreadable = u"設定ファイルを読み込めないため、上書きしません: %s";
+// An output (-o, --layout-json) that would write over one of the input files; %s is the output as given.
+inline constexpr std::u16string_view outputIsInput = u"出力ファイルが入力ファイルと同じです: %s";
+// "-" given together with other files.
+inline constexpr std::u16string_view standardInputAlone = u"\"-\"（標準入力）はほかのファイルと一緒に指定できません。";
+inline constexpr std::u16string_view standardOutputNotWritten = u"標準出力に書き込めません。";
 inline constexpr std::u16string_view progress = u"\r%d ページ";
 inline constexpr std::u16string_view progressDone = u"\r%d ページ\n";
 inline constexpr std::u16string_view standardInputTitle = u"標準入力";
@@ -31,6 +37,9 @@ inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラ
 inline constexpr std::u16string_view defaultsAndPresetChange
     = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
 inline constexpr std::u16string_view emptyPresetName = u"プリセット名が空です。";
+// A preset name to save with a character that the settings file (Shift JIS) cannot hold: "U+1F600 😀".
+inline constexpr std::u16string_view unstorablePresetName
+    = u"プリセット名に設定ファイルに保存できない文字があります: %s";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
 inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
 inline constexpr std::u16string_view horizontalWriting = u"横書き";

@@ -41,6 +41,7 @@ public:
     int endPage() override { return m_device->endPage(); }
     int endDoc() override { return m_device->endDoc(); }
     int abortDoc() override { return m_device->abortDoc(); }
+    std::u16string failureText() const override { return m_device->failureText(); }
 
 private:
     std::unique_ptr<Device> m_device;

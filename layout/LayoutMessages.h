@@ -55,10 +55,41 @@ inline constexpr std::u16string_view spoolOutOfDisk = u"スプールに必要な
 inline constexpr std::u16string_view printAborted = u"印刷が中止されました。";
 inline constexpr std::u16string_view printerError = u"プリンターエラーが発生しました。";
 
+// A destination that is not accepting jobs: its name, and the reason its administrator gave.
+inline constexpr std::u16string_view printerNotAcceptingJobs = u"プリンタ %s は印刷ジョブを受け付けていません。";
+inline constexpr std::u16string_view printerNotAcceptingJobsBecause
+    = u"プリンタ %s は印刷ジョブを受け付けていません。\n理由: %s";
+
 // A print job that was left open could not be cancelled on the spooler (standard error): the job number
 // and the destination.
 inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョブ %d（%s）を取り消せませんでした。";
 
 // ---- end of printer outputs ------------------------------------------------------------------------------
+
+// ---- File outputs ------------------------------------------------------------------------------------------
+
+// An output file (PDF, PostScript, SVG, a PNG page, the layout JSON) that cannot be made or written: its path,
+// then on the next line the reason.
+inline constexpr std::u16string_view outputFileNotCreated = u"出力ファイルを作成できません: %s\n%s";
+inline constexpr std::u16string_view outputFileNotWritten = u"出力ファイルに書き込めません: %s\n%s";
+
+// The reasons, by the system's error.
+inline constexpr std::u16string_view reasonNoPermission = u"書き込む権限がありません。";
+inline constexpr std::u16string_view reasonIsFolder = u"同じ名前のフォルダーがあります。";
+inline constexpr std::u16string_view reasonNoFolder = u"フォルダーがありません。";
+inline constexpr std::u16string_view reasonNameTooLong = u"ファイル名が長すぎます。";
+inline constexpr std::u16string_view reasonReadOnly = u"読み取り専用の場所です。";
+inline constexpr std::u16string_view reasonDiskFull = u"ディスクの空き領域が足りません。";
+inline constexpr std::u16string_view reasonQuota = u"ディスクの使用量の上限に達しました。";
+inline constexpr std::u16string_view reasonFileTooLarge = u"ファイルの大きさの上限を超えました。";
+inline constexpr std::u16string_view reasonNoMemory = u"メモリが足りません。";
+inline constexpr std::u16string_view reasonInputOutput = u"入出力エラーが発生しました。";
+// Any other error: its number and the system's own text.
+inline constexpr std::u16string_view reasonOther = u"システムエラー %d（%s）";
+// A PNG page whose image the drawing library cannot hold at the chosen resolution: width and height in pixels.
+inline constexpr std::u16string_view reasonImageTooLarge
+    = u"画像が大きすぎます（%d×%d ピクセル）。解像度を下げてください。";
+
+// ---- end of file outputs -----------------------------------------------------------------------------------
 
 } // namespace vantolex::layoutText

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "layout/Canvas.h"
 #include "layout/JobState.h"
@@ -29,9 +30,9 @@ void OutputPrinterBuffered::printAll()
     Canvas canvas(printer, layout());
     const PageStore& store = *pageStore();
     JobState state = JobState::NotStarted;
-    auto check = [](int result) {
+    auto check = [&printer](int result) {
         if (result <= 0)
-            throwPrinterError(result);
+            throwPrinterError(result, printer.failureText());
     };
 
     // A failure while printing aborts the job and is reported like a failure of the direct output; the
@@ -44,6 +45,7 @@ void OutputPrinterBuffered::printAll()
             const auto records = store.pageLines(index);
             if (records.empty())
                 continue;
+            throwIfInterrupted();
             if (state == JobState::InPage)
                 check(printer.endPage());
             else
@@ -65,11 +67,11 @@ void OutputPrinterBuffered::printAll()
         const int ended = printer.endPage();
         if (ended <= 0) {
             printer.abortDoc();
-            throwPrinterError(ended);
+            throwPrinterError(ended, printer.failureText());
         }
         const int closed = printer.endDoc();
         if (closed <= 0)
-            throwPrinterError(closed);
+            throwPrinterError(closed, printer.failureText());
     }
     if (failure)
         std::rethrow_exception(failure);

@@ -1,8 +1,8 @@
 #include "settings/PrintSettingsFields.h"
 
-#include <charconv>
 #include <variant>
 
+#include "base/TextFormat.h"
 #include "base/Utf16.h"
 
 namespace vantolex {
@@ -56,17 +56,6 @@ const Field fields[] = {
     { "footerRight", &PrintSettings::footerRight },
 };
 
-std::optional<int> parseInt(std::string_view text)
-{
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<bool> parseFlag(std::string_view text)
 {
     if (text == "1" || text == "true")
@@ -84,7 +73,7 @@ SetFieldResult setField(PrintSettings& settings, std::string_view name, std::str
         if (field.name != name)
             continue;
         if (const auto* member = std::get_if<int PrintSettings::*>(&field.member)) {
-            const auto number = parseInt(value);
+            const auto number = parseInteger(value);
             if (!number)
                 return SetFieldResult::BadValue;
             settings.*(*member) = *number;

@@ -18,4 +18,8 @@ std::vector<std::u16string> decodeSettingsLines(std::string_view bytes);
 // code page 932 cannot hold, or a line feed, which would split the line on reading.
 std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> lines);
 
+// The first character of `text` that a line of a settings file cannot hold (one outside code page 932, a line
+// feed, a lone surrogate), or nullopt when it can hold all of them.
+std::optional<char32_t> unstorableCharacter(std::u16string_view text);
+
 } // namespace vantolex

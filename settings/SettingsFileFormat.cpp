@@ -1,5 +1,6 @@
 #include "settings/SettingsFileFormat.h"
 
+#include "base/Utf16.h"
 #include "settings/SettingsLineParsing.h"
 #include "settings/SettingsRecord.h"
 
@@ -29,10 +30,13 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
     const auto format = static_cast<SettingsRecordFormat>(version);
 
     SettingsFileContents contents;
+    contents.whole = trimWhiteSpace(*versionLine) == decimal(static_cast<std::size_t>(version));
     // A current record that cannot be used does not take the presets with it: it always spans its full count
     // of lines, so the presets after it are still where they belong.
-    if (!readSettingsRecord(format, reader, contents.currentSettings))
+    if (!readSettingsRecord(format, reader, contents.currentSettings)) {
         contents.currentSettings.resetToDefaults();
+        contents.whole = false;
+    }
 
     const std::u16string* countLine = reader.next();
     if (!countLine)
@@ -42,10 +46,18 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
         const std::u16string* nameLine = reader.next();
         if (!nameLine)
             break;
-        Preset preset { trimWhiteSpace(*nameLine), PrintSettings() };
-        if (preset.name.empty() || !readSettingsRecord(format, reader, preset.settings))
+        Preset preset { std::u16string(trimWhiteSpace(*nameLine)), PrintSettings() };
+        if (preset.name.empty())
             break;
+        if (!readSettingsRecord(format, reader, preset.settings)) {
+            contents.whole = false;
+            break;
+        }
         contents.presets.push_back(std::move(preset));
+    }
+    while (const std::u16string* rest = reader.next()) {
+        if (!isBlank(*rest))
+            contents.whole = false;
     }
     return contents;
 }

@@ -22,6 +22,9 @@ public:
 
     // Deletes the file at `path`; true when it is gone now and existed before.
     virtual bool removeFile(const std::filesystem::path& path) = 0;
+
+    // True when something exists at `path` (a symbolic link: at its target).
+    virtual bool exists(const std::filesystem::path& path) = 0;
 };
 
 // The real file system. A replacement is written to a new file beside the target, flushed to the disk, and
@@ -33,6 +36,7 @@ public:
     std::optional<std::string> readFile(const std::filesystem::path& path) override;
     bool replaceFile(const std::filesystem::path& path, std::string_view bytes) override;
     bool removeFile(const std::filesystem::path& path) override;
+    bool exists(const std::filesystem::path& path) override;
 
 protected:
     // Writes all of `bytes` to the open file `descriptor`; false on any failure. The seam through which

@@ -85,17 +85,6 @@ int leadingInteger(std::u16string_view line)
         std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-std::u16string trimWhiteSpace(std::u16string_view text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isWhiteSpace(text[begin]))
-        ++begin;
-    while (end > begin && isWhiteSpace(text[end - 1]))
-        --end;
-    return std::u16string(text.substr(begin, end - begin));
-}
-
 bool isBlank(std::u16string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char16_t unit) { return isWhiteSpace(unit); });

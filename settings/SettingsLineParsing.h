@@ -1,5 +1,5 @@
 // The parsing rules of the settings-file lines: number lines, the leading integer of the version and count
-// lines, and the trimming of names and fonts. All of them work on one decoded line without its line end.
+// lines, and the blank test of templates. All of them work on one decoded line without its line end.
 #pragma once
 
 #include <optional>
@@ -18,9 +18,6 @@ bool parseNumbers(std::u16string_view line, std::span<int> numbers);
 // The leading decimal integer of `line`: white space skipped, an optional sign, the digits up to the first
 // other character; no digits give 0. Values beyond the int range are clamped to it.
 int leadingInteger(std::u16string_view line);
-
-// `text` without white space at either end.
-std::u16string trimWhiteSpace(std::u16string_view text);
 
 // True when `text` is empty or all white space.
 bool isBlank(std::u16string_view text);

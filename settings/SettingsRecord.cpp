@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Utf16.h"
 #include "settings/SettingsLineParsing.h"
 
 namespace vantolex {

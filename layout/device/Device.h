@@ -108,6 +108,10 @@ public:
     virtual int endPage() = 0;
     virtual int endDoc() = 0;
     virtual int abortDoc() = 0;
+
+    // What went wrong at the last failed job operation, in words that name the place (an output file and the
+    // system's reason, a printer that takes no jobs), or empty when the result says it all.
+    virtual std::u16string failureText() const { return {}; }
 };
 
 } // namespace vantolex

@@ -4,7 +4,10 @@
 #include <span>
 #include <utility>
 
+#include "base/TextFormat.h"
 #include "base/Utf16.h"
+#include "layout/LayoutMessages.h"
+#include "layout/device/Device.h"
 
 namespace vantolex {
 
@@ -43,11 +46,20 @@ PrinterDevice::~PrinterDevice()
 
 int PrinterDevice::JobSink::open(std::u16string_view jobName)
 {
-    return job.start(printer, toUtf8(jobName));
+    refusal.reset();
+    orderlyStop.emplace();
+    const int started = job.start(printer, toUtf8(jobName));
+    if (started <= 0) {
+        orderlyStop.reset();
+        refusal = jobRefusalOf(printer.destination);
+    }
+    return started;
 }
 
 int PrinterDevice::JobSink::write(const unsigned char* data, std::size_t size)
 {
+    if (interruptingSignal() != 0)
+        return SpoolResult::AppAbort;
     return job.write(std::span(reinterpret_cast<const char*>(data), size));
 }
 
@@ -58,12 +70,27 @@ int PrinterDevice::JobSink::endPage()
 
 int PrinterDevice::JobSink::close()
 {
-    return job.finish();
+    const int finished = job.finish();
+    orderlyStop.reset();
+    return finished;
 }
 
 void PrinterDevice::JobSink::abandon() noexcept
 {
     (void)job.cancel();
+    orderlyStop.reset();
+}
+
+std::u16string PrinterDevice::JobSink::failureText() const
+{
+    if (!refusal)
+        return {};
+    const std::u16string destination = fromUtf8(printer.destination);
+    if (refusal->reason.empty())
+        return formatText(layoutText::printerNotAcceptingJobs, { std::u16string_view(destination) });
+    const std::u16string reason = fromUtf8(refusal->reason);
+    return formatText(layoutText::printerNotAcceptingJobsBecause,
+                      { std::u16string_view(destination), std::u16string_view(reason) });
 }
 
 } // namespace vantolex

@@ -4,12 +4,18 @@
 // writes straight into the job (cupsWriteRequestData); endPage emits the page and asks the spooler whether
 // the user deleted the job meanwhile (SpoolResult::UserAbort); endDoc finishes the PDF and lets the job
 // print (cupsFinishDocument); abortDoc, a failure, or the destruction of a device with an open document
-// cancel the job (cupsCancelJob2), so that no half-written document prints. Device pixels are the printer's,
-// with the origin at the corner of its printable area. Measuring and fonts work before startDoc.
+// cancel the job (cupsCancelJob2), so that no half-written document prints. While a job is open, a signal
+// that ends the program (Interruption.h) fails the next write, so that the run cancels the job on its way out. Device
+// pixels are the printer's, with the origin at the corner of its printable area. Measuring and fonts work before
+// startDoc.
 #pragma once
 
+#include <optional>
+
+#include "base/Interruption.h"
 #include "layout/device/ByteSink.h"
 #include "layout/device/CairoStreamDevice.h"
+#include "layout/device/CupsAcceptance.h"
 #include "layout/device/CupsDestination.h"
 #include "layout/device/CupsJob.h"
 #include "layout/device/PrinterSelection.h"
@@ -40,9 +46,14 @@ private:
         int endPage() override;
         int close() override;
         void abandon() noexcept override;
+        // A destination that is not accepting jobs, with its administrator's reason.
+        std::u16string failureText() const override;
 
         PrinterSelection printer;
         CupsJob job;
+        std::optional<JobRefusal> refusal; // why the last job could not be created
+        // While a job is open, an interrupting signal lets the run cancel it instead of ending the process.
+        std::optional<OrderlyStop> orderlyStop;
     };
 
     // Constructed after the base, which only keeps a reference to it until startDoc.

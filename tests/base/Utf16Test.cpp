@@ -73,5 +73,12 @@ TEST(Utf16, WhiteSpaceIsUnicodeWhiteSpace)
     EXPECT_FALSE(isWhiteSpace(0));
 }
 
+TEST(TrimWhiteSpace, RemovesUnicodeWhiteSpaceAtBothEndsOnly)
+{
+    EXPECT_EQ(trimWhiteSpace(u"\u3000 ＭＳ 明朝\t\r"), u"ＭＳ 明朝");
+    EXPECT_EQ(trimWhiteSpace(u" \u3000 "), u"");
+    EXPECT_EQ(trimWhiteSpace(u"a"), u"a");
+}
+
 } // namespace
 } // namespace vantolex

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "layout/OutputLayoutJson.h"
+#include "layout/StreamByteSink.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 
@@ -24,9 +25,10 @@ protected:
     nlohmann::json layOut(const std::vector<std::u16string>& lines, bool pageBreakFirst = false)
     {
         std::ostringstream out;
+        StreamByteSink sink(out, u"");
         {
             OutputLayoutJson output(std::make_unique<RecordingDevice>(DeviceCaps { 4800, 6600, 600, 600 }), settings,
-                                    u"/docs/メモ.txt", out, clock);
+                                    u"/docs/メモ.txt", sink, clock);
             if (pageBreakFirst)
                 output.newPage();
             int number = 0;
@@ -34,7 +36,10 @@ protected:
                 output.putLine(++number, line);
             output.finish();
         }
-        return nlohmann::json::parse(out.str());
+        const auto document = nlohmann::json::parse(out.str());
+        // Written page by page, yet exactly the text of the whole document dumped at once.
+        EXPECT_EQ(out.str(), document.dump(1) + "\n");
+        return document;
     }
 
     FontDescription font { u"ＭＳ 明朝", u"日本語" };

@@ -79,13 +79,6 @@ TEST(LeadingInteger, TakesTheDigitsAfterWhiteSpace)
     }
 }
 
-TEST(TrimWhiteSpace, RemovesUnicodeWhiteSpaceAtBothEndsOnly)
-{
-    EXPECT_EQ(trimWhiteSpace(u"\u3000 ＭＳ 明朝\t\r"), u"ＭＳ 明朝");
-    EXPECT_EQ(trimWhiteSpace(u" \u3000 "), u"");
-    EXPECT_EQ(trimWhiteSpace(u"a"), u"a");
-}
-
 TEST(IsBlank, IsTrueForEmptyAndWhiteSpaceOnly)
 {
     EXPECT_TRUE(isBlank(u""));

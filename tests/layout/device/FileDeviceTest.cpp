@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "FaceDescription.h"
 #include "PdfText.h"
@@ -17,6 +18,14 @@ using testing::pdfWords;
 using testing::scratchFolder;
 
 using testing::face;
+
+std::string contentOf(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
 
 std::string withoutWhiteSpace(std::string text)
 {
@@ -123,19 +132,34 @@ TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
 }
 
-TEST(FileDevice, AbortRemovesTheUnfinishedFile)
+TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
 {
-    const auto pdf = scratchFolder("file-abort") / "out.pdf";
+    const auto folder = scratchFolder("file-replace");
+    const auto pdf = folder / "out.pdf";
+    std::ofstream(pdf) << "earlier";
+    auto entries = [&folder] {
+        return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+    };
     {
         auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
         ASSERT_EQ(device->startDoc(u"job"), 1);
         ASSERT_EQ(device->startPage(), 1);
-        EXPECT_TRUE(std::filesystem::exists(pdf));
+        EXPECT_EQ(entries(), 2); // the document is written beside the earlier file
         EXPECT_EQ(device->abortDoc(), 1);
-        EXPECT_FALSE(std::filesystem::exists(pdf));
+        EXPECT_EQ(entries(), 1);
         ASSERT_EQ(device->startDoc(u"job"), 1);
-    }
-    EXPECT_FALSE(std::filesystem::exists(pdf)); // destroyed with the document open
+        ASSERT_EQ(device->startPage(), 1);
+    } // destroyed with the document open
+    EXPECT_EQ(entries(), 1);
+    EXPECT_EQ(contentOf(pdf), "earlier");
+
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    ASSERT_EQ(device->startDoc(u"job"), 1);
+    ASSERT_EQ(device->startPage(), 1);
+    ASSERT_EQ(device->endPage(), 1);
+    ASSERT_EQ(device->endDoc(), 1);
+    EXPECT_EQ(entries(), 1);
+    EXPECT_TRUE(contentOf(pdf).starts_with("%PDF-"));
 }
 
 TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
