@@ -18,15 +18,6 @@ namespace {
 
 constexpr long usualNameMax = 255;
 
-int openRetrying(const char* path, int flags, mode_t mode = 0)
-{
-    int descriptor;
-    do {
-        descriptor = ::open(path, flags | O_CLOEXEC, mode);
-    } while (descriptor < 0 && errno == EINTR);
-    return descriptor;
-}
-
 // The file that a replacement of `path` must land on: the target of a symbolic link, so that the link stays
 // a link.
 std::filesystem::path replacementTarget(const std::filesystem::path& path)

@@ -13,19 +13,6 @@
 
 namespace vantolex {
 
-namespace {
-
-int openRetrying(const char* path, int flags, mode_t mode = 0)
-{
-    int descriptor;
-    do {
-        descriptor = ::open(path, flags | O_CLOEXEC, mode);
-    } while (descriptor < 0 && errno == EINTR);
-    return descriptor;
-}
-
-} // namespace
-
 std::optional<std::string> SystemSettingsFileSystem::readFile(const std::filesystem::path& path)
 {
     FileDescriptor file(openRetrying(path.c_str(), O_RDONLY));

@@ -14,7 +14,7 @@ SettingsLock::SettingsLock(const std::filesystem::path& settingsFile)
     std::error_code error;
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), error);
-    FileDescriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    FileDescriptor file(openRetrying(path.c_str(), O_RDWR | O_CREAT, 0666));
     if (!file)
         return;
     int locked;

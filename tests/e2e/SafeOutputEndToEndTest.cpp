@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/EndToEndTest.h"
 #include "e2e/ProgramRun.h"
 
 namespace vantolex {
@@ -22,25 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SafeOutputEndToEnd : public ::testing::Test
+class SafeOutputEndToEnd : public EndToEndTest
 {
 protected:
-    SafeOutputEndToEnd()
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / ("vantolex-e2e-" + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "work");
-    }
-    ~SafeOutputEndToEnd() override { fs::remove_all(folder); }
+    SafeOutputEndToEnd() { std::filesystem::create_directories(folder / "work"); }
 
-    std::string write(const fs::path& path, const std::string& bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    // The names in the working folder, sorted.
+    // The names in the working folder (the captured streams stay outside it), sorted.
     std::set<std::string> workEntries() const
     {
         std::set<std::string> names;
@@ -48,25 +36,14 @@ protected:
             names.insert(entry.path().filename().string());
         return names;
     }
-
-    fs::path folder; // the program's captured streams
 };
-
-// Numbered lines of kana and kanji, in UTF-8.
-std::string numberedLines(int count)
-{
-    std::string text;
-    for (int line = 1; line <= count; ++line)
-        text += "第" + std::to_string(line) + "行：かなと漢字の行です。\n";
-    return text;
-}
 
 TEST_F(SafeOutputEndToEnd, AKilledRunLeavesTheEarlierOutputAndNoTemporaryFile)
 {
     const fs::path work = folder / "work";
-    const std::string source = write(work / "lines.txt", numberedLines(2000));
-    write(work / "page-0001.png", "earlier page 1");
-    write(work / "page-0002.png", "earlier page 2");
+    const std::string source = write("work/lines.txt", numberedLines(2000));
+    write("work/page-0001.png", "earlier page 1");
+    write("work/page-0002.png", "earlier page 2");
     // Pages of 600 dpi images take long enough to be caught half way.
     StartedProgram run(VANTOLEX_PRINT_PROGRAM,
                        { "--defaults", "-e", "utf8", "--set", "fontSizeBasis=1", "--set", "linesPerColumn=10", "-o",
@@ -121,7 +98,7 @@ TEST_F(SafeOutputEndToEnd, TwoRunsSavingPresetsAtTheSameTimeLoseNone)
 
 TEST_F(SafeOutputEndToEnd, AFullDiskLeavesTheEarlierOutputAndSaysSo)
 {
-    const std::string source = write(folder / "lines.txt", numberedLines(3000));
+    const std::string source = write("lines.txt", numberedLines(3000));
     // A small file system of our own, in a user namespace: no privileges needed where the system allows them.
     const std::string script = "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 99\n"
                                "echo earlier > \"$1/out.pdf\"\n"
