@@ -50,7 +50,7 @@ inline constexpr std::u16string_view version = u"vantolex-print %s";
 inline constexpr std::u16string_view help
     = u"使い方: vantolex-print [オプション] [ファイル...]\n"
       u"テキストファイルを段組みして印刷します。ファイルが1つなら単一ファイル、複数なら続けて1つの文書として"
-      u"印刷します。\"-\" は標準入力です。\n"
+      u"印刷します。\"-\" は標準入力です（ほかのファイルとは一緒に指定できません）。\n"
       u"\n"
       u"  -e, --encoding E       sjis | utf16le | utf16be | utf8 | jis | euc、表示名、または 0～5\n"
       u"                         （既定: Shift JIS。複数ファイルではすべてに適用）\n"
@@ -74,6 +74,10 @@ inline constexpr std::u16string_view help
       u"      --delete-preset NAME  プリセット NAME を削除\n"
       u"      --version, --help\n"
       u"\n"
-      u"終了コード: 0 印刷した, 1 警告, 2 エラー, 64 使い方の誤り\n";
+      u"出力ファイルは書き終えてから置き換えます。中断や失敗のときは元のファイルが残ります。\n"
+      u"設定ファイルはプログラムと同じフォルダーに VANTOLEX.DAT があればそれを、なければ\n"
+      u"$XDG_CONFIG_HOME/vantolex/VANTOLEX.DAT（既定 ~/.config/vantolex/）を使います。\n"
+      u"\n"
+      u"終了コード: 0 印刷した, 1 警告, 2 エラー, 64 使い方の誤り, 128+シグナル番号 中断\n";
 
 } // namespace vantolex::cliText
