@@ -276,20 +276,29 @@ private:
         return m_options.output;
     }
 
-    // An output that is one of the inputs would destroy it: refused before anything is read or written.
+    // An output that is one of the inputs (or the settings file) would destroy it: refused before anything is
+    // read or written.
     std::optional<int> refuseOutputOverInput()
     {
         const std::optional<std::string> output = outputPath();
         if (!output)
             return std::nullopt;
         const bool pages = !m_options.layoutJson && m_options.outputFormat == FileFormat::Png;
-        for (const std::string& input : m_options.files) {
+        std::vector<std::string> inputs = m_options.files;
+        if (!m_options.defaults) // the settings file is read too
+            inputs.push_back(settingsFilePath().string());
+        for (const std::string& input : inputs) {
             if (input != "-" && (pages ? isPngPageOf(input, *output) : isSameFile(*output, input))) {
                 const std::u16string name = fromUtf8(pages ? input : *output);
                 return usageFailure(m_err, formatText(cliText::outputIsInput, { std::u16string_view(name) }));
             }
         }
         return std::nullopt;
+    }
+
+    std::filesystem::path settingsFilePath() const
+    {
+        return m_options.settingsPath ? std::filesystem::path(*m_options.settingsPath) : settingsPath(settingsFileName);
     }
 
     // The settings file: read without side effects, or, for a preset change, under its lock until the change is
@@ -300,8 +309,7 @@ private:
             m_settings.resetToDefaults();
             return std::nullopt;
         }
-        const auto path
-            = m_options.settingsPath ? std::filesystem::path(*m_options.settingsPath) : settingsPath(settingsFileName);
+        const std::filesystem::path path = settingsFilePath();
         const bool change = m_options.savePreset || m_options.deletePreset;
         m_store.emplace(path, change ? SettingsAccess::Change : SettingsAccess::ReadOnly);
         m_settings = m_store->currentSettings;
@@ -452,6 +460,9 @@ int runPrintTool(std::span<const std::string> arguments, PrintToolEnvironment& e
         writeLine(environment.err, cliText::unexpectedFailure);
         return ErrorStatus;
     }
+    // A signal that came while a job was being finished ends the program all the same.
+    if (const int signal = interruptingSignal())
+        return 128 + signal;
     // What went to standard output counts only once it is all there (a full disk, a closed pipe).
     environment.out.flush();
     if (!environment.out && status == PrintedStatus) {

@@ -230,6 +230,11 @@ TEST_F(PrintToolTest, AnOutputThatIsOneOfTheInputsIsRefusedBeforeAnythingIsWritt
         { { "-o", pdf, other, pdf }, pdf }, // not there yet: the same path
         { { "-o", (folder / "out.png").string(), page }, page },
     };
+    const std::string settingsFile = write("VANTOLEX.DAT", "").string();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--layout-json", settingsFile, memo }), 64);
+    EXPECT_EQ(err.str(),
+              "出力ファイルが入力ファイルと同じです: " + settingsFile
+                  + "\n使い方は vantolex-print --help で表示されます。\n");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.named);
         std::vector<std::string> arguments { "--defaults" };

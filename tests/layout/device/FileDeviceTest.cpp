@@ -130,6 +130,9 @@ TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
     ASSERT_EQ(png->startDoc(u"job"), 1);
     ASSERT_EQ(png->startPage(), 1);
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
+    EXPECT_EQ(png->failureText(),
+              u"出力ファイルを作成できません: " + fromUtf8((folder / "no-such-folder").string())
+                  + u"/out-0001.png\nフォルダーがありません。");
 }
 
 TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
@@ -160,6 +163,32 @@ TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
     ASSERT_EQ(device->endDoc(), 1);
     EXPECT_EQ(entries(), 1);
     EXPECT_TRUE(contentOf(pdf).starts_with("%PDF-"));
+}
+
+TEST(FileDevice, AFileThatCannotBeMadeIsNamedWithTheReason)
+{
+    const auto folder = scratchFolder("file-failures");
+    std::filesystem::create_directory(folder / "taken.pdf");
+    const std::string longName(300, 'a');
+    const struct
+    {
+        FileFormat format;
+        std::filesystem::path path;
+        int dpi;
+        std::u16string reason;
+    } rows[] = {
+        { FileFormat::Pdf, folder / "taken.pdf", 72, u"同じ名前のフォルダーがあります。" },
+        { FileFormat::PostScript, folder / (longName + ".ps"), 72, u"ファイル名が長すぎます。" },
+        { FileFormat::Png, folder / "huge.png", 9600,
+          u"画像が大きすぎます（79371×112252 ピクセル）。解像度を下げてください。" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.filename().string().substr(0, 20));
+        auto device = createFileDevice(row.format, row.path, { 210, 297, row.dpi, row.dpi, 5 });
+        EXPECT_LE(device->startDoc(u"job"), 0);
+        EXPECT_EQ(device->failureText(),
+                  u"出力ファイルを作成できません: " + fromUtf8(row.path.string()) + u"\n" + row.reason);
+    }
 }
 
 TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
