@@ -40,6 +40,8 @@ inline constexpr std::u16string_view emptyPresetName = u"プリセット名が�
 // A preset name to save with a character that the settings file (Shift JIS) cannot hold: "U+1F600 😀".
 inline constexpr std::u16string_view unstorablePresetName
     = u"プリセット名に設定ファイルに保存できない文字があります: %s";
+// A setting to save in a preset with such a character: the field name, then the character as above.
+inline constexpr std::u16string_view unstorableField = u"設定項目 %s に設定ファイルに保存できない文字があります: %s";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
 inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
 inline constexpr std::u16string_view horizontalWriting = u"横書き";

@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -111,24 +110,6 @@ UsageError usage(std::u16string_view pattern, std::string_view first, std::strin
                             : formatText(pattern, { std::u16string_view(a), std::u16string_view(b) }) };
 }
 
-// "U+1F600 😀": the code point of a character, and the character itself unless it is a control character.
-std::u16string characterName(char32_t character)
-{
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "U+%04X", static_cast<unsigned>(character));
-    std::u16string name = fromUtf8(digits);
-    if (character >= 0x20 && character != 0x7F && !(character >= 0x80 && character < 0xA0)) {
-        name += u' ';
-        if (character >= 0x10000) {
-            name += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
-            name += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
-        } else {
-            name += static_cast<char16_t>(character);
-        }
-    }
-    return name;
-}
-
 // The name to save a preset under, trimmed, or why it cannot be one.
 std::variant<std::u16string, UsageError> presetNameToSave(std::string_view value)
 {
@@ -137,7 +118,7 @@ std::variant<std::u16string, UsageError> presetNameToSave(std::string_view value
     if (name.empty())
         return UsageError { std::u16string(cliText::emptyPresetName) };
     if (const std::optional<char32_t> character = unstorableCharacter(name)) {
-        const std::u16string described = characterName(*character);
+        const std::u16string described = codePointName(*character);
         return UsageError { formatText(cliText::unstorablePresetName, { std::u16string_view(described) }) };
     }
     return name;

@@ -366,8 +366,16 @@ private:
             }
             m_store->removePreset(*index);
         }
-        if (m_options.savePreset)
+        if (m_options.savePreset) {
+            if (const std::optional<UnstorableField> field = unstorableField(m_settings)) {
+                const std::u16string name = fromUtf8(field->name);
+                const std::u16string character = codePointName(field->character);
+                return usageFailure(m_err,
+                                    formatText(cliText::unstorableField,
+                                               { std::u16string_view(name), std::u16string_view(character) }));
+            }
             m_store->updatePreset(*m_options.savePreset, m_settings);
+        }
         const std::u16string path = fromUtf8(m_store->filePath().string());
         switch (m_store->save()) {
         case SaveResult::Saved:

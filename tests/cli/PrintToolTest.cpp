@@ -186,7 +186,7 @@ TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
     EXPECT_EQ(out.str(), "初期値\n");
 }
 
-TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
+TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefused)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "\xE3\x80\x80 二段\t" }), 0) << err.str();
@@ -200,6 +200,12 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
     }
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
+
+    EXPECT_EQ(run({ "--settings", settingsFile, "--set", "footerRight=&p \xF0\x9F\x96\xA8", "--save-preset", "印刷" }),
+              64);
+    EXPECT_EQ(err.str(),
+              "設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
+              "使い方は vantolex-print --help で表示されます。\n");
 }
 
 TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
