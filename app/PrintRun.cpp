@@ -88,20 +88,20 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
     if (!output)
         return RunOutcome::Cancelled;
 
-    {
-        std::unique_ptr<BusyGuard> busy;
-        try {
-            if (showDetails && !host.confirmDetails(reader->sampleText(), settings, output->layout()))
-                throw Warning(std::u16string(appText::printCancelled));
-            busy = std::make_unique<BusyGuard>(host);
-            printItems(*reader, *output, settings.startLine);
-        } catch (...) {
-            busy.reset();
-            output->abort();
-            throw;
-        }
+    // The busy sign stays through finish: a buffered output hands its whole job to the spooler there.
+    std::unique_ptr<BusyGuard> busy;
+    try {
+        if (showDetails && !host.confirmDetails(reader->sampleText(), settings, output->layout()))
+            throw Warning(std::u16string(appText::printCancelled));
+        busy = std::make_unique<BusyGuard>(host);
+        printItems(*reader, *output, settings.startLine);
+    } catch (...) {
+        busy.reset();
+        output->abort();
+        throw;
     }
     output->finish();
+    busy.reset();
     output.reset();
     reader.reset();
     return RunOutcome::Finished;

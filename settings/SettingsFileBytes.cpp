@@ -50,4 +50,9 @@ std::optional<char32_t> unstorableCharacter(std::u16string_view text)
     return std::nullopt;
 }
 
+bool storableInSettingsFile(std::u16string_view text)
+{
+    return !unstorableCharacter(text);
+}
+
 } // namespace vantolex

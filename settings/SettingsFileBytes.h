@@ -22,4 +22,8 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
 // feed, a lone surrogate), or nullopt when it can hold all of them.
 std::optional<char32_t> unstorableCharacter(std::u16string_view text);
 
+// True when `text` can be one line of a settings file: every character is one that code page 932 holds, and
+// there is no line feed.
+bool storableInSettingsFile(std::u16string_view text);
+
 } // namespace vantolex

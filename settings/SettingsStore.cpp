@@ -21,13 +21,13 @@ SettingsStore::SettingsStore(std::filesystem::path path, SettingsAccess access, 
     , m_files(&files)
 {
     if (m_access == SettingsAccess::Change)
-        m_lock = SettingsLock(m_path);
+        m_lock = m_files->lock(m_path);
     load();
 }
 
 SettingsStore::~SettingsStore()
 {
-    if (m_access != SettingsAccess::ReadWrite)
+    if (m_access != SettingsAccess::ReadWrite || m_savedForExit)
         return;
     try {
         save();
@@ -94,7 +94,7 @@ SaveResult SettingsStore::save()
     const std::optional<std::string> bytes = encodeSettingsLines(lines);
     if (!bytes)
         return SaveResult::NotWritten;
-    const SettingsLock lock = m_lock ? SettingsLock() : SettingsLock(m_path);
+    const SettingsLock lock = m_lock ? SettingsLock() : m_files->lock(m_path);
     if (const std::optional<SaveResult> refusal = refusalToReplace())
         return *refusal;
     if (!m_files->replaceFile(m_path, *bytes))
@@ -127,6 +127,12 @@ std::optional<SaveResult> SettingsStore::refusalToReplace()
     if (!bytes || !m_files->replaceFile(backup, *bytes))
         return SaveResult::NotWritten;
     return std::nullopt;
+}
+
+bool SettingsStore::saveForExit()
+{
+    m_savedForExit = true;
+    return save() == SaveResult::Saved;
 }
 
 void SettingsStore::resetAll()

@@ -73,6 +73,10 @@ public:
     // refused.
     SaveResult save();
 
+    // The save that destruction would make, made now so that its result can be shown; destruction then
+    // saves nothing more. True when save() saved.
+    bool saveForExit();
+
     // Default settings and the single preset "初期値" holding them.
     void resetAll();
 
@@ -107,6 +111,7 @@ private:
     SettingsLock m_lock; // held from construction with Change access
     // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
     std::optional<std::filesystem::path> m_pendingLegacyRemoval;
+    bool m_savedForExit = false;
 };
 
 } // namespace vantolex

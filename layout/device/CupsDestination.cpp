@@ -1,6 +1,11 @@
 #include "layout/device/CupsDestination.h"
 
+#include <cups/cups.h>
+#include <cups/pwg.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "layout/device/CupsCalls.h"
 #include "layout/device/CupsHandles.h"
@@ -74,7 +79,18 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
     if (!found || size.width <= 0 || size.length <= 0)
         return std::nullopt;
 
-    const auto [dpiX, dpiY] = defaultResolution(destination.get(), info.get());
+    auto [dpiX, dpiY] = defaultResolution(destination.get(), info.get());
+    if (printer.landscape) {
+        // The top of the page runs along the sheet's left edge.
+        const cups_size_t portrait = size;
+        size.width = portrait.length;
+        size.length = portrait.width;
+        size.top = portrait.left;
+        size.left = portrait.bottom;
+        size.bottom = portrait.right;
+        size.right = portrait.top;
+        std::swap(dpiX, dpiY);
+    }
     PrinterPage page;
     page.media = size.media;
     page.sheetWidth = size.width;
@@ -88,6 +104,67 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
     page.caps.dpiX = dpiX;
     page.caps.dpiY = dpiY;
     return page;
+}
+
+std::vector<PrinterSelection> printerDestinations()
+{
+    cups_dest_t* list = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &list);
+    std::vector<PrinterSelection> destinations;
+    for (int i = 0; i < count; ++i) {
+        if (list[i].name)
+            destinations.push_back({ list[i].name, list[i].instance ? list[i].instance : "", {} });
+    }
+    cupsFreeDests(count, list);
+    return destinations;
+}
+
+std::vector<PrinterMedia> printerMediaList(const PrinterSelection& printer)
+{
+    std::vector<PrinterMedia> media;
+    const DestinationHandle destination(
+        cupsCalls().getNamedDest(CUPS_HTTP_DEFAULT, printer.destination.c_str(), instanceOrNull(printer)));
+    if (!destination)
+        return media;
+    const DestinationInfoHandle info(cupsCalls().copyDestInfo(CUPS_HTTP_DEFAULT, destination.get()));
+    if (!info)
+        return media;
+    const int count = cupsGetDestMediaCount(CUPS_HTTP_DEFAULT, destination.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT);
+    for (int i = 0; i < count; ++i) {
+        cups_size_t size {};
+        if (!cupsGetDestMediaByIndex(CUPS_HTTP_DEFAULT, destination.get(), info.get(), i, CUPS_MEDIA_FLAGS_DEFAULT,
+                                     &size)
+            || size.width <= 0 || size.length <= 0)
+            continue;
+        const bool listed = std::any_of(media.begin(), media.end(),
+                                        [&](const PrinterMedia& known) { return known.name == size.media; });
+        if (listed)
+            continue;
+        const char* shown
+            = cupsLocalizeDestMedia(CUPS_HTTP_DEFAULT, destination.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
+        media.push_back({ size.media, shown ? shown : size.media, size.width, size.length });
+    }
+    return media;
+}
+
+std::string mediaNameForSize(int width, int length)
+{
+    const auto [shorter, longer] = std::minmax(width, length);
+    const pwg_media_t* media = pwgMediaForSize(shorter, longer);
+    if (media && media->pwg)
+        return media->pwg;
+    const std::string size = std::to_string(shorter / 100) + "x" + std::to_string(longer / 100) + "mm";
+    return "custom_" + size + "_" + size;
+}
+
+std::optional<std::pair<int, int>> mediaSizeForName(const std::string& media)
+{
+    const pwg_media_t* found = pwgMediaForPWG(media.c_str());
+    if (!found)
+        found = pwgMediaForPPD(media.c_str());
+    if (!found || found->width <= 0 || found->length <= 0)
+        return std::nullopt;
+    return std::pair { found->width, found->length };
 }
 
 } // namespace vantolex

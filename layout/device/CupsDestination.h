@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "layout/device/Device.h"
 #include "layout/device/PrinterSelection.h"
@@ -24,6 +26,17 @@ struct PrinterPage
     bool operator==(const PrinterPage&) const = default;
 };
 
+// One paper size a destination offers.
+struct PrinterMedia
+{
+    std::string name; // the spooler's name, e.g. "iso_a4_210x297mm"
+    std::string displayName; // as the spooler shows it to people (UTF-8)
+    int width = 0; // hundredths of a millimetre
+    int length = 0;
+
+    bool operator==(const PrinterMedia&) const = default;
+};
+
 // The resolution assumed for a destination that names none, in dots per inch.
 constexpr int defaultPrinterDpi = 600;
 
@@ -33,7 +46,24 @@ std::optional<PrinterSelection> defaultPrinter();
 
 // The page of `printer`: the media its "media" option names, else the destination's default media, minus
 // the destination's hardware margins, at its default resolution (defaultPrinterDpi when it gives none).
-// None when the destination is unknown or tells no media.
+// None when the destination is unknown or tells no media. A landscape printer gives the sheet turned: width and
+// length, the margins and the resolution exchanged, the sheet's left edge at the top of the page.
 std::optional<PrinterPage> printerPage(const PrinterSelection& printer);
+
+// The destinations of the spooler (each instance as its own entry), without options; empty when there is
+// none or the spooler cannot be reached.
+std::vector<PrinterSelection> printerDestinations();
+
+// The paper sizes `printer` offers, in the spooler's order, each once; empty for an unknown destination.
+std::vector<PrinterMedia> printerMediaList(const PrinterSelection& printer);
+
+// The spooler's name of the paper of `width` × `length` hundredths of a millimetre (portrait or landscape
+// alike): the standard name of a standard size (Japanese B sizes as JIS B, "jis_b5_182x257mm"), else a
+// custom size name.
+std::string mediaNameForSize(int width, int length);
+
+// The portrait size of the paper the spooler names `media`, in hundredths of a millimetre (width, length);
+// none for a name it does not know.
+std::optional<std::pair<int, int>> mediaSizeForName(const std::string& media);
 
 } // namespace vantolex

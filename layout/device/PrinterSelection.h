@@ -14,6 +14,9 @@ struct PrinterSelection
     // Job options as the spooler names them ("copies", "media", "sides", ...), in the order chosen; the
     // destination's own defaults apply to every option not listed.
     std::vector<std::pair<std::string, std::string>> options;
+    // The sheet turned a quarter: pages wider than high, the top of a page along the left edge of the
+    // sheet as it leaves the printer.
+    bool landscape = false;
 
     bool operator==(const PrinterSelection&) const = default;
 };

@@ -149,7 +149,7 @@ TEST_F(PrintRunTest, PrintsEveryItemThenFinishes)
     useClipboard(u"one\n\ftwo\nthree"); // a form feed at the start of a line is a column break
     EXPECT_EQ(run(), RunOutcome::Finished);
     const Events expected
-        = { "create クリップボード", "busy", "line one", "page 1", "line two", "line three", "idle", "finish",
+        = { "create クリップボード", "busy", "line one", "page 1", "line two", "line three", "finish", "idle",
             "destroy output" };
     EXPECT_EQ(events, expected);
 }
@@ -214,7 +214,7 @@ TEST_F(PrintRunTest, StartSkipCountsEveryItem)
     useClipboard(u"a\n\fb\nc"); // items: a, page break, b, c
     settings.startLine = 2;
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events expected = { "create クリップボード", "busy", "line b", "line c", "idle", "finish", "destroy output" };
+    const Events expected = { "create クリップボード", "busy", "line b", "line c", "finish", "idle", "destroy output" };
     EXPECT_EQ(events, expected);
 }
 
@@ -223,7 +223,7 @@ TEST_F(PrintRunTest, StartSkipAtTheEndPrintsNothingAndBeyondItWarnsBeforeTheOutp
     useClipboard(u"a\nb");
     settings.startLine = 2;
     EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events finishedEmpty = { "create クリップボード", "busy", "idle", "finish", "destroy output" };
+    const Events finishedEmpty = { "create クリップボード", "busy", "finish", "idle", "destroy output" };
     EXPECT_EQ(events, finishedEmpty);
 
     events.clear();
@@ -249,8 +249,8 @@ TEST_F(PrintRunTest, LineNumbersStartAfterTheStartLine)
                               "line 13:13",
                               "line 14:14",
                               "line 15:15",
-                              "idle",
                               "finish",
+                              "idle",
                               "destroy output" };
     EXPECT_EQ(events, expected);
 }

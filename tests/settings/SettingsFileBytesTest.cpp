@@ -66,7 +66,9 @@ TEST(EncodeSettingsLines, RefusesWhatCannotBeReadBackAsWritten)
         SCOPED_TRACE(row.name);
         const Lines lines { u"5", row.line };
         EXPECT_EQ(encodeSettingsLines(lines), std::nullopt);
+        EXPECT_FALSE(storableInSettingsFile(row.line));
     }
+    EXPECT_TRUE(storableInSettingsFile(u"初期値 ①"));
 }
 
 TEST(EncodeSettingsLines, KeepsACarriageReturnInsideAText)

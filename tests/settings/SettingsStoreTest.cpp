@@ -93,6 +93,18 @@ TEST_F(SettingsStoreTest, ReadOnlyStoreWritesNothingOnDestruction)
     EXPECT_FALSE(std::filesystem::exists(datPath()));
 }
 
+TEST_F(SettingsStoreTest, SaveForExitLeavesNothingForDestruction)
+{
+    {
+        SettingsStore store(datPath());
+        store.currentSettings.columns = 4;
+        EXPECT_TRUE(store.saveForExit());
+        store.currentSettings.columns = 5; // not written: the exit's save has been made
+    }
+    SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+    EXPECT_EQ(reread.currentSettings.columns, 4);
+}
+
 TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
 {
     {

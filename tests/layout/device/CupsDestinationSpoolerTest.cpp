@@ -1,6 +1,8 @@
 // The default destination and the printable page of destinations, as a private cupsd describes them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "layout/device/CupsCallsOverride.h"
 #include "layout/device/CupsDestination.h"
 #include "layout/device/CupsHandles.h"
@@ -23,6 +25,44 @@ protected:
 
     PrivateCupsd m_cupsd;
 };
+
+TEST(CupsMediaNames, JapaneseBSizesAreJisAndEitherOrientationIsOnePaper)
+{
+    EXPECT_EQ(mediaNameForSize(18200, 25700), "jis_b5_182x257mm");
+    EXPECT_EQ(mediaNameForSize(36400, 25700), "jis_b4_257x364mm");
+    EXPECT_EQ(mediaNameForSize(17600, 25000), "iso_b5_176x250mm");
+    EXPECT_EQ(mediaNameForSize(29700, 21000), "iso_a4_210x297mm");
+    EXPECT_EQ(mediaSizeForName("jis_b5_182x257mm"), (std::pair { 18200, 25700 }));
+    EXPECT_EQ(mediaSizeForName("no such paper"), std::nullopt);
+}
+
+TEST_F(CupsDestinationSpooler, DestinationsAndTheirPaperAreListed)
+{
+    const std::vector<PrinterSelection> destinations = printerDestinations();
+    std::vector<std::string> names;
+    for (const PrinterSelection& destination : destinations)
+        names.push_back(destination.destination);
+    EXPECT_NE(std::find(names.begin(), names.end(), PrivateCupsd::capture), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), PrivateCupsd::letter), names.end());
+
+    const std::vector<PrinterMedia> media = printerMediaList({ PrivateCupsd::letter, "", {} });
+    ASSERT_FALSE(media.empty());
+    EXPECT_EQ(media.front().name, "na_letter_8.5x11in");
+    EXPECT_EQ(media.front().width, 21590);
+    EXPECT_FALSE(media.front().displayName.empty());
+    EXPECT_TRUE(printerMediaList({ "no-such-printer", "", {} }).empty());
+}
+
+TEST_F(CupsDestinationSpooler, ALandscapePrinterTurnsThePage)
+{
+    PrinterSelection letter { PrivateCupsd::letter, "", {} };
+    letter.landscape = true;
+    const std::optional<PrinterPage> page = printerPage(letter);
+    ASSERT_TRUE(page.has_value());
+    // Letter's margins are 0.25 (left), 0.5 (top), 0.75 (right) and 1 inch (bottom) on the upright sheet.
+    EXPECT_EQ(*page,
+              (PrinterPage { { 2850, 2250, 300, 300 }, "na_letter_8.5x11in", 27940, 21590, 2540, 635, 1270, 1905 }));
+}
 
 TEST_F(CupsDestinationSpooler, DefaultDestinationIsTheSpoolersDefault)
 {

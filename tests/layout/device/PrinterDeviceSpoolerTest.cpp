@@ -138,14 +138,19 @@ TEST_F(PrinterDeviceSpooler, DrawsOnTheSheetInsideEachSidesMargin)
         double height;
         double left; // margins in points
         double top;
+        bool landscape = false;
     };
     const Row rows[] = {
         { PrivateCupsd::capture, 595.276, 841.89, 14.17, 14.17 }, // A4, 5 mm on each side
         { PrivateCupsd::letter, 612.0, 792.0, 18.0, 36.0 }, // Letter, 0.25 inch left, 0.5 inch top
+        // turned: the top of the page along the sheet's left edge, its left along the sheet's bottom (1 inch)
+        { PrivateCupsd::letter, 792.0, 612.0, 72.0, 18.0, true },
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.destination);
-        const std::unique_ptr<Device> device = open(row.destination);
+        SCOPED_TRACE(std::string(row.destination) + (row.landscape ? " landscape" : ""));
+        PrinterSelection printer { row.destination, "", {} };
+        printer.landscape = row.landscape;
+        const std::unique_ptr<Device> device = m_services.openPrinter(printer);
         ASSERT_NE(device, nullptr);
         const std::unique_ptr<DeviceFont> font = device->createFont(gothic(-device->capabilities().dpiY / 6));
         ASSERT_NE(font, nullptr);

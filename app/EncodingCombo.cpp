@@ -1,0 +1,17 @@
+#include "app/EncodingCombo.h"
+
+#include <QComboBox>
+
+#include "app/QtText.h"
+
+namespace vantolex {
+
+void fillEncodingCombo(QComboBox& combo, EncodingIndex index)
+{
+    combo.clear();
+    for (std::u16string_view name : encodingNames)
+        combo.addItem(toQString(name));
+    combo.setCurrentIndex(index);
+}
+
+} // namespace vantolex

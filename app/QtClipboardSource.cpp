@@ -1,0 +1,26 @@
+#include "app/QtClipboardSource.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "app/QtText.h"
+
+namespace vantolex {
+
+ClipboardSource::Data QtClipboardSource::unicodeText()
+{
+    if (!hasText())
+        return { Status::NoText, {} };
+    std::u16string units = toU16(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+    units.push_back(u'\0');
+    return { Status::Ok, std::move(units) };
+}
+
+bool QtClipboardSource::hasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    return data && data->hasText();
+}
+
+} // namespace vantolex

@@ -1,0 +1,36 @@
+// The print and page-setup dialogs on the process's chosen printer, with the QPrinter of the print dialog
+// kept in step with it.
+#pragma once
+
+#include "app/ApplicationPrinter.h"
+#include "app/ui/PrinterDialogs.h"
+
+class QPrinter;
+
+namespace vantolex {
+
+class ApplicationPrinterDialogs : public PrinterDialogs
+{
+public:
+    // All three must outlive this object.
+    ApplicationPrinterDialogs(ApplicationPrinter& chosen, PrinterServices& services, QPrinter& printer);
+
+    // The print dialog (no page ranges, no selection, no current page; copies, collation and "print to
+    // file"). A confirmed printer becomes the chosen printer and gives a printer device; a confirmed file gives
+    // our own PDF device for that file (the chosen printer stays). Warning "プリンタの設定が取得できません。"
+    // when the dialog was confirmed without a printer or file, or the printer cannot be opened.
+    std::unique_ptr<Device> runPrintDialog(QWidget* owner) override;
+    // Our page-setup dialog on the spooler's destinations; without any destination the chosen printer stays.
+    bool runPageSetup(QWidget* owner, PageSetupMargins& margins) override;
+    std::unique_ptr<Device> printerDevice() override;
+
+private:
+    // The chosen printer onto the QPrinter, unless the QPrinter already shows it or prints to a file.
+    void showChosenPrinter();
+
+    ApplicationPrinter& m_chosen;
+    PrinterServices& m_services;
+    QPrinter& m_printer;
+};
+
+} // namespace vantolex

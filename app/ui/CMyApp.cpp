@@ -1,0 +1,35 @@
+#include "app/ui/CMyApp.h"
+
+#include <QLibraryInfo>
+
+#include "app/CommandLineFiles.h"
+#include "app/ui/MainDialog.h"
+#include "app/ui/ProgramIcon.h"
+
+namespace vantolex {
+
+CMyApp::CMyApp(int& argc, char** argv)
+    : m_application(argc, argv)
+    , m_arguments(argv + 1, argv + argc)
+    , m_printer(m_printerServices)
+    , m_dialogPrinter(QPrinter::HighResolution)
+    , m_printerDialogs(m_printer, m_printerServices, m_dialogPrinter)
+{
+    // The standard dialogs and buttons in Japanese; without the translation they stay in English.
+    if (m_translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&m_translator);
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantolex"));
+}
+
+int CMyApp::run()
+{
+    const std::vector<std::string> files = commandLineFiles(m_arguments);
+    MainDialog dialog(m_printerDialogs);
+    for (const std::string& file : files)
+        dialog.addFile(file);
+    dialog.exec();
+    return 0;
+}
+
+} // namespace vantolex

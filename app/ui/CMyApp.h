@@ -1,0 +1,34 @@
+// The application: the QApplication with the Japanese texts of Qt's own dialogs, the printer chosen while
+// the program runs, and start-up: the files of the command line into the main dialog, run modally.
+#pragma once
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTranslator>
+
+#include "app/ApplicationPrinter.h"
+#include "app/ui/ApplicationPrinterDialogs.h"
+#include "layout/device/CupsPrinterServices.h"
+
+namespace vantolex {
+
+class CMyApp
+{
+public:
+    // Qt takes its own options (-platform, -style ...) out of `argv`.
+    CMyApp(int& argc, char** argv);
+
+    // Shows the main dialog with the files named on the command line; returns the process's exit status.
+    int run();
+
+private:
+    QApplication m_application;
+    QTranslator m_translator;
+    std::vector<std::string> m_arguments; // after the program's name, as Qt left them
+    CupsPrinterServices m_printerServices;
+    ApplicationPrinter m_printer;
+    QPrinter m_dialogPrinter; // the print dialog's, kept in step with m_printer
+    ApplicationPrinterDialogs m_printerDialogs;
+};
+
+} // namespace vantolex

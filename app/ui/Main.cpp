@@ -1,0 +1,8 @@
+// vantolex: the dialog program.
+#include "app/ui/CMyApp.h"
+
+int main(int argc, char** argv)
+{
+    vantolex::CMyApp application(argc, argv);
+    return application.run();
+}

@@ -1,0 +1,123 @@
+// The program's dialog: the text source (one file, a list of files or the clipboard) with its encoding, the
+// seven settings pages, print and close. It owns the settings store: the settings are read when the dialog is
+// made and saved when it is destroyed.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "app/PrintRun.h"
+#include "app/QtClipboardSource.h"
+#include "input/FileEntry.h"
+#include "settings/SettingsStore.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace vantolex {
+
+class PrinterDialogs;
+class TabFont;
+class TabHeader;
+class TabOption;
+class TabPage;
+class TabPreview;
+class TabRegion;
+class TabSpace;
+class TabText;
+
+class MainDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The store of `settingsFile`; an empty path: the program's settings file. `printers` must outlive the
+    // dialog.
+    explicit MainDialog(PrinterDialogs& printers, std::filesystem::path settingsFile = {}, QWidget* parent = nullptr);
+    // Saves the settings file; a failure is shown in a box.
+    ~MainDialog() override;
+
+    // Appends `path` with the encoding Shift JIS to the file list (before the dialog opens).
+    void addFile(const std::filesystem::path& path);
+
+    // What a run reads: the checked source button, the file name, the encoding, the file list.
+    SourceChoice sourceChoice();
+    const std::vector<FileEntry>& fileList() const { return m_fileList; }
+    SettingsStore& settingsStore() { return m_settingsStore; }
+    PrinterDialogs& printerDialogs() { return m_printers; }
+
+    // The pages in page order.
+    const std::array<TabPage*, 7>& pages() const { return m_pages; }
+
+    // Print: the dialog stays open.
+    void accept() override;
+    // Close (終了, Escape on the dialog or a page, the close box): every page stored first.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildControls();
+    void buildPages();
+    void updateSourceControls(QAbstractButton* button);
+    void showFileName(const std::filesystem::path& path);
+    void selectSourceByFileCount();
+    void takeFiles(std::vector<FileEntry> files);
+    void browse();
+    void print();
+    bool validateSettings();
+    void storeAllPages();
+    void reloadAllPages();
+
+    // The page requests, each delivered queued.
+    void applyPreset(int index);
+    void editPresets(int index);
+    void preview();
+    void pageSetup();
+    void switchHeaderFooter(int used);
+
+    // The dialogs that come with their own windows. Each runs where its window will: the file list (1006),
+    // the preset editor (true when it changed the presets), the preview window and its closing.
+    void openFileList();
+    bool runPresetEditor();
+    void runPreview();
+    void closePreviewWindow();
+
+    SettingsStore m_settingsStore; // first made (reads the file), last destroyed
+    std::vector<FileEntry> m_fileList;
+    QtClipboardSource m_clipboard;
+    PrinterDialogs& m_printers;
+    bool m_opened = false;
+
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QRadioButton* m_singleFile = nullptr;
+    QLineEdit* m_fileName = nullptr;
+    QPushButton* m_browse = nullptr;
+    QRadioButton* m_multipleFiles = nullptr;
+    QPushButton* m_details = nullptr;
+    QComboBox* m_encoding = nullptr;
+    QRadioButton* m_clipboardSource = nullptr;
+
+    std::array<TabPage*, 7> m_pages {};
+    TabText* m_tabText = nullptr;
+    TabFont* m_tabFont = nullptr;
+    TabRegion* m_tabRegion = nullptr;
+    TabSpace* m_tabSpace = nullptr;
+    TabHeader* m_tabHeader = nullptr;
+    TabOption* m_tabOption = nullptr;
+    TabPreview* m_tabPreview = nullptr;
+};
+
+} // namespace vantolex

@@ -1,0 +1,151 @@
+// The dialog program as a person uses it, on a real display (Xvfb) and a real spooler (a private cupsd):
+// started with a file, a setting changed, printed through the print dialog, closed. The person is
+// drive_dialog.py, which works the dialogs through the accessibility bus as a screen reader does.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "layout/device/PrivateCupsd.h"
+#include "layout/device/TestPdf.h"
+#include "settings/SettingsStore.h"
+#include "settings/TemporaryDirectory.h"
+
+extern char** environ;
+
+namespace vantolex {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PrivateCupsd;
+
+constexpr const char* xvfbProgram = "/usr/bin/Xvfb";
+
+// Whether an X server listens on the local socket `path` (the file appears before the server listens).
+bool acceptsConnections(const fs::path& path)
+{
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+// A virtual X display of its own, ended with the object.
+class VirtualDisplay
+{
+public:
+    VirtualDisplay() = default;
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+    ~VirtualDisplay()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            int status = 0;
+            waitpid(m_pid, &status, 0);
+        }
+    }
+
+    // Starts the server on the first free display number; empty on success, otherwise why not.
+    std::string start()
+    {
+        for (int number = 90; number < 140; ++number) {
+            if (fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
+                continue;
+            const std::string display = ":" + std::to_string(number);
+            // -noreset: the readiness probe below is a client, and a server that resets when its last client
+            // leaves refuses the next connections for a moment.
+            const char* arguments[] = { xvfbProgram, display.c_str(), "-screen",  "0",    "1280x1024x24",
+                                        "-nolisten", "tcp",           "-noreset", nullptr };
+            if (posix_spawn(&m_pid, xvfbProgram, nullptr, nullptr, const_cast<char* const*>(arguments), environ) != 0)
+                return "Xvfb could not be started";
+            const fs::path socket = "/tmp/.X11-unix/X" + std::to_string(number);
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (std::chrono::steady_clock::now() < deadline) {
+                int status = 0;
+                if (waitpid(m_pid, &status, WNOHANG) == m_pid)
+                    break; // taken meanwhile: try the next number
+                if (acceptsConnections(socket)) {
+                    m_display = display;
+                    return {};
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            if (m_display.empty() && m_pid > 0 && kill(m_pid, 0) == 0) {
+                kill(m_pid, SIGTERM);
+                int status = 0;
+                waitpid(m_pid, &status, 0);
+            }
+            m_pid = -1;
+        }
+        return "no free display number";
+    }
+
+    const std::string& display() const { return m_display; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+};
+
+TEST(DialogProgram, PrintsAFileThroughThePrintDialogAndSavesTheSettingsOnClosing)
+{
+    if (access(xvfbProgram, X_OK) != 0)
+        GTEST_SKIP() << "no display server: " << xvfbProgram << " is not installed";
+    PrivateCupsd cupsd;
+    const std::string noSpooler = cupsd.start();
+    if (!noSpooler.empty())
+        GTEST_SKIP() << "no private spooler: " << noSpooler;
+    VirtualDisplay display;
+    const std::string noDisplay = display.start();
+    ASSERT_TRUE(noDisplay.empty()) << noDisplay;
+
+    // A copy of the program with a settings file beside it, so that the settings are read and written there.
+    test::TemporaryDirectory folder;
+    const fs::path program = folder.path() / "vantolex";
+    fs::copy_file(VANTOLEX_PROGRAM, program);
+    const fs::path settingsFile = folder.path() / "VANTOLEX.DAT";
+    {
+        SettingsStore store(settingsFile);
+        store.currentSettings.showInfo = false;
+    }
+    const fs::path sample = fs::path(VANTOLEX_SOURCE_DIR) / "data/sample/sample-sjis.txt";
+    const fs::path driver = fs::path(VANTOLEX_SOURCE_DIR) / "tests/e2e/drive_dialog.py";
+
+    const std::string output = test::commandOutput(
+        "cd '" + folder.path().string() + "' && DISPLAY=" + display.display() + " XDG_CONFIG_HOME='"
+        + (folder.path() / "config").string() + "' timeout 150 dbus-run-session -- /usr/bin/python3 '" + driver.string()
+        + "' '" + program.string() + "' '" + sample.string() + "' 2>&1; echo \"status=$?\"");
+    ASSERT_NE(output.find("status=0"), std::string::npos) << output;
+
+    const std::vector<test::SpooledJob> jobs = cupsd.jobs(PrivateCupsd::capture);
+    ASSERT_EQ(jobs.size(), 1u) << output;
+    EXPECT_EQ(jobs[0].title, "sample-sjis.txt - Vantolex");
+    ASSERT_EQ(cupsd.waitForJob(PrivateCupsd::capture, jobs[0].id, IPP_JSTATE_COMPLETED), IPP_JSTATE_COMPLETED)
+        << cupsd.errorLog();
+    const std::string pdf = test::readFileBytes(cupsd.capturePath(PrivateCupsd::capture));
+    EXPECT_GE(test::pdfPageCount(pdf), 1);
+    const std::string text = test::pdfText(pdf);
+    EXPECT_NE(text.find("見本テキスト"), std::string::npos) << text;
+
+    const SettingsStore saved(settingsFile, SettingsAccess::ReadOnly);
+    EXPECT_EQ(saved.currentSettings.charsPerLine, 80); // typed on the テキスト page, saved on closing
+    EXPECT_FALSE(saved.currentSettings.showInfo);
+}
+
+} // namespace
+} // namespace vantolex

@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+"""Drives the dialog program as a person with a screen reader would: through the accessibility bus.
+
+Usage: drive_dialog.py PROGRAM FILE [SCREENSHOT_FOLDER]
+
+Starts PROGRAM with FILE in the working directory, types 80 into 文字/行, presses 印刷, confirms the print
+dialog on its preselected printer, waits for the dialog program to be ready again and presses 終了. Exits 0
+when the program ended by itself, 1 otherwise (the accessible tree is printed to help). With a screenshot
+folder, the main dialog with each of its pages and the print dialog are saved there as PNG files.
+Runs inside a D-Bus session (dbus-run-session) on an X display (DISPLAY).
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PAGES = ["text", "font", "region", "space", "header", "option", "preview"]
+
+
+def wait_for(what, timeout=20.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        found = what()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def children(node):
+    try:
+        return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return []
+
+
+def walk(node):
+    yield node
+    for child in children(node):
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role, name=None, prefix=None):
+    for node in walk(root):
+        try:
+            if node.getRoleName() != role:
+                continue
+            if name is not None and node.name != name:
+                continue
+            if prefix is not None and not node.name.startswith(prefix):
+                continue
+            return node
+        except Exception:
+            continue
+    return None
+
+
+def dump(node, depth=0):
+    try:
+        print("  " * depth + node.getRoleName() + " " + repr(node.name), file=sys.stderr)
+    except Exception:
+        return
+    for child in children(node):
+        dump(child, depth + 1)
+
+
+def press(button):
+    action = button.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "press", "click"):
+            action.doAction(i)
+            return
+    action.doAction(0)
+
+
+def screenshot(folder, name, title):
+    """The visible window called `title` (the largest), cut out of the screen."""
+    if not folder:
+        return
+    windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], capture_output=True,
+                             text=True).stdout.split()
+    best = None
+    for window in windows:
+        lines = subprocess.run(["xdotool", "getwindowgeometry", window], capture_output=True, text=True).stdout
+        fields = dict(line.strip().split(": ", 1) for line in lines.splitlines()[1:] if ": " in line)
+        if "Geometry" not in fields or "Position" not in fields:
+            continue
+        width, height = (int(v) for v in fields["Geometry"].split("x"))
+        x, y = (int(v) for v in fields["Position"].split()[0].split(","))
+        if best is None or width * height > best[0]:
+            best = (width * height, "%dx%d+%d+%d" % (width, height, x, y))
+    if best:
+        subprocess.run(["import", "-window", "root", "-crop", best[1], os.path.join(folder, name + ".png")],
+                       check=False)
+
+
+def main():
+    program, text_file = sys.argv[1], sys.argv[2]
+    shots = sys.argv[3] if len(sys.argv) > 3 else ""
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    dialog_program = subprocess.Popen([program, text_file], env=environment)
+    try:
+        def application():
+            for candidate in pyatspi.Registry.getDesktop(0):
+                if candidate is not None and candidate.name == os.path.basename(program):
+                    return candidate
+            return None
+
+        app = wait_for(application)
+        main_dialog = app and wait_for(lambda: find(app, "dialog", "Vantolex"))
+        if main_dialog is None:
+            print("the dialog program did not appear on the accessibility bus", file=sys.stderr)
+            return 1
+        time.sleep(0.5)
+        if shots:
+            tabs = [tab for tab in children(find(main_dialog, "page tab list")) if tab.getRoleName() == "page tab"]
+            for tab, page in zip(tabs, PAGES):
+                press(tab)
+                time.sleep(0.4)
+                screenshot(shots, "main-" + page, "Vantolex")
+            press(tabs[0])
+            time.sleep(0.2)
+
+        chars_per_line = find(main_dialog, "text", "文字/行(C)")
+        chars_per_line.queryEditableText().setTextContents("80")
+        press(find(main_dialog, "push button", "印刷(P)"))
+
+        def print_dialog():
+            for window in children(app):
+                if window is not None and window.getRoleName() == "dialog" and window.name != "Vantolex":
+                    return window
+            return None
+
+        printing = wait_for(print_dialog)
+        if printing is None:
+            print("no print dialog", file=sys.stderr)
+            dump(app)
+            return 1
+        time.sleep(0.5)
+        screenshot(shots, "print-dialog", printing.name)
+        confirm = find(printing, "push button", prefix="印刷")
+        if confirm is None:
+            dump(printing)
+            return 1
+        press(confirm)
+        if wait_for(lambda: None if print_dialog() else True) is None:
+            print("the print dialog stayed open", file=sys.stderr)
+            dump(app)
+            return 1
+        time.sleep(0.5)
+        press(find(main_dialog, "push button", "終了(X)"))
+        try:
+            return 0 if dialog_program.wait(timeout=30) == 0 else 1
+        except subprocess.TimeoutExpired:
+            print("the dialog program did not end", file=sys.stderr)
+            dump(app)
+            return 1
+    finally:
+        if dialog_program.poll() is None:
+            dialog_program.terminate()
+            dialog_program.wait()
+        bus.terminate()
+        bus.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
