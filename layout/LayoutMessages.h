@@ -92,4 +92,14 @@ inline constexpr std::u16string_view reasonImageTooLarge
 
 // ---- end of file outputs -----------------------------------------------------------------------------------
 
+// ---- Preview -----------------------------------------------------------------------------------------------
+
+// No printer to lay the preview out on: none was chosen and the system has no default destination.
+inline constexpr std::u16string_view noPrinterForPreview = u"プリンタの設定が取得できません。";
+
+// The page label of the preview's bar: page number and page count.
+inline constexpr std::u16string_view pageLabel = u"%d/%d";
+
+// ---- end of preview ----------------------------------------------------------------------------------------
+
 } // namespace vantolex::layoutText

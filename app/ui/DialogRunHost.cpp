@@ -2,11 +2,8 @@
 
 #include "app/MessageBox.h"
 #include "app/QtClipboardSource.h"
-#include "app/QtText.h"
 #include "app/ui/MainDialog.h"
-#include "app/ui/MainDialogMessages.h"
-#include "base/TextFormat.h"
-#include "layout/DetailRows.h"
+#include "settings/ui/AttributeDialog.h"
 
 namespace vantolex {
 
@@ -23,17 +20,8 @@ bool DialogRunHost::clipboardHasText()
 bool DialogRunHost::confirmDetails(std::u16string_view sampleText, const PrintSettings& settings,
                                    const PageLayout& layout)
 {
-    // Until the details dialog is there, the same rows in a confirmation: nothing prints without the OK.
-    std::u16string rows;
-    for (const SettingsRow& row : detailRows(settings, layout, sampleText)) {
-        rows += row.label;
-        rows += u"\t";
-        rows += row.value;
-        rows += u"\n";
-    }
-    const std::u16string text = formatText(mainText::confirmPrint, { std::u16string_view(rows) });
-    return MessageBox::question(&m_dialog, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
-        == QMessageBox::Ok;
+    AttributeDialog dialog(sampleText, settings, layout, &m_dialog);
+    return dialog.exec() == AttributeDialog::Print;
 }
 
 void DialogRunHost::setBusy(bool busy)

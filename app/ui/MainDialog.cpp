@@ -25,8 +25,12 @@
 #include "app/ui/MainDialogMessages.h"
 #include "app/ui/PrinterDialogs.h"
 #include "base/TextFormat.h"
+#include "input/ui/FileListDialog.h"
+#include "layout/PreviewFactory.h"
 #include "layout/PrinterFactory.h"
+#include "layout/ui/PreviewWindow.h"
 #include "settings/PageSetupExchange.h"
+#include "settings/ui/EditPresetDialog.h"
 #include "settings/ui/PresetCombo.h"
 #include "settings/ui/TabFont.h"
 #include "settings/ui/TabHeader.h"
@@ -381,23 +385,31 @@ void MainDialog::switchHeaderFooter(int used)
 
 void MainDialog::openFileList()
 {
-    // The file list dialog: on OK, m_multipleFiles->click().
+    FileListDialog dialog(m_fileList, m_settingsStore.currentSettings, m_encoding->currentIndex(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_multipleFiles->click();
 }
 
 bool MainDialog::runPresetEditor()
 {
-    // The preset editor on m_settingsStore, showing currentSettings; true when it reports a change.
-    return false;
+    EditPresetDialog editor(m_settingsStore, this);
+    return editor.exec() == EditPresetDialog::Modified;
 }
 
 void MainDialog::runPreview()
 {
-    // runPrintJob with the preview factory delivering to the preview window, showDetails false.
+    if (!m_previewWindow)
+        m_previewWindow = new PreviewWindow(this);
+    PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow);
+    DialogRunHost host(*this);
+    if (runPrintJob(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
+        MessageBox::error(this, appText::unexpectedFailure);
 }
 
 void MainDialog::closePreviewWindow()
 {
-    // Destroys the preview window when it exists.
+    delete m_previewWindow; // with the pages it shows
+    m_previewWindow = nullptr;
 }
 
 } // namespace vantolex

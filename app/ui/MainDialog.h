@@ -23,6 +23,7 @@ class QTabWidget;
 
 namespace vantolex {
 
+class PreviewWindow;
 class PrinterDialogs;
 class TabFont;
 class TabHeader;
@@ -109,6 +110,9 @@ private:
     QPushButton* m_details = nullptr;
     QComboBox* m_encoding = nullptr;
     QRadioButton* m_clipboardSource = nullptr;
+
+    // The preview window of the last preview, made at the first one; a child window of the dialog.
+    PreviewWindow* m_previewWindow = nullptr;
 
     std::array<TabPage*, 7> m_pages {};
     TabText* m_tabText = nullptr;

@@ -24,9 +24,6 @@ inline constexpr std::u16string_view allFiles = u"全てのファイル(*.*)";
 
 inline constexpr std::u16string_view noPresetSelected = u"適用する設定が選択されていません。";
 
-// Before printing, while the details dialog is not there: the details as text, printed only on OK.
-inline constexpr std::u16string_view confirmPrint = u"次の設定で印刷します。\n\n%s";
-
 // The page-setup dialog.
 inline constexpr std::u16string_view pageSetupCaption = u"ページ設定";
 inline constexpr std::u16string_view pageSetupPrinter = u"プリンタ(&N)：";

@@ -26,8 +26,13 @@ CairoImageDevice::CairoImageDevice(int widthPixels, int heightPixels, const Devi
 
 void CairoImageDevice::setView(double scale, double offsetX, double offsetY)
 {
+    setView(scale, scale, offsetX, offsetY);
+}
+
+void CairoImageDevice::setView(double scaleX, double scaleY, double offsetX, double offsetY)
+{
     cairo_matrix_t matrix;
-    cairo_matrix_init(&matrix, scale, 0, 0, scale, offsetX, offsetY);
+    cairo_matrix_init(&matrix, scaleX, 0, 0, scaleY, offsetX, offsetY);
     setPixelToSurface(matrix);
 }
 
@@ -75,6 +80,15 @@ Rgb CairoImageDevice::pixel(int x, int y) const
     std::memcpy(&value, row + 4 * x, sizeof value); // RGB24: one native-endian 32-bit word, 0x00RRGGBB
     return { static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
              static_cast<std::uint8_t>(value) };
+}
+
+CairoImageDevice::Pixels CairoImageDevice::pixels() const
+{
+    cairo_surface_flush(surface());
+    if (cairo_surface_status(surface()) != CAIRO_STATUS_SUCCESS) {
+        return {};
+    }
+    return { cairo_image_surface_get_data(surface()), width(), height(), cairo_image_surface_get_stride(surface()) };
 }
 
 bool CairoImageDevice::writePng(const std::filesystem::path& path) const

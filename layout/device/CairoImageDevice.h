@@ -19,6 +19,8 @@ public:
 
     // Device pixel (x, y) lands on image pixel (x × scale + offsetX, y × scale + offsetY).
     void setView(double scale, double offsetX, double offsetY);
+    // The same with a scale of its own along each axis (a printer whose resolutions along x and y differ).
+    void setView(double scaleX, double scaleY, double offsetX, double offsetY);
 
     int startDoc(std::u16string_view jobName) override;
     int startPage() override;
@@ -34,6 +36,17 @@ public:
     bool writePng(const std::filesystem::path& path) const;
     // The image itself, for the preview to show.
     cairo_surface_t* image() const { return surface(); }
+
+    // The image's memory: `height` rows of `stride` bytes, each pixel one native-endian 32-bit word
+    // 0x00RRGGBB. Drawing is flushed first. Valid while the device lives; null data for a failed image.
+    struct Pixels
+    {
+        const unsigned char* data = nullptr;
+        int width = 0;
+        int height = 0;
+        int stride = 0;
+    };
+    Pixels pixels() const;
 
 protected:
     int openDocument(std::u16string_view) override { return 1; }

@@ -1,0 +1,79 @@
+#include "settings/ui/ConfirmNameDialog.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/AppMessages.h"
+#include "app/DialogUnits.h"
+#include "app/QtText.h"
+#include "settings/ui/SettingsUiMessages.h"
+
+namespace vantolex {
+
+ConfirmNameDialog::ConfirmNameDialog(std::u16string_view name, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(toQString(appText::confirmCaption));
+    setFont(dialogFont());
+
+    auto* icon = new QLabel(this);
+    const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    auto* message = new QLabel(toQString(settingsUiText::duplicateName), this);
+    auto* nameLabel = new QLabel(toQString(settingsUiText::presetNameLabel), this);
+    auto* nameEdit = new QLineEdit(toQString(name), this);
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setReadOnly(true);
+    nameEdit->setMinimumWidth(DialogUnits(font()).x(120));
+
+    const struct
+    {
+        std::u16string_view text;
+        const char* objectName;
+        Choice choice;
+    } choices[] = {
+        { settingsUiText::addAnother, "addButton", Add },
+        { settingsUiText::updateExisting, "updateButton", Update },
+        { settingsUiText::cancelPlain, "cancelButton", Cancel },
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const auto& choice : choices) {
+        auto* button = new QPushButton(toQString(choice.text), this);
+        button->setObjectName(QString::fromLatin1(choice.objectName));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, result = choice.choice] { done(result); });
+        buttons->addWidget(button);
+    }
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(nameEdit, 1);
+    auto* text = new QVBoxLayout;
+    text->addWidget(message);
+    text->addLayout(nameRow);
+    auto* body = new QHBoxLayout;
+    body->addWidget(icon);
+    body->addSpacing(DialogUnits(font()).x(6));
+    body->addLayout(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ConfirmNameDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Enter chooses nothing here.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace vantolex
