@@ -12,6 +12,7 @@
 #include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
+#include "base/WriteFailureReason.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/ToolDevice.h"
@@ -397,7 +398,7 @@ private:
         const int error = folderError(path);
         if (error == 0)
             return std::nullopt;
-        writeLine(m_err, outputFileFailureText(OutputFileStage::Create, path, outputFileReason(error)));
+        writeLine(m_err, outputFileFailureText(OutputFileStage::Create, path, writeFailureReason(error)));
         return ErrorStatus;
     }
 

@@ -69,23 +69,10 @@ inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョ�
 // ---- File outputs ------------------------------------------------------------------------------------------
 
 // An output file (PDF, PostScript, SVG, a PNG page, the layout JSON) that cannot be made or written: its path,
-// then on the next line the reason.
+// then on the next line the reason (writeFailureReason, or the one below).
 inline constexpr std::u16string_view outputFileNotCreated = u"出力ファイルを作成できません: %s\n%s";
 inline constexpr std::u16string_view outputFileNotWritten = u"出力ファイルに書き込めません: %s\n%s";
 
-// The reasons, by the system's error.
-inline constexpr std::u16string_view reasonNoPermission = u"書き込む権限がありません。";
-inline constexpr std::u16string_view reasonIsFolder = u"同じ名前のフォルダーがあります。";
-inline constexpr std::u16string_view reasonNoFolder = u"フォルダーがありません。";
-inline constexpr std::u16string_view reasonNameTooLong = u"ファイル名が長すぎます。";
-inline constexpr std::u16string_view reasonReadOnly = u"読み取り専用の場所です。";
-inline constexpr std::u16string_view reasonDiskFull = u"ディスクの空き領域が足りません。";
-inline constexpr std::u16string_view reasonQuota = u"ディスクの使用量の上限に達しました。";
-inline constexpr std::u16string_view reasonFileTooLarge = u"ファイルの大きさの上限を超えました。";
-inline constexpr std::u16string_view reasonNoMemory = u"メモリが足りません。";
-inline constexpr std::u16string_view reasonInputOutput = u"入出力エラーが発生しました。";
-// Any other error: its number and the system's own text.
-inline constexpr std::u16string_view reasonOther = u"システムエラー %d（%s）";
 // A PNG page whose image the drawing library cannot hold at the chosen resolution: width and height in pixels.
 inline constexpr std::u16string_view reasonImageTooLarge
     = u"画像が大きすぎます（%d×%d ピクセル）。解像度を下げてください。";

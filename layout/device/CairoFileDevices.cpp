@@ -8,6 +8,7 @@
 #include "base/Interruption.h"
 #include "base/ReplacementFile.h"
 #include "base/TextFormat.h"
+#include "base/WriteFailureReason.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FileByteSink.h"
@@ -131,7 +132,7 @@ private:
     int fail(OutputFileStage stage, const std::filesystem::path& path, int error)
     {
         m_pages.clear();
-        m_failure = outputFileFailureText(stage, path, outputFileReason(error));
+        m_failure = outputFileFailureText(stage, path, writeFailureReason(error));
         if (error == ENOSPC || error == EDQUOT)
             return SpoolResult::OutOfDisk;
         return error == ENOMEM ? static_cast<int>(SpoolResult::OutOfMemory) : static_cast<int>(SpoolResult::Error);

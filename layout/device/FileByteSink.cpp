@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "base/WriteFailureReason.h"
 #include "layout/device/Device.h"
 #include "layout/device/OutputFileFailure.h"
 
@@ -34,7 +35,7 @@ int FileByteSink::fail(int error, bool creating)
     m_buffer.clear();
     m_open = false;
     m_failure = outputFileFailureText(creating ? OutputFileStage::Create : OutputFileStage::Write, m_file.path(),
-                                      outputFileReason(error));
+                                      writeFailureReason(error));
     return resultOfErrno(error);
 }
 

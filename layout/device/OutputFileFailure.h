@@ -12,9 +12,6 @@ enum class OutputFileStage
     Write, // writing it, or putting it in place
 };
 
-// The reason for the system error number `errorNumber`, in Japanese.
-std::u16string outputFileReason(int errorNumber);
-
 // "出力ファイルを作成できません: PATH\nREASON" or "出力ファイルに書き込めません: PATH\nREASON".
 std::u16string outputFileFailureText(OutputFileStage stage, const std::filesystem::path& path,
                                      std::u16string_view reason);

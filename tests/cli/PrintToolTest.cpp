@@ -154,10 +154,11 @@ TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
 {
     const auto output = folder / "no-such-folder" / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-o", output.string(), (folder / "missing.txt").string() }), 2);
-    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\nフォルダーがありません。\n");
+    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n保存先のフォルダーがありません。\n");
     const auto notAFolder = write("plain.txt", "x\n") / "out.png";
     EXPECT_EQ(run({ "--defaults", "-o", notAFolder.string(), "-" }, "x\n"), 2);
-    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + notAFolder.string() + "\nフォルダーがありません。\n");
+    EXPECT_EQ(err.str(),
+              "出力ファイルを作成できません: " + notAFolder.string() + "\n保存先のフォルダーがありません。\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
 }
 

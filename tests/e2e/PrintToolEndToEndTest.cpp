@@ -173,7 +173,7 @@ TEST_F(PrintToolEndToEnd, FailuresGiveTheirStatusAndMessage)
         { "output into a missing folder",
           { "--defaults", "-o", intoMissingFolder, source },
           2,
-          "出力ファイルを作成できません: " + intoMissingFolder + "\nフォルダーがありません。\n" },
+          "出力ファイルを作成できません: " + intoMissingFolder + "\n保存先のフォルダーがありません。\n" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -132,7 +132,7 @@ TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
     EXPECT_EQ(png->failureText(),
               u"出力ファイルを作成できません: " + fromUtf8((folder / "no-such-folder").string())
-                  + u"/out-0001.png\nフォルダーがありません。");
+                  + u"/out-0001.png\n保存先のフォルダーがありません。");
 }
 
 TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
