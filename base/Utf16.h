@@ -2,7 +2,7 @@
 // white-space test.
 //
 // After decoding, all text in the program is UTF-16 (std::u16string). UTF-8 appears only where text leaves
-// or enters the program through byte-oriented interfaces: standard output, file names, Pango.
+// or enters the program through byte-oriented interfaces: standard output, file names, Cairo.
 #pragma once
 
 #include <string>

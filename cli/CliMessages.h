@@ -42,6 +42,8 @@ inline constexpr std::u16string_view unstorablePresetName
     = u"プリセット名に設定ファイルに保存できない文字があります: %s";
 // A setting to save in a preset with such a character: the field name, then the character as above.
 inline constexpr std::u16string_view unstorableField = u"設定項目 %s に設定ファイルに保存できない文字があります: %s";
+inline constexpr std::u16string_view faceSubstituted = u"フォント「%s」が見つからないため、「%s」で印刷します。";
+inline constexpr std::u16string_view missingGlyphs = u"どのフォントにもない文字が %d 字あり、欠字記号で印刷しました。";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
 inline constexpr std::u16string_view proportionalPitch = u"プロポーショナル";
 inline constexpr std::u16string_view horizontalWriting = u"横書き";
@@ -70,7 +72,7 @@ inline constexpr std::u16string_view help
       u"      --layout-json PATH 描画せず、レイアウトを JSON で PATH（\"-\" は標準出力）に書く\n"
       u"      --show-settings    設定の一覧を表示して終了\n"
       u"      --details          印刷の前に詳細情報を表示\n"
-      u"      --list-fonts       フォントの一覧を表示して終了\n"
+      u"      --list-fonts       フォントの一覧（言語、フォント、ピッチ、書字方向、代替フォント）を表示して終了\n"
       u"      --list-presets     プリセット名の一覧を表示して終了\n"
       u"      --save-preset NAME 設定をプリセット NAME として保存\n"
       u"      --delete-preset NAME  プリセット NAME を削除\n"

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <new>
 
 #include "app/AppMessages.h"
@@ -22,6 +23,7 @@
 #include "layout/PrinterFactory.h"
 #include "layout/StreamByteSink.h"
 #include "layout/device/CairoFileDevices.h"
+#include "layout/device/FallbackFaces.h"
 #include "layout/device/FileByteSink.h"
 #include "layout/device/FontCatalogue.h"
 #include "layout/device/OutputFileFailure.h"
@@ -67,9 +69,20 @@ void matchFaceToWritingDirection(PrintSettings& settings)
         settings.fontName.erase(settings.fontName.begin());
 }
 
+// One line per face and script: script, face, pitch, writing direction, and the face that draws what the
+// face lacks.
 void listFonts(std::ostream& out)
 {
     FontCatalogue catalogue;
+    FaceLibrary library;
+    std::map<std::u16string, std::u16string> fallbacks; // by face name without "@"
+    const auto fallbackOf = [&](std::u16string_view face) -> const std::u16string& {
+        const std::u16string name(face.starts_with(u'@') ? face.substr(1) : face);
+        auto [at, inserted] = fallbacks.try_emplace(name);
+        if (inserted)
+            at->second = fallbackFamilyOf(library, name);
+        return at->second;
+    };
     for (const bool vertical : { false, true }) {
         for (const bool proportional : { false, true }) {
             catalogue.enumerateFonts(vertical, proportional);
@@ -77,7 +90,8 @@ void listFonts(std::ostream& out)
                 for (const auto& [face, index] : catalogue.facesOf(language)) {
                     out << toUtf8(language) << '\t' << toUtf8(face) << '\t'
                         << toUtf8(proportional ? cliText::proportionalPitch : cliText::fixedPitch) << '\t'
-                        << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\n';
+                        << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\t'
+                        << toUtf8(fallbackOf(face)) << '\n';
                 }
             }
         }
@@ -93,10 +107,14 @@ public:
         , m_shown(shown)
     {
     }
-    ~Progress()
+    ~Progress() { finish(); }
+
+    // Ends the line of the page count, so that messages can follow.
+    void finish()
     {
         if (m_pages > 0)
             m_err << toUtf8(formatText(cliText::progressDone, { m_pages })) << std::flush;
+        m_pages = 0;
     }
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -121,10 +139,13 @@ private:
 class ToolPrinterChooser : public PrinterChooser
 {
 public:
-    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress)
+    // `missingGlyphs` receives, at the end of each document, the characters that no face had.
+    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress,
+                       int& missingGlyphs)
         : m_options(options)
         , m_environment(environment)
         , m_progress(progress)
+        , m_missingGlyphs(missingGlyphs)
     {
     }
 
@@ -142,13 +163,15 @@ public:
             if (!device)
                 throw Warning(std::u16string(cliText::noDefaultPrinter));
         }
-        return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback());
+        return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback(),
+                                            [this](int missing) { m_missingGlyphs = missing; });
     }
 
 private:
     const PrintToolOptions& m_options;
     PrintToolEnvironment& m_environment;
     Progress& m_progress;
+    int& m_missingGlyphs;
 };
 
 int statusOf(RunOutcome outcome, std::ostream& err)
@@ -413,13 +436,18 @@ private:
         const auto choice = catalogue.selectFont(m_settings.proportional, m_settings.vertical, m_settings.language,
                                                  m_settings.fontName);
         m_settings.fontDescriptor = choice.description;
+        if (choice.description && choice.substituted)
+            writeLine(m_err,
+                      formatText(cliText::faceSubstituted,
+                                 { std::u16string_view(m_settings.fontName), std::u16string_view(choice.fontName) }));
 
         const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
         std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_err : &m_out) : nullptr;
         ToolHost host(m_options.files, m_options.encoding, m_environment.in, m_err, details);
         const Clock& clock = m_environment.clock ? *m_environment.clock : systemClock();
         Progress progress(m_err, m_environment.errIsTerminal);
-        ToolPrinterChooser chooser(m_options, m_environment, progress);
+        int missingGlyphs = 0;
+        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
 
         if (m_options.layoutJson) {
             // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
@@ -432,7 +460,11 @@ private:
             return statusOf(runPrintJob(host, m_settings, factory, m_options.details), m_err);
         }
         PrinterFactory factory(chooser, clock);
-        return statusOf(runPrintJob(host, m_settings, factory, m_options.details), m_err);
+        const RunOutcome outcome = runPrintJob(host, m_settings, factory, m_options.details);
+        progress.finish();
+        if (missingGlyphs > 0)
+            writeLine(m_err, formatText(cliText::missingGlyphs, { missingGlyphs }));
+        return statusOf(outcome, m_err);
     }
 
     const PrintToolOptions& m_options;

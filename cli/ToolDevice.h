@@ -13,8 +13,10 @@ namespace vantolex {
 class ToolDevice final : public Device
 {
 public:
-    // `onPage` is called with the number of each page started; it may be empty.
-    ToolDevice(std::unique_ptr<Device> device, std::optional<DeviceCaps> caps, std::function<void(int)> onPage);
+    // `onPage` is called with the number of each page started, `onDocumentEnd` after each document that ended
+    // well with the number of characters that no face had; either may be empty.
+    ToolDevice(std::unique_ptr<Device> device, std::optional<DeviceCaps> caps, std::function<void(int)> onPage,
+               std::function<void(int)> onDocumentEnd = {});
 
     DeviceCaps capabilities() const override { return m_caps ? *m_caps : m_device->capabilities(); }
     std::unique_ptr<DeviceFont> createFont(const FontDescription& description) override
@@ -39,14 +41,16 @@ public:
     int startDoc(std::u16string_view jobName) override { return m_device->startDoc(jobName); }
     int startPage() override;
     int endPage() override { return m_device->endPage(); }
-    int endDoc() override { return m_device->endDoc(); }
+    int endDoc() override;
     int abortDoc() override { return m_device->abortDoc(); }
     std::u16string failureText() const override { return m_device->failureText(); }
+    int missingGlyphs() const override { return m_device->missingGlyphs(); }
 
 private:
     std::unique_ptr<Device> m_device;
     std::optional<DeviceCaps> m_caps;
     std::function<void(int)> m_onPage;
+    std::function<void(int)> m_onDocumentEnd;
     int m_pages = 0;
 };
 

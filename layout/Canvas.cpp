@@ -16,11 +16,20 @@ FontDescription headerFontDescription(const FontDescription& textFont)
     return header;
 }
 
+FontDescription textFontDescription(const PageLayout& layout)
+{
+    FontDescription text = layout.font;
+    if (!layout.proportional) {
+        text.width = layout.halfCell;
+    }
+    return text;
+}
+
 Canvas::Canvas(Device& device, const PageLayout& layout)
     : m_device(device)
     , m_layout(layout)
 {
-    m_textFont = m_device.createFont(m_layout.font);
+    m_textFont = m_device.createFont(textFontDescription(m_layout));
     if (!m_textFont) {
         throw Warning(std::u16string(layoutText::printFontNotCreated));
     }

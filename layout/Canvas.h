@@ -19,7 +19,7 @@ namespace vantolex {
 class Canvas
 {
 public:
-    // Makes the text font from the layout's font description and, in vertical writing, the header font
+    // Makes the text font (textFontDescription) and, in vertical writing, the header font
     // (headerFontDescription). Throws Warning layoutText::printFontNotCreated when the device cannot make
     // either. Draws from the layout alone; `device` and `layout` must outlive the canvas.
     Canvas(Device& device, const PageLayout& layout);
@@ -48,6 +48,10 @@ private:
     std::unique_ptr<DeviceFont> m_textFont;
     std::unique_ptr<DeviceFont> m_headerFont; // vertical writing only: the upright form of the same face
 };
+
+// The text font: the layout's font, with a fixed-pitch layout's half-width cell as its width, so that every
+// character is drawn on the cells the layout gave it.
+FontDescription textFontDescription(const PageLayout& layout);
 
 // The header and footer font of vertical writing: `textFont` with escapement 0 and without the leading "@"
 // of its face name (the rest cut to 31 characters), so that header and footer are written upright with the

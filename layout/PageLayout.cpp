@@ -21,6 +21,7 @@ PageLayout::PageLayout(const PageLayout& other)
     , columns(other.columns)
     , vertical(other.vertical)
     , columnSeparator(other.columnSeparator)
+    , proportional(other.proportional)
     , font(other.font)
 {
     for (std::size_t i = 0; i < termLists.size(); ++i)
@@ -128,6 +129,7 @@ PageLayout computeLayout(const Device& device, const PrintSettings& settings, st
     layout.columns = settings.columns;
     layout.vertical = settings.vertical;
     layout.columnSeparator = settings.columnSeparator;
+    layout.proportional = settings.proportional;
 
     if (!settings.fontDescriptor)
         throw Warning(std::u16string(text::noPrintFont));

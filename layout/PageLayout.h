@@ -42,6 +42,7 @@ struct PageLayout : PageGrid
     int columns = 1; // columns per page
     bool vertical = false; // vertical writing: columns run top to bottom, lines right to left
     bool columnSeparator = false; // a dashed line in the middle of each gap between columns
+    bool proportional = false; // glyphs advance by their own widths; else each sits on the cells it was given
     // The completed description of the print font (height -charHeight, width 0, escapement 0 or 2700). The
     // layout keeps its own copy so that a later run cannot change the font of a preview still on screen;
     // every font drawn or measured for this layout is made from it.

@@ -1,15 +1,7 @@
 #include "layout/device/CairoDevice.h"
 
-#include <cassert>
 #include <cmath>
-#include <numbers>
 #include <utility>
-
-#include <pango/pangocairo.h>
-
-#include "base/Utf16.h"
-#include "layout/device/CairoFont.h"
-#include "layout/device/TextContext.h"
 
 namespace vantolex {
 
@@ -28,8 +20,7 @@ int spoolResultOf(cairo_status_t status)
 CairoDevice::CairoDevice(const DeviceCaps& caps, const cairo_matrix_t& pixelToSurface)
     : m_caps(caps)
     , m_pixelToSurface(pixelToSurface)
-    , m_horizontalContext(createTextContext(TextFlow::Horizontal))
-    , m_verticalContext(createTextContext(TextFlow::Vertical))
+    , m_painter(m_fonts.library())
 {
 }
 
@@ -37,54 +28,17 @@ CairoDevice::~CairoDevice() = default;
 
 std::unique_ptr<DeviceFont> CairoDevice::createFont(const FontDescription& description)
 {
-    return createCairoFont(m_horizontalContext.get(), description);
+    return m_fonts.create(description, m_caps.dpiX, m_caps.dpiY);
 }
 
-void CairoDevice::layoutText(PangoLayout* layout, const CairoFont& font, std::u16string_view text) const
+double CairoDevice::textLength(const DeviceFont& font, std::u16string_view text)
 {
-    const std::string utf8 = toUtf8(text);
-    pango_layout_set_single_paragraph_mode(layout, TRUE);
-    pango_layout_set_font_description(layout, font.description());
-    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-}
-
-int CairoDevice::textAdvanceUnits(const DeviceFont& font, std::u16string_view text)
-{
-    const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context
-        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
-    handles::PangoLayoutPtr layout(pango_layout_new(context));
-    layoutText(layout.get(), cairoFont, text);
-    PangoRectangle logical {};
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
-    return logical.width;
+    return placeLine(static_cast<const GlyphFont&>(font), text, m_line);
 }
 
 int CairoDevice::textExtent(const DeviceFont& font, std::u16string_view text)
 {
-    return static_cast<int>(std::lround(pango_units_to_double(textAdvanceUnits(font, text))));
-}
-
-// Draws the first line of `layout` with the top-left corner of its em box at (x, y), or, for a font that
-// runs down, with the string running downward from (x, y) and the em box to the left of x.
-void CairoDevice::showLine(const CairoFont& font, double x, double y, PangoLayout* layout)
-{
-    cairo_t* cr = m_cairo.get();
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    double baseline = font.baselinePixels();
-    if (font.direction() == CairoFont::Direction::Down) {
-        // Turned a quarter clockwise: the layout's x axis points down the page, its y axis to the left.
-        cairo_rotate(cr, std::numbers::pi / 2);
-        if (font.flow() == TextFlow::Vertical) {
-            // With vertical gravity the baseline is the centre line of the glyphs.
-            baseline = font.emPixels() / 2;
-        }
-    }
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_move_to(cr, 0, baseline);
-    pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(layout, 0));
-    cairo_restore(cr);
+    return static_cast<int>(std::lround(textLength(font, text)));
 }
 
 void CairoDevice::textOut(const DeviceFont& font, int x, int y, std::u16string_view text)
@@ -92,12 +46,10 @@ void CairoDevice::textOut(const DeviceFont& font, int x, int y, std::u16string_v
     if (!m_cairo || text.empty()) {
         return;
     }
-    const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context
-        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
-    handles::PangoLayoutPtr layout(pango_layout_new(context));
-    layoutText(layout.get(), cairoFont, text);
-    showLine(cairoFont, x, y, layout.get());
+    const auto& glyphFont = static_cast<const GlyphFont&>(font);
+    placeLine(glyphFont, text, m_line);
+    m_missingGlyphs += countMissing(m_line);
+    m_painter.paint(m_cairo.get(), glyphFont, x, y, text, m_line);
 }
 
 void CairoDevice::drawText(const DeviceFont& font, const Rect& box, std::u16string_view text, TextAlign align)
@@ -105,37 +57,15 @@ void CairoDevice::drawText(const DeviceFont& font, const Rect& box, std::u16stri
     if (!m_cairo || text.empty() || box.right <= box.left || box.bottom <= box.top) {
         return;
     }
-    const auto& cairoFont = static_cast<const CairoFont&>(font);
-    PangoContext* context
-        = cairoFont.flow() == TextFlow::Vertical ? m_verticalContext.get() : m_horizontalContext.get();
-    handles::PangoLayoutPtr layout(pango_layout_new(context));
-    layoutText(layout.get(), cairoFont, text); // "&" is plain text to Pango: no mnemonic is parsed
-    PangoRectangle logical {};
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
-    const double advance = pango_units_to_double(logical.width);
-    const double em = cairoFont.emPixels();
-    const bool down = cairoFont.direction() == CairoFont::Direction::Down;
-
-    // Along the string: the alignment; across it: the em box centred in the rectangle.
-    const double lengthAlong = down ? box.bottom - box.top : box.right - box.left;
-    const double lengthAcross = down ? box.right - box.left : box.bottom - box.top;
-    double along = 0;
-    if (align == TextAlign::Center) {
-        along = (lengthAlong - advance) / 2;
-    } else if (align == TextAlign::Right) {
-        along = lengthAlong - advance;
-    }
-    const double across = (lengthAcross - em) / 2;
-
+    const auto& glyphFont = static_cast<const GlyphFont&>(font);
+    const double length = placeLine(glyphFont, text, m_line); // "&" is plain text here: no mnemonic
+    m_missingGlyphs += countMissing(m_line);
+    const TextBoxPlacement at = placeInBox(glyphFont, box, length, align);
     cairo_t* cr = m_cairo.get();
     cairo_save(cr);
     cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
     cairo_clip(cr);
-    if (down) {
-        showLine(cairoFont, box.right - across, box.top + along, layout.get());
-    } else {
-        showLine(cairoFont, box.left + along, box.top + across, layout.get());
-    }
+    m_painter.paint(cr, glyphFont, at.x, at.y, text, m_line);
     cairo_restore(cr);
 }
 

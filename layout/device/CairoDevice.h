@@ -1,5 +1,6 @@
-// The Device on a Cairo surface, text laid out by Pango: the drawing operations and the page cycle that
-// every Cairo-based device shares. Subclasses decide what the surface is and where its pages go.
+// The Device on a Cairo surface: the drawing operations and the page cycle that every Cairo-based device
+// shares. Text is drawn from the glyph cache at the positions of placeLine, as the PDF writer draws it.
+// Subclasses decide what the surface is and where its pages go.
 #pragma once
 
 #include <memory>
@@ -8,12 +9,13 @@
 
 #include <cairo.h>
 
+#include "layout/device/CairoGlyphPainter.h"
 #include "layout/device/CairoHandles.h"
 #include "layout/device/Device.h"
+#include "layout/device/GlyphFont.h"
+#include "layout/device/LinePlacement.h"
 
 namespace vantolex {
-
-class CairoFont;
 
 class CairoDevice : public Device
 {
@@ -38,9 +40,10 @@ public:
     int endPage() override;
     int endDoc() override;
     int abortDoc() override;
+    int missingGlyphs() const override { return m_missingGlyphs; }
 
-    // The advance of `text` in Pango units, unrounded (the tests compare advances exactly).
-    int textAdvanceUnits(const DeviceFont& font, std::u16string_view text);
+    // The unrounded length of `text` along its line, in device pixels.
+    double textLength(const DeviceFont& font, std::u16string_view text);
 
 protected:
     // `pixelToSurface` maps device pixels (origin at the top-left corner of the printable area) to the units
@@ -81,13 +84,12 @@ private:
         Page,
     };
 
-    void layoutText(PangoLayout* layout, const CairoFont& font, std::u16string_view text) const;
-    void showLine(const CairoFont& font, double x, double y, PangoLayout* layout);
-
     DeviceCaps m_caps;
     cairo_matrix_t m_pixelToSurface;
-    handles::PangoContextPtr m_horizontalContext;
-    handles::PangoContextPtr m_verticalContext;
+    GlyphFonts m_fonts;
+    CairoGlyphPainter m_painter;
+    std::vector<PlacedGlyph> m_line;
+    int m_missingGlyphs = 0;
     handles::SurfacePtr m_surface;
     handles::CairoPtr m_cairo;
     State m_state = State::Idle;

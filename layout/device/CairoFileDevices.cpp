@@ -13,6 +13,8 @@
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FileByteSink.h"
 #include "layout/device/OutputFileFailure.h"
+#include "layout/device/PdfDevice.h"
+#include "layout/device/PngResolution.h"
 
 namespace vantolex {
 
@@ -26,6 +28,16 @@ struct FileSinkHolder
     {
     }
     FileByteSink fileSink;
+};
+
+class PdfFileDevice final : private FileSinkHolder, public PdfDevice
+{
+public:
+    PdfFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
+        : FileSinkHolder(path)
+        , PdfDevice(sheetCapabilities(sheet), pdfSheetOf(sheet), fileSink)
+    {
+    }
 };
 
 class CairoVectorFileDevice final : private FileSinkHolder, public CairoStreamDevice
@@ -94,6 +106,7 @@ protected:
             return fail(OutputFileStage::Create, pagePath, error);
         m_pageFile = &page;
         m_pageError = 0;
+        m_pageBytes = 0;
         const cairo_status_t status = cairo_surface_write_to_png_stream(image, &CairoPngDevice::writePng, this);
         m_pageFile = nullptr;
         if (m_pageError == 0 && status != CAIRO_STATUS_SUCCESS)
@@ -121,12 +134,30 @@ protected:
     void abandonDocument() noexcept override { m_pages.clear(); }
 
 private:
+    // Passes the image on to the page's file, with the resolution chunk after the header.
     static cairo_status_t writePng(void* closure, const unsigned char* data, unsigned int length)
     {
         auto* device = static_cast<CairoPngDevice*>(closure);
-        if (device->m_pageError == 0)
-            device->m_pageError = device->m_pageFile->write(data, length);
-        return device->m_pageError == 0 ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+        const std::size_t before = device->m_pageBytes;
+        device->m_pageBytes += length;
+        if (before < pngResolutionOffset && device->m_pageBytes >= pngResolutionOffset) {
+            const std::size_t head = pngResolutionOffset - before;
+            const std::string chunk = pngResolutionChunk(device->m_sheet.dpiX, device->m_sheet.dpiY);
+            if (!device->write(data, head)
+                || !device->write(reinterpret_cast<const unsigned char*>(chunk.data()), chunk.size())) {
+                return CAIRO_STATUS_WRITE_ERROR;
+            }
+            data += head;
+            length -= static_cast<unsigned int>(head);
+        }
+        return device->write(data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+    }
+
+    bool write(const unsigned char* data, std::size_t length)
+    {
+        if (length > 0 && m_pageError == 0)
+            m_pageError = m_pageFile->write(data, length);
+        return m_pageError == 0;
     }
 
     int fail(OutputFileStage stage, const std::filesystem::path& path, int error)
@@ -153,6 +184,7 @@ private:
     std::vector<ReplacementFile> m_pages; // written, waiting for the end of the document
     ReplacementFile* m_pageFile = nullptr; // the page being written
     int m_pageError = 0; // the first error of writing it
+    std::size_t m_pageBytes = 0; // of the page's image so far, as Cairo wrote them
     std::u16string m_failure;
 };
 
@@ -169,11 +201,13 @@ std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNum
     return page;
 }
 
-std::unique_ptr<CairoDevice> createFileDevice(FileFormat format, const std::filesystem::path& path,
-                                              const SheetFormat& sheet)
+std::unique_ptr<Device> createFileDevice(FileFormat format, const std::filesystem::path& path, const SheetFormat& sheet)
 {
     if (format == FileFormat::Png) {
         return std::make_unique<CairoPngDevice>(path, sheet);
+    }
+    if (format == FileFormat::Pdf) {
+        return std::make_unique<PdfFileDevice>(path, sheet);
     }
     return std::make_unique<CairoVectorFileDevice>(vectorFormatOf(format), path, sheet);
 }

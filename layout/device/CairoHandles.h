@@ -1,4 +1,4 @@
-// Owning handles for the C objects of Cairo, Pango, GLib, HarfBuzz and fontconfig.
+// Owning handles for the C objects of Cairo, GLib, HarfBuzz and fontconfig.
 //
 // Every such object in the drawing services lives in one of these std::unique_ptr aliases; nothing else
 // calls a destroy, unref or free function. A handle made from a function that returns a new reference (or
@@ -10,9 +10,9 @@
 
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
-#include <glib-object.h>
+#include <glib.h>
+#include <hb-subset.h>
 #include <hb.h>
-#include <pango/pango.h>
 
 namespace vantolex::handles {
 
@@ -21,33 +21,25 @@ template <auto destroy> struct Deleter
     template <typename T> void operator()(T* object) const noexcept { destroy(object); }
 };
 
-// GObject-derived types (PangoContext, PangoLayout, PangoFontMap, PangoFont ...).
-struct GObjectDeleter
-{
-    void operator()(void* object) const noexcept { g_object_unref(object); }
-};
-
 using CairoPtr = std::unique_ptr<cairo_t, Deleter<cairo_destroy>>;
 using SurfacePtr = std::unique_ptr<cairo_surface_t, Deleter<cairo_surface_destroy>>;
 using FontOptionsPtr = std::unique_ptr<cairo_font_options_t, Deleter<cairo_font_options_destroy>>;
-
-using PangoContextPtr = std::unique_ptr<PangoContext, GObjectDeleter>;
-using PangoLayoutPtr = std::unique_ptr<PangoLayout, GObjectDeleter>;
-using PangoFontPtr = std::unique_ptr<PangoFont, GObjectDeleter>;
-using PangoFontDescriptionPtr = std::unique_ptr<PangoFontDescription, Deleter<pango_font_description_free>>;
-using PangoFontMetricsPtr = std::unique_ptr<PangoFontMetrics, Deleter<pango_font_metrics_unref>>;
+using FontFacePtr = std::unique_ptr<cairo_font_face_t, Deleter<cairo_font_face_destroy>>;
 
 using GCharPtr = std::unique_ptr<char, Deleter<g_free>>;
 
 using HbBlobPtr = std::unique_ptr<hb_blob_t, Deleter<hb_blob_destroy>>;
 using HbFacePtr = std::unique_ptr<hb_face_t, Deleter<hb_face_destroy>>;
 using HbFontPtr = std::unique_ptr<hb_font_t, Deleter<hb_font_destroy>>;
+using HbBufferPtr = std::unique_ptr<hb_buffer_t, Deleter<hb_buffer_destroy>>;
+using HbSubsetInputPtr = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_destroy>>;
 
 using FcPatternPtr = std::unique_ptr<FcPattern, Deleter<FcPatternDestroy>>;
 using FcFontSetPtr = std::unique_ptr<FcFontSet, Deleter<FcFontSetDestroy>>;
 using FcObjectSetPtr = std::unique_ptr<FcObjectSet, Deleter<FcObjectSetDestroy>>;
 using FcStrListPtr = std::unique_ptr<FcStrList, Deleter<FcStrListDone>>;
 using FcLangSetPtr = std::unique_ptr<FcLangSet, Deleter<FcLangSetDestroy>>;
+using FcCharSetPtr = std::unique_ptr<FcCharSet, Deleter<FcCharSetDestroy>>;
 
 inline SurfacePtr retain(cairo_surface_t* surface)
 {

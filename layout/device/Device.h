@@ -79,9 +79,11 @@ public:
 
     virtual DeviceCaps capabilities() const = 0;
 
-    // A font for `description`: a negative height asks for that character height in device pixels, width 0
-    // for the face's natural width; escapement 2700 with a face name starting with "@" makes text run
-    // downward in vertical-writing forms. Returns null when no font can be made.
+    // A font for `description`: a negative height asks for that character height in device pixels; width 0
+    // lets each glyph advance by its own width, a width > 0 is the half-width cell along the line in device
+    // pixels, on which every character is centred (on two cells for a double-width character, condensed
+    // along the line when wider); escapement 2700 with a face name starting with "@" makes text run downward
+    // in vertical-writing forms. Returns null when no font can be made.
     virtual std::unique_ptr<DeviceFont> createFont(const FontDescription& description) = 0;
 
     // The advance width of `text` in `font`, in device pixels.
@@ -112,6 +114,9 @@ public:
     // What went wrong at the last failed job operation, in words that name the place (an output file and the
     // system's reason, a printer that takes no jobs), or empty when the result says it all.
     virtual std::u16string failureText() const { return {}; }
+
+    // How many characters drawn so far no installed face has; each was drawn as the face's missing glyph.
+    virtual int missingGlyphs() const { return 0; }
 };
 
 } // namespace vantolex

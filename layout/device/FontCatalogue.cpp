@@ -120,6 +120,7 @@ FontCatalogue::Choice FontCatalogue::selectFont(bool proportional, bool vertical
     }
     if (chosen == faces.end()) {
         chosen = faces.begin();
+        choice.substituted = true;
     }
     choice.fontName = chosen->first;
     choice.description = m_fontList[chosen->second];

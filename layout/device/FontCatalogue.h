@@ -54,6 +54,8 @@ public:
         std::u16string language;
         std::u16string fontName;
         std::optional<FontDescription> description;
+        // Neither the face asked for nor its stand-in is installed: the first face was taken instead.
+        bool substituted = false;
     };
     Choice selectFont(bool proportional, bool vertical, std::u16string_view language, std::u16string_view face);
 

@@ -33,8 +33,9 @@ cairo_matrix_t printerPixelsToPoints(const PrinterPage& page)
 } // namespace
 
 PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
-    : CairoStreamDevice(VectorFormat::Pdf, page.caps, printerPixelsToPoints(page), toPoints(page.sheetWidth),
-                        toPoints(page.sheetLength), m_jobSink)
+    : PdfDevice(page.caps,
+                pdfSheetOf(printerPixelsToPoints(page), toPoints(page.sheetWidth), toPoints(page.sheetLength)),
+                m_jobSink)
 {
     m_jobSink.printer = std::move(printer);
 }

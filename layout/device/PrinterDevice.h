@@ -1,28 +1,28 @@
-// A printer: the Cairo PDF device whose document goes, page by page, into a print job on the spooler.
+// A printer: our PDF writer whose document goes, page by page, into a print job on the spooler.
 //
-// startDoc creates the job and opens its PDF document (cupsCreateJob, cupsStartDocument); the PDF surface
-// writes straight into the job (cupsWriteRequestData); endPage emits the page and asks the spooler whether
-// the user deleted the job meanwhile (SpoolResult::UserAbort); endDoc finishes the PDF and lets the job
-// print (cupsFinishDocument); abortDoc, a failure, or the destruction of a device with an open document
-// cancel the job (cupsCancelJob2), so that no half-written document prints. While a job is open, a signal
-// that ends the program (Interruption.h) fails the next write, so that the run cancels the job on its way out. Device
-// pixels are the printer's, with the origin at the corner of its printable area. Measuring and fonts work before
-// startDoc.
+// startDoc creates the job and opens its PDF document (cupsCreateJob, cupsStartDocument); the pages stream
+// straight into the job as they are done (cupsWriteRequestData); endPage asks the spooler whether the user
+// deleted the job meanwhile (SpoolResult::UserAbort); endDoc finishes the PDF and lets the job print
+// (cupsFinishDocument); abortDoc, a failure, or the destruction of a device with an open document cancel the
+// job (cupsCancelJob2), so that no half-written document prints. Device pixels are the printer's, with the
+// origin at the corner of its printable area. Measuring and fonts work before startDoc. While a job is open, a
+// signal that ends the program (Interruption.h) fails the next write, so that the run cancels the job on its way
+// out.
 #pragma once
 
 #include <optional>
 
 #include "base/Interruption.h"
 #include "layout/device/ByteSink.h"
-#include "layout/device/CairoStreamDevice.h"
 #include "layout/device/CupsAcceptance.h"
 #include "layout/device/CupsDestination.h"
 #include "layout/device/CupsJob.h"
+#include "layout/device/PdfDevice.h"
 #include "layout/device/PrinterSelection.h"
 
 namespace vantolex {
 
-class PrinterDevice : public CairoStreamDevice
+class PrinterDevice : public PdfDevice
 {
 public:
     // The device for `printer`, whose page the spooler gave as `page` (printerPage).

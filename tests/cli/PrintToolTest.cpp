@@ -7,6 +7,8 @@
 
 #include "cli/PrintTool.h"
 #include "layout/Clock.h"
+#include "layout/device/CairoHandles.h"
+#include "layout/device/FontFamilies.h"
 #include "layout/device/RecordingDevice.h"
 
 namespace vantolex {
@@ -160,6 +162,43 @@ TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
     EXPECT_EQ(err.str(),
               "出力ファイルを作成できません: " + notAFolder.string() + "\n保存先のフォルダーがありません。\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
+}
+
+// The faces a user asks for and the faces that print, on standard error; the print itself succeeds.
+TEST_F(PrintToolTest, FaceNotFoundAndCharactersNoFaceHasAreReported)
+{
+    const auto file = write("a.txt", "漢字\n");
+    const auto pdf = folder / "out.pdf";
+    EXPECT_EQ(run({ "--defaults", "-e", "utf8", "--set", "fontName=No Such Face", "-o", pdf.string(), file.string() }),
+              0);
+    EXPECT_TRUE(err.str().starts_with("フォント「No Such Face」が見つからないため、「")) << err.str();
+    EXPECT_TRUE(err.str().ends_with("」で印刷します。\n")) << err.str();
+    EXPECT_TRUE(fs::exists(pdf));
+
+    // Balinese: printable for the layout, drawn by no face installed here.
+    handles::FcCharSetPtr balinese(FcCharSetCreate());
+    FcCharSetAddChar(balinese.get(), 0x1B05);
+    handles::FcPatternPtr pattern(FcPatternCreate());
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, balinese.get());
+    handles::FcObjectSetPtr objects(FcObjectSetBuild(FC_FILE, nullptr));
+    handles::FcFontSetPtr covering(FcFontList(nullptr, pattern.get(), objects.get()));
+    if (covering && covering->nfont > 0)
+        GTEST_SKIP() << "a face installed here draws Balinese";
+    const auto balineseFile = write("b.txt", "x\xE1\xAC\x85y\xE1\xAC\x85\n");
+    EXPECT_EQ(run({ "--defaults", "-e", "utf8", "-o", pdf.string(), balineseFile.string() }), 0);
+    EXPECT_EQ(err.str(), "どのフォントにもない文字が 2 字あり、欠字記号で印刷しました。\n");
+}
+
+TEST_F(PrintToolTest, ListedFacesShowTheFaceTheirFallbackTakes)
+{
+    if (!isFamilyInstalled(u"IPAMincho") || !isFamilyInstalled(u"IPAGothic") || !isFamilyInstalled(u"Noto Serif CJK JP")
+        || !isFamilyInstalled(u"Noto Sans CJK JP"))
+        GTEST_SKIP() << "the packaged fonts are not installed";
+    EXPECT_EQ(run({ "--list-fonts" }), 0);
+    EXPECT_NE(out.str().find("\n日本語\tIPA明朝\t固定ピッチ\t横書き\tNoto Serif CJK JP\n"), std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("\n日本語\t@IPAゴシック\t固定ピッチ\t縦書き\tNoto Sans CJK JP\n"), std::string::npos)
+        << out.str();
 }
 
 TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)

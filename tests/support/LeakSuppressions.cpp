@@ -1,5 +1,5 @@
 // Leak-checker suppressions for tests that draw text. fontconfig keeps its configuration and the patterns of
-// the fonts it has matched for the life of the process (the font map of PangoCairo holds them), and Cairo
+// the fonts it has matched for the life of the process (Cairo's font faces hold them), and Cairo
 // 1.16 loses a buffer while it subsets an embedded font when a PDF surface is finished (seen with the CFF
 // fonts of Noto CJK); LeakSanitizer reports them at exit although nothing of ours leaks. Every unit test
 // program links this file; without AddressSanitizer the functions are never called.

@@ -8,6 +8,7 @@
 #include "PdfText.h"
 #include "base/Utf16.h"
 #include "layout/device/CairoFileDevices.h"
+#include "layout/device/CairoHandles.h"
 #include "layout/device/FontFamilies.h"
 
 namespace vantolex {
@@ -85,17 +86,20 @@ TEST(PdfFileDevice, VerticalLineRunsDownFromItsPointWithTheGlyphsLeftOfIt)
     SKIP_WITHOUT_FAMILY(u"IPAGothic");
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-vertical-place") / "out.pdf";
-    writePdf(pdf, face(u"@IPAGothic", -100, 2700), { u"縦書" });
+    // An ideographic space between the two, so that pdftotext reports them as two words.
+    writePdf(pdf, face(u"@IPAGothic", -100, 2700), { u"縦　書" });
     const auto words = pdfWords(pdf);
     ASSERT_TRUE(words);
     ASSERT_EQ(words->size(), 2u);
     const double pointsPerPixel = 72.0 / 600;
     const double border = 5 * 72 / 25.4;
+    const auto first = testing::uprightEmBox((*words)[0], 100 * pointsPerPixel);
+    const auto second = testing::uprightEmBox((*words)[1], 100 * pointsPerPixel);
     // Line drawn at (4000, 300): first character in the em box left of x = 4000, from y = 300 downward.
-    EXPECT_NEAR((*words)[0].xMax, border + 4000 * pointsPerPixel, 0.05);
-    EXPECT_NEAR((*words)[0].xMin, border + 3900 * pointsPerPixel, 0.05);
-    EXPECT_NEAR((*words)[0].yMin, border + 300 * pointsPerPixel, 0.05);
-    EXPECT_NEAR((*words)[1].yMin, border + 400 * pointsPerPixel, 0.05);
+    EXPECT_NEAR(first.xMax, border + 4000 * pointsPerPixel, 0.05);
+    EXPECT_NEAR(first.xMin, border + 3900 * pointsPerPixel, 0.05);
+    EXPECT_NEAR(first.yMin, border + 300 * pointsPerPixel, 0.05);
+    EXPECT_NEAR(second.yMin, border + 500 * pointsPerPixel, 0.05);
     EXPECT_EQ((*words)[0].text, "縦");
     EXPECT_EQ((*words)[1].text, "書");
 }
@@ -233,6 +237,11 @@ TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
         EXPECT_TRUE(isBlack(20, 25));
         EXPECT_EQ(isBlack(20 + 10 * page - 1, 25), true);
         EXPECT_EQ(isBlack(20 + 10 * page, 25), false);
+        // The resolution follows the header: 100 dpi is 3937 pixels per metre on both axes.
+        std::ifstream file(path, std::ios::binary);
+        std::string bytes(64, '\0');
+        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        EXPECT_EQ(bytes.substr(33, 17), std::string("\0\0\0\x09pHYs\0\0\x0F\x61\0\0\x0F\x61\x01", 17));
     }
     EXPECT_FALSE(std::filesystem::exists(pngPagePath(folder / "page.png", 3)));
     EXPECT_EQ(pngPagePath(folder / "page.png", 12345).filename(), "page-12345.png");

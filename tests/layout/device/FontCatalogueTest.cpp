@@ -114,17 +114,19 @@ TEST(FontCatalogue, SelectFontChoosesAsTheFontPageDoes)
         std::u16string face;
         std::u16string expectedLanguage;
         std::u16string expectedFace;
+        bool substituted = false;
     };
     const Row rows[] = {
         { "exact", false, false, u"日本語", u"IPA明朝", u"日本語", u"IPA明朝" },
         { "prefix of language and face", false, false, u"日本", u"IPAゴ", u"日本語", u"IPAゴシック" },
         { "face prefix ignoring case", false, false, u"欧文", u"dejavu", u"欧文", u"DejaVu Sans Mono" },
         { "unknown language: the first", false, false, u"ハングル", u"IPA明朝", u"欧文", u"IPA明朝" },
-        { "unknown face: the first of the language", false, false, u"日本語", u"Courier", u"日本語", u"IPAゴシック" },
+        { "unknown face: the first of the language", false, false, u"日本語", u"Courier", u"日本語", u"IPAゴシック",
+          true },
         { "stored name of another system", false, false, u"日本語", u"ＭＳ 明朝", u"日本語", u"IPA明朝" },
         { "its vertical form", false, true, u"日本語", u"@ＭＳ 明朝", u"日本語", u"@IPA明朝" },
         { "proportional stand-in", true, false, u"日本語", u"ＭＳ Ｐ明朝", u"日本語", u"IPA P明朝" },
-        { "vertical face named without @", false, true, u"日本語", u"IPA明朝", u"日本語", u"@IPAゴシック" },
+        { "vertical face named without @", false, true, u"日本語", u"IPA明朝", u"日本語", u"@IPAゴシック", true },
         { "vertical face", false, true, u"日本語", u"@IPA明朝", u"日本語", u"@IPA明朝" },
         { "empty names", false, false, u"", u"", u"欧文", u"DejaVu Sans Mono" },
     };
@@ -137,6 +139,7 @@ TEST(FontCatalogue, SelectFontChoosesAsTheFontPageDoes)
         ASSERT_TRUE(choice.description);
         EXPECT_EQ(choice.description->faceName, row.expectedFace);
         EXPECT_EQ(choice.description->script, row.expectedLanguage);
+        EXPECT_EQ(choice.substituted, row.substituted);
     }
 }
 

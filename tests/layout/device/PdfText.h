@@ -28,6 +28,18 @@ struct PdfWord
 // The words of a PDF with their boxes, or nothing without pdftotext.
 std::optional<std::vector<PdfWord>> pdfWords(const std::filesystem::path& pdf);
 
+// The em box of a word of upright glyphs in a vertical (Identity-V) font, of `em` points. pdftotext boxes
+// such a glyph as a horizontal one hung from the glyph's vertical origin (the middle of the top of its em
+// box): half an em further right and one em higher than the em box the glyph is drawn in.
+inline PdfWord uprightEmBox(PdfWord word, double em)
+{
+    word.xMin -= em / 2;
+    word.xMax -= em / 2;
+    word.yMin += em;
+    word.yMax += em;
+    return word;
+}
+
 // A fresh, empty folder for one test's files.
 std::filesystem::path scratchFolder(const std::string& name);
 

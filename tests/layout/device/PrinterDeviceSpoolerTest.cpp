@@ -4,7 +4,6 @@
 
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
-#include <pango/pangocairo.h>
 
 #include <regex>
 #include <string>
@@ -22,14 +21,13 @@ namespace {
 
 using test::PrivateCupsd;
 
-// Pango, Cairo and fontconfig keep their font caches for the life of the process; they are released at the
+// Cairo and fontconfig keep their font caches for the life of the process; they are released at the
 // end so that the leak checker of the sanitizer build sees only real leaks.
 class FontCacheRelease : public ::testing::Environment
 {
 public:
     void TearDown() override
     {
-        pango_cairo_font_map_set_default(nullptr);
         cairo_debug_reset_static_data();
         FcFini();
     }

@@ -1,51 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "MemorySink.h"
 #include "layout/device/CairoStreamDevice.h"
+#include "layout/device/PdfDevice.h"
 
 namespace vantolex {
 namespace {
 
-// Collects the document in memory; can refuse to open or fail from a given write on.
-class MemorySink final : public ByteSink
-{
-public:
-    int openResult = 1;
-    int failingWrite = -1; // 0-based index of the first failing write; -1: none
-    int writeFailure = SpoolResult::OutOfDisk;
-    int closeResult = 1;
-
-    std::string bytes;
-    std::u16string jobName;
-    int writes = 0;
-    int opens = 0;
-    int closes = 0;
-    int abandons = 0;
-
-    int open(std::u16string_view name) override
-    {
-        ++opens;
-        jobName = name;
-        return openResult;
-    }
-    int write(const unsigned char* data, std::size_t size) override
-    {
-        if (failingWrite >= 0 && writes >= failingWrite) {
-            ++writes;
-            return writeFailure;
-        }
-        ++writes;
-        bytes.append(reinterpret_cast<const char*>(data), size);
-        return 1;
-    }
-    int close() override
-    {
-        ++closes;
-        return closeResult;
-    }
-    void abandon() noexcept override { ++abandons; }
-};
+using testing::MemorySink;
 
 const SheetFormat smallSheet { 100, 50, 300, 300, 5 };
 
@@ -88,76 +54,133 @@ TEST(CairoStreamDevice, WritesEachFormatToTheSink)
     }
 }
 
-TEST(CairoStreamDevice, RefusedOpenIsTheJobResult)
+// The devices that write a document to a sink: Cairo's for PostScript and SVG, our own PDF writer (files and
+// printers). The job operations behave alike on each.
+struct StreamDeviceMaker
 {
-    MemorySink sink;
-    sink.openResult = SpoolResult::UserAbort;
-    CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
-    EXPECT_EQ(device.startDoc(u"job"), SpoolResult::UserAbort);
-    EXPECT_EQ(device.startPage(), SpoolResult::Error);
-    EXPECT_EQ(sink.bytes, "");
-}
+    const char* name;
+    std::function<std::unique_ptr<Device>(ByteSink&)> make;
+};
 
-TEST(CairoStreamDevice, FailedWriteIsReportedWithItsOwnResultAndTheDocumentAbandoned)
-{
-    MemorySink sink;
-    sink.failingWrite = 0;
-    CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
-    ASSERT_EQ(device.startDoc(u"job"), 1);
-    ASSERT_EQ(device.startPage(), 1);
-    device.fillRect({ 0, 0, 10, 10 }, { 0, 0, 0 });
-    const int page = device.endPage();
-    const int end = device.endDoc();
-    // The PDF surface may hold the page back until the end; the failure shows at the latest there.
-    EXPECT_TRUE(page == SpoolResult::OutOfDisk || (page == 1 && end == SpoolResult::OutOfDisk))
-        << "endPage " << page << ", endDoc " << end;
-    EXPECT_EQ(sink.abandons, 1);
-    EXPECT_EQ(sink.closes, 0);
-}
+const StreamDeviceMaker streamDevices[] = {
+    { "Cairo PostScript",
+      [](ByteSink& sink) { return std::make_unique<CairoStreamDevice>(VectorFormat::PostScript, smallSheet, sink); } },
+    { "PDF writer",
+      [](ByteSink& sink) {
+          return std::make_unique<PdfDevice>(sheetCapabilities(smallSheet), pdfSheetOf(smallSheet), sink);
+      } },
+};
 
-TEST(CairoStreamDevice, FailedCloseIsTheResultOfEndDoc)
+TEST(StreamDevice, RefusedOpenIsTheJobResult)
 {
-    MemorySink sink;
-    sink.closeResult = SpoolResult::OutOfMemory;
-    CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
-    drawOnePage(device);
-    EXPECT_EQ(device.endDoc(), SpoolResult::OutOfMemory);
-}
-
-TEST(CairoStreamDevice, JobOperationsOutOfOrderFail)
-{
-    MemorySink sink;
-    CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
-    EXPECT_EQ(device.startPage(), SpoolResult::Error);
-    EXPECT_EQ(device.endPage(), SpoolResult::Error);
-    EXPECT_EQ(device.endDoc(), SpoolResult::Error);
-    EXPECT_EQ(device.abortDoc(), SpoolResult::Error);
-    ASSERT_EQ(device.startDoc(u"job"), 1);
-    EXPECT_EQ(device.startDoc(u"job"), SpoolResult::Error);
-    EXPECT_EQ(device.endPage(), SpoolResult::Error);
-    ASSERT_EQ(device.startPage(), 1);
-    EXPECT_EQ(device.startPage(), SpoolResult::Error);
-    EXPECT_EQ(device.endDoc(), SpoolResult::Error); // a page is open
-    EXPECT_EQ(device.endPage(), 1);
-    EXPECT_EQ(device.endDoc(), 1);
-}
-
-TEST(CairoStreamDevice, AbortAbandonsTheDocumentAndWritesNothingMore)
-{
-    MemorySink sink;
-    {
-        CairoStreamDevice device(VectorFormat::Pdf, smallSheet, sink);
-        drawOnePage(device);
-        const std::size_t before = sink.bytes.size();
-        EXPECT_EQ(device.abortDoc(), 1);
-        EXPECT_EQ(sink.bytes.size(), before);
-        EXPECT_EQ(sink.abandons, 1);
-        // A new job can follow.
-        EXPECT_EQ(device.startDoc(u"again"), 1);
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        sink.openResult = SpoolResult::UserAbort;
+        auto device = maker.make(sink);
+        EXPECT_EQ(device->startDoc(u"job"), SpoolResult::UserAbort);
+        EXPECT_EQ(device->startPage(), SpoolResult::Error);
+        EXPECT_EQ(sink.bytes, "");
     }
-    // Destroying a device with an open document abandons it.
-    EXPECT_EQ(sink.abandons, 2);
-    EXPECT_EQ(sink.closes, 0);
+}
+
+TEST(StreamDevice, FailedWriteIsReportedWithItsOwnResultAndTheDocumentAbandoned)
+{
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        sink.failingWrite = 0;
+        auto device = maker.make(sink);
+        // The failure shows at the first operation that writes, at the latest at the end; the operations
+        // before it succeed.
+        int result = device->startDoc(u"job");
+        if (result > 0) {
+            result = device->startPage();
+            device->fillRect({ 0, 0, 10, 10 }, { 0, 0, 0 });
+        }
+        if (result > 0) {
+            result = device->endPage();
+        }
+        if (result <= 0) {
+            EXPECT_EQ(result, SpoolResult::OutOfDisk);
+            device->abortDoc();
+        } else {
+            EXPECT_EQ(device->endDoc(), SpoolResult::OutOfDisk);
+        }
+        EXPECT_EQ(sink.abandons, 1);
+        EXPECT_EQ(sink.closes, 0);
+    }
+}
+
+TEST(StreamDevice, FailedPageKeepsItsResultUntilTheJobIsAborted)
+{
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        sink.endPageResult = SpoolResult::UserAbort;
+        auto device = maker.make(sink);
+        ASSERT_EQ(device->startDoc(u"job"), 1);
+        ASSERT_EQ(device->startPage(), 1);
+        EXPECT_EQ(device->endPage(), SpoolResult::UserAbort);
+        EXPECT_EQ(device->startPage(), SpoolResult::UserAbort);
+        EXPECT_EQ(device->abortDoc(), 1);
+        EXPECT_EQ(sink.abandons, 1);
+        EXPECT_EQ(sink.closes, 0);
+    }
+}
+
+TEST(StreamDevice, FailedCloseIsTheResultOfEndDoc)
+{
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        sink.closeResult = SpoolResult::OutOfMemory;
+        auto device = maker.make(sink);
+        drawOnePage(*device);
+        EXPECT_EQ(device->endDoc(), SpoolResult::OutOfMemory);
+    }
+}
+
+TEST(StreamDevice, JobOperationsOutOfOrderFail)
+{
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        auto device = maker.make(sink);
+        EXPECT_EQ(device->startPage(), SpoolResult::Error);
+        EXPECT_EQ(device->endPage(), SpoolResult::Error);
+        EXPECT_EQ(device->endDoc(), SpoolResult::Error);
+        EXPECT_EQ(device->abortDoc(), SpoolResult::Error);
+        ASSERT_EQ(device->startDoc(u"job"), 1);
+        EXPECT_EQ(device->startDoc(u"job"), SpoolResult::Error);
+        EXPECT_EQ(device->endPage(), SpoolResult::Error);
+        ASSERT_EQ(device->startPage(), 1);
+        EXPECT_EQ(device->startPage(), SpoolResult::Error);
+        EXPECT_EQ(device->endDoc(), SpoolResult::Error); // a page is open
+        EXPECT_EQ(device->endPage(), 1);
+        EXPECT_EQ(device->endDoc(), 1);
+    }
+}
+
+TEST(StreamDevice, AbortAbandonsTheDocumentAndWritesNothingMore)
+{
+    for (const StreamDeviceMaker& maker : streamDevices) {
+        SCOPED_TRACE(maker.name);
+        MemorySink sink;
+        {
+            auto device = maker.make(sink);
+            drawOnePage(*device);
+            const std::size_t before = sink.bytes.size();
+            EXPECT_EQ(device->abortDoc(), 1);
+            EXPECT_EQ(sink.bytes.size(), before);
+            EXPECT_EQ(sink.abandons, 1);
+            // A new job can follow.
+            EXPECT_EQ(device->startDoc(u"again"), 1);
+        }
+        // Destroying a device with an open document abandons it.
+        EXPECT_EQ(sink.abandons, 2);
+        EXPECT_EQ(sink.closes, 0);
+    }
 }
 
 } // namespace

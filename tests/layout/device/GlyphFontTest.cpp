@@ -3,17 +3,18 @@
 #include "FaceDescription.h"
 #include "PdfText.h"
 #include "base/Utf16.h"
-#include "layout/device/CairoFont.h"
 #include "layout/device/CairoImageDevice.h"
 #include "layout/device/FontAliases.h"
 #include "layout/device/FontFamilies.h"
+#include "layout/device/GlyphFont.h"
+#include "layout/device/LinePlacement.h"
 
 namespace vantolex {
 namespace {
 
 using testing::face;
 
-TEST(CairoFont, RefusesWhatNoDeviceCanMake)
+TEST(GlyphFont, RefusesWhatNoDeviceCanMake)
 {
     CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
     struct Row
@@ -34,21 +35,23 @@ TEST(CairoFont, RefusesWhatNoDeviceCanMake)
     }
 }
 
-TEST(CairoFont, NegativeHeightIsTheEmAndPositiveHeightTheCell)
+TEST(GlyphFont, NegativeHeightIsTheEmAndPositiveHeightTheCell)
 {
     SKIP_WITHOUT_FAMILY(u"Noto Sans Mono CJK JP");
-    CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
+    // Pixels twice as tall as wide: the em along a horizontal line is half as many pixels as across it.
+    CairoImageDevice device(10, 10, { 10, 10, 96, 192 });
     auto em = device.createFont(face(u"Noto Sans Mono CJK JP", -100));
     auto cell = device.createFont(face(u"Noto Sans Mono CJK JP", 100));
     ASSERT_NE(em, nullptr);
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(static_cast<const CairoFont&>(*em).emPixels(), 100.0);
+    EXPECT_EQ(static_cast<const GlyphFont&>(*em).metrics().emAcross, 100.0);
+    EXPECT_EQ(static_cast<const GlyphFont&>(*em).metrics().emAlong, 50.0);
     // Noto CJK's cell is taller than its em, so a cell of 100 pixels holds a smaller em.
-    EXPECT_LT(static_cast<const CairoFont&>(*cell).emPixels(), 80.0);
-    EXPECT_EQ(device.textExtent(*em, u"あ"), 100);
+    EXPECT_LT(static_cast<const GlyphFont&>(*cell).metrics().emAcross, 80.0);
+    EXPECT_EQ(device.textExtent(*em, u"あ"), 50);
 }
 
-TEST(CairoFont, VerticalFlowOnlyForVerticalFaceWithEscapement2700)
+TEST(GlyphFont, VerticalFormsOnlyForVerticalFaceWithEscapement2700)
 {
     SKIP_WITHOUT_FAMILY(u"IPAMincho");
     CairoImageDevice device(10, 10, { 10, 10, 96, 96 });
@@ -56,22 +59,50 @@ TEST(CairoFont, VerticalFlowOnlyForVerticalFaceWithEscapement2700)
     {
         const char* name;
         FontDescription description;
-        TextFlow flow;
-        CairoFont::Direction direction;
+        GlyphFont::Direction direction;
+        GlyphOrientation kanji; // how 漢 is drawn
+        GlyphOrientation letter; // how A is drawn
     };
     const Row rows[] = {
-        { "horizontal face", face(u"IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across },
-        { "vertical face turned", face(u"@IPAMincho", -40, 2700), TextFlow::Vertical, CairoFont::Direction::Down },
-        { "horizontal face turned", face(u"IPAMincho", -40, 2700), TextFlow::Horizontal, CairoFont::Direction::Down },
-        { "vertical face not turned", face(u"@IPAMincho", -40), TextFlow::Horizontal, CairoFont::Direction::Across },
+        { "horizontal face", face(u"IPAMincho", -40), GlyphFont::Direction::Across, GlyphOrientation::Horizontal,
+          GlyphOrientation::Horizontal },
+        { "vertical face turned", face(u"@IPAMincho", -40, 2700), GlyphFont::Direction::Down, GlyphOrientation::Upright,
+          GlyphOrientation::Sideways },
+        { "horizontal face turned", face(u"IPAMincho", -40, 2700), GlyphFont::Direction::Down,
+          GlyphOrientation::Sideways, GlyphOrientation::Sideways },
+        { "vertical face not turned", face(u"@IPAMincho", -40), GlyphFont::Direction::Across,
+          GlyphOrientation::Horizontal, GlyphOrientation::Horizontal },
     };
+    std::vector<PlacedGlyph> glyphs;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         auto font = device.createFont(row.description);
         ASSERT_NE(font, nullptr);
-        const auto& cairoFont = static_cast<const CairoFont&>(*font);
-        EXPECT_EQ(cairoFont.flow(), row.flow);
-        EXPECT_EQ(cairoFont.direction(), row.direction);
+        const auto& glyphFont = static_cast<const GlyphFont&>(*font);
+        EXPECT_EQ(glyphFont.metrics().direction, row.direction);
+        placeLine(glyphFont, u"漢A", glyphs);
+        ASSERT_EQ(glyphs.size(), 2u);
+        EXPECT_EQ(glyphs[0].orientation, row.kanji);
+        EXPECT_EQ(glyphs[1].orientation, row.letter);
+    }
+}
+
+TEST(GlyphCache, OnAVerticalLineWideCharactersStandAndNarrowOnesAndLettersLie)
+{
+    struct Row
+    {
+        char32_t c;
+        bool upright;
+    };
+    const Row rows[] = {
+        { U'あ', true }, { U'漢', true }, { U'ー', true }, { U'「', true }, { U'Ａ', true },
+        { U'한', true }, { U'€', true },  { U'∑', true },  { U'½', true },  { U'○', true },
+        { U'A', false }, { U'1', false }, { U'ｱ', false }, { U'¥', false }, { U'é', false },
+        { U'ß', false }, { U'α', false }, { U'Я', false }, { U'𠮷', true },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(static_cast<unsigned>(row.c));
+        EXPECT_EQ(standsUpright(row.c), row.upright);
     }
 }
 

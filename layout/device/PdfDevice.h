@@ -1,0 +1,109 @@
+// A print job written as PDF by our own writer into a ByteSink: a file, or a print job on the spooler.
+//
+// Text is drawn from the glyph cache at the positions of placeLine (as the Cairo devices draw it): one text
+// object per page, two-byte glyph ids, fonts embedded as subsets at the end of the document. Pages are
+// compressed on a worker thread while the next ones are drawn and written to the sink as they are done, so
+// that a document of any length streams through in little memory. Within a page, lines and rectangles are
+// drawn under the text.
+//
+// The job operations: startDoc opens the sink and starts the document, endPage hands the page on and asks the
+// sink whether the document is still wanted, endDoc writes the fonts, the page tree and the cross-reference
+// table and closes the sink; abortDoc, a failure, or destroying the device with a document open abandon the
+// sink. Calls out of order fail with SpoolResult::Error. Measuring and fonts work before startDoc.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <cairo.h>
+
+#include "layout/device/ByteSink.h"
+#include "layout/device/Device.h"
+#include "layout/device/GlyphFont.h"
+#include "layout/device/LinePlacement.h"
+#include "layout/device/PageCompressor.h"
+#include "layout/device/PdfContent.h"
+#include "layout/device/PdfOutput.h"
+#include "layout/device/SheetFormat.h"
+
+namespace vantolex {
+
+class PdfDevice : public Device
+{
+public:
+    // Pages of `sheet`, written to `sink`, which must outlive the device.
+    PdfDevice(const DeviceCaps& caps, const PdfSheet& sheet, ByteSink& sink);
+    ~PdfDevice() override;
+
+    PdfDevice(const PdfDevice&) = delete;
+    PdfDevice& operator=(const PdfDevice&) = delete;
+
+    DeviceCaps capabilities() const override { return m_caps; }
+    std::unique_ptr<DeviceFont> createFont(const FontDescription& description) override;
+    int textExtent(const DeviceFont& font, std::u16string_view text) override;
+    void textOut(const DeviceFont& font, int x, int y, std::u16string_view text) override;
+    void drawText(const DeviceFont& font, const Rect& box, std::u16string_view text, TextAlign align) override;
+    void dashedLine(int x1, int y1, int x2, int y2) override;
+    void fillRect(const Rect& box, Rgb colour) override;
+    void frameRect(const Rect& box, Rgb colour) override;
+
+    int startDoc(std::u16string_view jobName) override;
+    int startPage() override;
+    int endPage() override;
+    int endDoc() override;
+    int abortDoc() override;
+    int missingGlyphs() const override { return m_missingGlyphs; }
+    // The sink's words for its last failure (a file and the system's reason, a printer that takes no jobs).
+    std::u16string failureText() const override { return m_sink.failureText(); }
+
+protected:
+    // Gives up an open document. A subclass whose sink is one of its members calls this in its destructor.
+    void releaseDocument() noexcept;
+
+private:
+    enum class State
+    {
+        Idle,
+        Document,
+        Page,
+    };
+
+    // Writes the pages that are compressed (all of them when `all`; else waits only while too many are
+    // outstanding). Returns the first failure, or 1.
+    int writeReadyPages(bool all);
+    // Keeps the first failure of the open document, which every later job operation but abortDoc returns.
+    int failed(int result);
+
+    DeviceCaps m_caps;
+    PdfSheet m_sheet;
+    ByteSink& m_sink;
+    GlyphFonts m_fonts;
+    std::vector<PlacedGlyph> m_line;
+    int m_missingGlyphs = 0;
+
+    State m_state = State::Idle;
+    bool m_sinkOpen = false;
+    int m_failure = 1; // the first failure of the open document, or 1
+    std::u16string m_title;
+    std::unique_ptr<PdfOutput> m_output;
+    std::unique_ptr<PageCompressor> m_compressor;
+    std::unique_ptr<PdfContent> m_content;
+    PdfFontUse m_fontUse;
+    std::vector<int> m_pageObjects;
+    int m_pagesObject = 0;
+    int m_resourcesObject = 0;
+};
+
+// The sheet of a PdfDevice whose device pixels map to points through `pixelsToPoints` (offset: the top left
+// of the printable area from the top left of the sheet).
+PdfSheet pdfSheetOf(const cairo_matrix_t& pixelsToPoints, double widthPoints, double heightPoints);
+
+// The sheet of a file device.
+PdfSheet pdfSheetOf(const SheetFormat& sheet);
+
+// The PDF date of `time` in local time: D:YYYYMMDDHHmmSS+HH'mm'.
+std::string pdfDate(std::time_t time);
+
+} // namespace vantolex
