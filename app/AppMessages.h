@@ -9,6 +9,8 @@ inline constexpr std::u16string_view noFileGiven = u"ファイルが指定され
 inline constexpr std::u16string_view clipboardEmpty = u"クリップボードにデータがありません";
 inline constexpr std::u16string_view startSkipExhausted = u"開始行までスキップしたら、データが無くなりました。";
 inline constexpr std::u16string_view printCancelled = u"印刷を中止しました。";
+// Memory ran out somewhere in a run.
+inline constexpr std::u16string_view outOfMemory = u"メモリが足りません。";
 inline constexpr std::u16string_view printerUnavailable = u"プリンタの設定が取得できません。";
 inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラーが発生しました。";
 
@@ -16,11 +18,6 @@ inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラ
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした。\n%s\n%s";
 inline constexpr std::u16string_view reasonNotStorable
     = u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。";
-inline constexpr std::u16string_view reasonAccessDenied = u"書き込む権限がありません。";
-inline constexpr std::u16string_view reasonDiskFull = u"ディスクの空き容量が足りません。";
-inline constexpr std::u16string_view reasonReadOnly = u"読み取り専用の場所です。";
-inline constexpr std::u16string_view reasonNoFolder = u"保存先のフォルダーを作成できません。";
-inline constexpr std::u16string_view reasonSystem = u"システムエラー %d: %s";
 
 // Message-box captions.
 inline constexpr std::u16string_view warningCaption = u"警告 [Vantolex]";

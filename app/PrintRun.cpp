@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <filesystem>
+#include <new>
 
 #include "app/AppMessages.h"
 #include "base/Errors.h"
+#include "base/Interruption.h"
 #include "base/Utf16.h"
 #include "input/ClipboardReader.h"
 #include "input/FileReader.h"
@@ -49,6 +51,7 @@ void printItems(TextReader& reader, Output& output, int startLine)
     int lineNumber = startLine;
     try {
         while (reader.nextLine()) {
+            throwIfInterrupted();
             const TextLine line = reader.currentLine();
             switch (line.kind) {
             case LineKind::Text:
@@ -144,6 +147,9 @@ RunOutcome runPrintJob(PrintRunHost& host, const PrintSettings& settings, Output
         return RunOutcome::Warned;
     } catch (const Error& error) {
         host.report(ReportKind::Error, error.message);
+        return RunOutcome::Failed;
+    } catch (const std::bad_alloc&) {
+        host.report(ReportKind::Error, std::u16string(appText::outOfMemory));
         return RunOutcome::Failed;
     } catch (const std::exception&) {
         return RunOutcome::Crashed;

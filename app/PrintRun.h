@@ -73,8 +73,8 @@ enum class RunOutcome
     Finished, // the output was finished (possibly with nothing placed)
     Cancelled, // no source selected, or the printer choice declined: nothing shown
     Warned, // a Warning was reported
-    Failed, // an Error or PrinterError was reported
-    Crashed, // a standard-library failure (such as memory exhaustion) ended the run; nothing was reported
+    Failed, // an Error or PrinterError was reported, or that memory ran out
+    Crashed, // another standard-library failure ended the run; nothing was reported
 };
 
 // The reader for `choice`: a file reader for one file (its name trimmed of white space), a multi-file
@@ -83,8 +83,9 @@ enum class RunOutcome
 std::unique_ptr<TextReader> readerForChoice(const SourceChoice& choice, PrintRunHost& host,
                                             const PrintSettings& settings);
 
-// Runs one print or preview. Reports Warning and Error through the host after every clean-up and lets
-// neither escape. `settings` must have passed validation.
+// Runs one print or preview. Reports Warning and Error, and the lack of memory, through the host after every
+// clean-up and lets none of them escape. Interrupted (a signal ending the program) passes on after the clean-up.
+// `settings` must have passed validation.
 RunOutcome runPrintJob(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory, bool showDetails);
 
 } // namespace vantolex

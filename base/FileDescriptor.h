@@ -1,7 +1,10 @@
-// An open POSIX file descriptor, owned: closed on destruction.
+// An open POSIX file descriptor, owned: closed on destruction; and opening a file.
 #pragma once
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace vantolex {
 
@@ -52,5 +55,15 @@ private:
 
     int m_descriptor;
 };
+
+// open(2) with O_CLOEXEC, tried again when a signal interrupts it. The descriptor, or -1 with errno set.
+inline int openRetrying(const char* path, int flags, mode_t mode = 0)
+{
+    int descriptor;
+    do {
+        descriptor = ::open(path, flags | O_CLOEXEC, mode);
+    } while (descriptor < 0 && errno == EINTR);
+    return descriptor;
+}
 
 } // namespace vantolex

@@ -71,7 +71,7 @@ std::u16string formatText(std::u16string_view pattern, std::initializer_list<For
     return out;
 }
 
-std::optional<int> parseDecimal(std::string_view text)
+std::optional<int> parseInteger(std::string_view text)
 {
     if (text.starts_with('+')) {
         text.remove_prefix(1);

@@ -21,8 +21,8 @@ std::u16string formatText(std::u16string_view pattern, std::initializer_list<For
 // Decimal digits of `value`, with a leading '-' when negative.
 std::u16string decimalText(long long value);
 
-// The int that `text` writes in decimal digits, with an optional leading '+' or '-' and nothing else;
-// none when `text` is anything else or the value does not fit into an int.
-std::optional<int> parseDecimal(std::string_view text);
+// The int that `text` is exactly: decimal digits with an optional sign ("+" or "-"), nothing else; nullopt
+// for anything else and for a value outside the int range.
+std::optional<int> parseInteger(std::string_view text);
 
 } // namespace vantolex

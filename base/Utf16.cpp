@@ -155,4 +155,19 @@ std::u16string_view trimWhiteSpace(std::u16string_view text)
     return text;
 }
 
+std::u16string codePointName(char32_t codePoint)
+{
+    static constexpr char16_t hexDigits[] = u"0123456789ABCDEF";
+    std::u16string digits;
+    for (char32_t rest = codePoint; rest != 0 || digits.size() < 4; rest >>= 4)
+        digits.insert(digits.begin(), hexDigits[rest & 0xF]);
+    std::u16string name = u"U+" + digits;
+    const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+    if (!control) {
+        name += u' ';
+        appendUtf16(name, codePoint);
+    }
+    return name;
+}
+
 } // namespace vantolex

@@ -21,7 +21,11 @@ std::u16string fromUtf8(std::string_view text);
 // NARROW NO-BREAK SPACE, MEDIUM MATHEMATICAL SPACE and IDEOGRAPHIC SPACE (U+3000).
 bool isWhiteSpace(char16_t unit);
 
-// `text` without white space at either end.
+// "U+1F600 😀": the code point in hexadecimal, four digits at least, then the character itself unless it is a
+// control character.
+std::u16string codePointName(char32_t codePoint);
+
+// `text` without white space (isWhiteSpace) at either end.
 std::u16string_view trimWhiteSpace(std::u16string_view text);
 
 } // namespace vantolex

@@ -20,7 +20,13 @@ inline constexpr std::u16string_view unknownFormat = u"出力形式が分かり�
 inline constexpr std::u16string_view seeHelp = u"使い方は vantolex-print --help で表示されます。";
 inline constexpr std::u16string_view presetNotFound = u"プリセットがありません: %s";
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした: %s";
-inline constexpr std::u16string_view outputNotCreated = u"出力ファイルを作成できません: %s";
+// A settings file that holds something the tool cannot read is left as it is; %s is its path.
+inline constexpr std::u16string_view settingsUnreadable = u"設定ファイルを読み込めないため、上書きしません: %s";
+// An output (-o, --layout-json) that would write over one of the input files; %s is the output as given.
+inline constexpr std::u16string_view outputIsInput = u"出力ファイルが入力ファイルと同じです: %s";
+// "-" given together with other files.
+inline constexpr std::u16string_view standardInputAlone = u"\"-\"（標準入力）はほかのファイルと一緒に指定できません。";
+inline constexpr std::u16string_view standardOutputNotWritten = u"標準出力に書き込めません。";
 inline constexpr std::u16string_view progress = u"\r%d ページ";
 inline constexpr std::u16string_view progressDone = u"\r%d ページ\n";
 inline constexpr std::u16string_view standardInputTitle = u"標準入力";
@@ -31,6 +37,11 @@ inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラ
 inline constexpr std::u16string_view defaultsAndPresetChange
     = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
 inline constexpr std::u16string_view emptyPresetName = u"プリセット名が空です。";
+// A preset name to save with a character that the settings file (Shift JIS) cannot hold: "U+1F600 😀".
+inline constexpr std::u16string_view unstorablePresetName
+    = u"プリセット名に設定ファイルに保存できない文字があります: %s";
+// A setting to save in a preset with such a character: the field name, then the character as above.
+inline constexpr std::u16string_view unstorableField = u"設定項目 %s に設定ファイルに保存できない文字があります: %s";
 inline constexpr std::u16string_view faceSubstituted = u"フォント「%s」が見つからないため、「%s」で印刷します。";
 inline constexpr std::u16string_view missingGlyphs = u"どのフォントにもない文字が %d 字あり、欠字記号で印刷しました。";
 inline constexpr std::u16string_view fixedPitch = u"固定ピッチ";
@@ -43,7 +54,7 @@ inline constexpr std::u16string_view version = u"vantolex-print %s";
 inline constexpr std::u16string_view help
     = u"使い方: vantolex-print [オプション] [ファイル...]\n"
       u"テキストファイルを段組みして印刷します。ファイルが1つなら単一ファイル、複数なら続けて1つの文書として"
-      u"印刷します。\"-\" は標準入力です。\n"
+      u"印刷します。\"-\" は標準入力です（ほかのファイルとは一緒に指定できません）。\n"
       u"\n"
       u"  -e, --encoding E       sjis | utf16le | utf16be | utf8 | jis | euc、表示名、または 0～5\n"
       u"                         （既定: Shift JIS。複数ファイルではすべてに適用）\n"
@@ -67,6 +78,10 @@ inline constexpr std::u16string_view help
       u"      --delete-preset NAME  プリセット NAME を削除\n"
       u"      --version, --help\n"
       u"\n"
-      u"終了コード: 0 印刷した, 1 警告, 2 エラー, 64 使い方の誤り\n";
+      u"出力ファイルは書き終えてから置き換えます。中断や失敗のときは元のファイルが残ります。\n"
+      u"設定ファイルはプログラムと同じフォルダーに VANTOLEX.DAT があればそれを、なければ\n"
+      u"$XDG_CONFIG_HOME/vantolex/VANTOLEX.DAT（既定 ~/.config/vantolex/）を使います。\n"
+      u"\n"
+      u"終了コード: 0 印刷した, 1 警告, 2 エラー, 64 使い方の誤り, 128+シグナル番号 中断\n";
 
 } // namespace vantolex::cliText

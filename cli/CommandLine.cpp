@@ -3,13 +3,17 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstring>
+#include <filesystem>
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
 #include "cli/CliMessages.h"
+#include "input/EncodingIndex.h"
+#include "settings/SettingsFileBytes.h"
 
 namespace vantolex {
 
@@ -60,17 +64,9 @@ const option longOptions[] = {
     { nullptr, 0, nullptr, 0 },
 };
 
-// The names of the encodings by EncodingIndex: the short name and the display name of the encoding list.
-struct EncodingName
-{
-    std::string_view shortName;
-    std::string_view displayName;
-};
-
-const EncodingName encodingNameTable[] = {
-    { "sjis", "Shift JIS" }, { "utf16le", "Unicode" }, { "utf16be", "Unicode (big endian)" },
-    { "utf8", "UTF-8" },     { "jis", "ISO-2022 JP" }, { "euc", "EUC JP" },
-};
+// The short names of the encodings, by EncodingIndex.
+constexpr std::array<std::string_view, encodingCount> encodingShortNames
+    = { "sjis", "utf16le", "utf16be", "utf8", "jis", "euc" };
 
 std::optional<double> parseMillimetres(std::string_view text)
 {
@@ -88,18 +84,13 @@ std::optional<DeviceCaps> parseDeviceCaps(std::string_view text)
         const auto comma = i < 3 ? text.find(',') : std::string_view::npos;
         if (i < 3 && comma == std::string_view::npos)
             return std::nullopt;
-        const auto number = parseDecimal(text.substr(0, comma));
+        const auto number = parseInteger(text.substr(0, comma));
         if (!number)
             return std::nullopt;
         values[i] = *number;
         text = i < 3 ? text.substr(comma + 1) : std::string_view();
     }
     return DeviceCaps { values[0], values[1], values[2], values[3] };
-}
-
-std::u16string u16(std::string_view text)
-{
-    return fromUtf8(text);
 }
 
 // The option that getopt_long refused: a long option as written (without "=value"), a short one as "-c".
@@ -114,22 +105,50 @@ std::string offendingOption(std::string_view argument, int shortOption)
 
 UsageError usage(std::u16string_view pattern, std::string_view first, std::string_view second = {})
 {
-    const std::u16string a = u16(first), b = u16(second);
+    const std::u16string a = fromUtf8(first), b = fromUtf8(second);
     return { second.empty() ? formatText(pattern, { std::u16string_view(a) })
                             : formatText(pattern, { std::u16string_view(a), std::u16string_view(b) }) };
+}
+
+// The name to save a preset under, trimmed, or why it cannot be one.
+std::variant<std::u16string, UsageError> presetNameToSave(std::string_view value)
+{
+    std::u16string name(trimWhiteSpace(fromUtf8(value)));
+    // Names are stored trimmed, so a name that is only white space would come back empty.
+    if (name.empty())
+        return UsageError { std::u16string(cliText::emptyPresetName) };
+    if (const std::optional<char32_t> character = unstorableCharacter(name)) {
+        const std::u16string described = codePointName(*character);
+        return UsageError { formatText(cliText::unstorablePresetName, { std::u16string_view(described) }) };
+    }
+    return name;
 }
 
 } // namespace
 
 std::optional<int> parseEncodingName(std::string_view text)
 {
-    for (int index = 0; index < 6; ++index) {
-        const auto& name = encodingNameTable[index];
-        if (text == name.shortName || text == name.displayName)
+    for (int index = 0; index < encodingCount; ++index) {
+        if (text == encodingShortNames[static_cast<std::size_t>(index)]
+            || fromUtf8(text) == encodingNames[static_cast<std::size_t>(index)] || text == std::to_string(index))
             return index;
     }
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '5')
-        return text[0] - '0';
+    return std::nullopt;
+}
+
+std::optional<FileFormat> formatOfPath(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".pdf")
+        return FileFormat::Pdf;
+    if (extension == ".ps")
+        return FileFormat::PostScript;
+    if (extension == ".svg")
+        return FileFormat::Svg;
+    if (extension == ".png")
+        return FileFormat::Png;
     return std::nullopt;
 }
 
@@ -189,6 +208,10 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
             break;
         case 'o':
             options.output = std::string(value);
+            if (const auto format = formatOfPath(*options.output))
+                options.outputFormat = *format;
+            else
+                return usage(cliText::unknownFormat, value);
             break;
         case 'P':
             options.printer = std::string(value);
@@ -201,7 +224,7 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
             break;
         case DpiOption:
         case BorderOption: {
-            const auto number = parseDecimal(value);
+            const auto number = parseInteger(value);
             const bool isDpi = code == DpiOption;
             if (!number || (isDpi ? *number < 1 || *number > 9600 : *number < 0 || *number > 100))
                 return usage(cliText::badNumber, isDpi ? "--dpi" : "--border", value);
@@ -221,7 +244,7 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
             options.defaults = true;
             break;
         case PresetOption:
-            options.preset = std::string(value);
+            options.preset = fromUtf8(value);
             break;
         case SetOption: {
             const auto equals = value.find('=');
@@ -245,11 +268,15 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
         case ListPresetsOption:
             options.listPresets = true;
             break;
-        case SavePresetOption:
-            options.savePreset = std::string(value);
+        case SavePresetOption: {
+            auto name = presetNameToSave(value);
+            if (auto* refusal = std::get_if<UsageError>(&name))
+                return std::move(*refusal);
+            options.savePreset = std::move(std::get<std::u16string>(name));
             break;
+        }
         case DeletePresetOption:
-            options.deletePreset = std::string(value);
+            options.deletePreset = fromUtf8(value);
             break;
         case VersionOption:
             options.version = true;
@@ -270,6 +297,10 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
         return UsageError { std::u16string(cliText::outputAndPrinter) };
     if (options.defaults && options.settingsPath)
         return UsageError { std::u16string(cliText::defaultsAndSettings) };
+    if (options.defaults && (options.savePreset || options.deletePreset))
+        return UsageError { std::u16string(cliText::defaultsAndPresetChange) };
+    if (options.files.size() > 1 && std::find(options.files.begin(), options.files.end(), "-") != options.files.end())
+        return UsageError { std::u16string(cliText::standardInputAlone) };
     return options;
 }
 

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "layout/device/CairoFileDevices.h"
 #include "layout/device/Device.h"
 
 namespace vantolex {
@@ -22,9 +23,10 @@ struct PaperSize
 
 struct PrintToolOptions
 {
-    std::vector<std::string> files; // "-" is standard input
+    std::vector<std::string> files; // paths as given (bytes); "-" alone is standard input
     int encoding = 0; // EncodingIndex, for every file
     std::optional<std::string> output; // file output; the format follows the extension
+    FileFormat outputFormat = FileFormat::Pdf; // of `output`
     std::optional<std::string> printer; // CUPS destination
     PaperSize paper; // for file output
     int dpi = 600; // for file output
@@ -32,15 +34,15 @@ struct PrintToolOptions
     std::optional<DeviceCaps> deviceCaps; // overrides the device's own capabilities
     std::optional<std::string> settingsPath;
     bool defaults = false;
-    std::optional<std::string> preset;
+    std::optional<std::u16string> preset;
     std::vector<std::pair<std::string, std::string>> fieldSettings; // --set FIELD=VALUE, in order
     std::optional<std::string> layoutJson; // path, or "-" for standard output
     bool showSettings = false;
     bool details = false;
     bool listFonts = false;
     bool listPresets = false;
-    std::optional<std::string> savePreset;
-    std::optional<std::string> deletePreset;
+    std::optional<std::u16string> savePreset; // without white space at either end
+    std::optional<std::u16string> deletePreset;
     bool version = false;
     bool help = false;
 };
@@ -50,12 +52,18 @@ struct UsageError
     std::u16string message;
 };
 
-// Parses the arguments after the program name. Options and files may be mixed; "--" ends the options.
+// Parses the arguments after the program name. Options and files may be mixed; "--" ends the options. Names
+// (presets) are taken as UTF-8 and held as UTF-16; paths stay the bytes they are. Refuses, among others,
+// options that exclude each other, an output whose format the extension does not tell, a preset name to save
+// that is blank or holds a character the settings file cannot store, and "-" among other files.
 std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std::string> arguments);
 
 // The encoding named by `text`: a short name (sjis, utf16le, utf16be, utf8, jis, euc), a display name as
-// the encoding list shows it, or the index 0 to 5.
+// the encoding list shows it, or the EncodingIndex in decimal.
 std::optional<int> parseEncodingName(std::string_view text);
+
+// The output format that the extension of `path` names (.pdf .ps .svg .png, in any case).
+std::optional<FileFormat> formatOfPath(const std::string& path);
 
 std::optional<PaperSize> parsePaperSize(std::string_view text);
 

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "app/ApplicationPrinter.h"
+#include "base/Interruption.h"
 #include "cli/PrintTool.h"
 #include "layout/device/CupsPrinterServices.h"
 
 int main(int argc, char** argv)
 {
+    vantolex::installInterruptHandlers();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 

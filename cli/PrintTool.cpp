@@ -1,14 +1,19 @@
 #include "cli/PrintTool.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <cctype>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
+#include <new>
 
+#include "app/AppMessages.h"
+#include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
+#include "base/WriteFailureReason.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/ToolDevice.h"
@@ -16,11 +21,13 @@
 #include "layout/Clock.h"
 #include "layout/OutputLayoutJson.h"
 #include "layout/PrinterFactory.h"
+#include "layout/StreamByteSink.h"
 #include "layout/device/CairoFileDevices.h"
 #include "layout/device/FallbackFaces.h"
+#include "layout/device/FileByteSink.h"
 #include "layout/device/FontCatalogue.h"
+#include "layout/device/OutputFileFailure.h"
 #include "settings/PrintSettingsFields.h"
-#include "settings/SettingsLineParsing.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsRows.h"
 #include "settings/SettingsStore.h"
@@ -39,34 +46,6 @@ int usageFailure(std::ostream& err, std::u16string_view message)
     writeLine(err, message);
     writeLine(err, cliText::seeHelp);
     return UsageStatus;
-}
-
-std::u16string u16(std::string_view text)
-{
-    return fromUtf8(text);
-}
-
-std::optional<FileFormat> formatOfPath(const std::string& path)
-{
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".pdf")
-        return FileFormat::Pdf;
-    if (extension == ".ps")
-        return FileFormat::PostScript;
-    if (extension == ".svg")
-        return FileFormat::Svg;
-    if (extension == ".png")
-        return FileFormat::Png;
-    return std::nullopt;
-}
-
-bool outputFolderExists(const std::string& path)
-{
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code failure;
-    return folder.empty() || std::filesystem::is_directory(folder, failure);
 }
 
 SheetFormat sheetOf(const PrintToolOptions& options)
@@ -174,13 +153,13 @@ public:
     {
         std::unique_ptr<Device> device;
         if (m_options.output || (m_options.layoutJson && !m_options.printer)) {
-            const auto format = m_options.output ? *formatOfPath(*m_options.output) : FileFormat::Pdf;
+            const auto format = m_options.output ? m_options.outputFormat : FileFormat::Pdf;
             device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options));
         } else {
             device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
             if (!device && m_options.printer)
                 throw Warning(
-                    formatText(cliText::printerUnavailable, { std::u16string_view(u16(*m_options.printer)) }));
+                    formatText(cliText::printerUnavailable, { std::u16string_view(fromUtf8(*m_options.printer)) }));
             if (!device)
                 throw Warning(std::u16string(cliText::noDefaultPrinter));
         }
@@ -212,158 +191,289 @@ int statusOf(RunOutcome outcome, std::ostream& err)
     return ErrorStatus;
 }
 
-int run(const PrintToolOptions& options, PrintToolEnvironment& environment)
+// A path as it can be compared with another: without symbolic links, "." and ".." where it exists.
+std::filesystem::path comparablePath(const std::filesystem::path& path)
 {
-    std::ostream& out = environment.out;
-    std::ostream& err = environment.err;
+    std::error_code error;
+    std::filesystem::path result = std::filesystem::weakly_canonical(path, error);
+    if (error)
+        result = std::filesystem::absolute(path, error).lexically_normal();
+    return result;
+}
 
-    if (options.help) {
-        out << toUtf8(cliText::help);
-        return PrintedStatus;
-    }
-    if (options.version) {
-        writeLine(out, formatText(cliText::version, { std::u16string_view(u"" VANTOLEX_VERSION) }));
-        return PrintedStatus;
-    }
-    if (options.listFonts) {
-        listFonts(out);
-        return PrintedStatus;
-    }
-    if (options.defaults && (options.savePreset || options.deletePreset))
-        return usageFailure(err, cliText::defaultsAndPresetChange);
-    // Names are stored trimmed, so a name that is only white space would come back empty.
-    std::optional<std::u16string> savedPresetName;
-    if (options.savePreset) {
-        savedPresetName = trimWhiteSpace(u16(*options.savePreset));
-        if (savedPresetName->empty())
-            return usageFailure(err, cliText::emptyPresetName);
-    }
-    if (options.output && !formatOfPath(*options.output))
-        return usageFailure(err, formatText(cliText::unknownFormat, { std::u16string_view(u16(*options.output)) }));
+// Whether writing `output` would write over the file `input`: the same file on the disk, or the same path
+// where either does not exist.
+bool isSameFile(const std::filesystem::path& output, const std::filesystem::path& input)
+{
+    struct stat outputStatus = {};
+    struct stat inputStatus = {};
+    if (::stat(output.c_str(), &outputStatus) == 0 && ::stat(input.c_str(), &inputStatus) == 0)
+        return outputStatus.st_dev == inputStatus.st_dev && outputStatus.st_ino == inputStatus.st_ino;
+    return comparablePath(output) == comparablePath(input);
+}
 
-    // The settings: read without side effects; only the two preset changes write the file.
-    std::optional<SettingsStore> store;
-    PrintSettings settings;
-    if (options.defaults) {
-        settings.resetToDefaults();
-    } else {
-        const auto path
-            = options.settingsPath ? std::filesystem::path(*options.settingsPath) : settingsPath(settingsFileName);
-        store.emplace(path, SettingsAccess::ReadOnly);
-        settings = store->currentSettings;
-    }
-    if (options.listPresets) {
-        if (store) {
-            for (const Preset& preset : store->presets)
-                writeLine(out, preset.name);
-        }
-        return PrintedStatus;
-    }
-    if (options.preset) {
-        const auto index = store ? store->findPreset(u16(*options.preset)) : std::nullopt;
-        if (!index) {
-            writeLine(err, formatText(cliText::presetNotFound, { std::u16string_view(u16(*options.preset)) }));
-            return WarningStatus;
-        }
-        store->applyPreset(*index);
-        settings = store->currentSettings;
-    }
-    for (const auto& [name, value] : options.fieldSettings) {
-        const std::string setting = name + "=" + value;
-        switch (setField(settings, name, value)) {
-        case SetFieldResult::Done:
-            break;
-        case SetFieldResult::UnknownField:
-            return usageFailure(err, formatText(cliText::unknownField, { std::u16string_view(u16(name)) }));
-        case SetFieldResult::BadValue:
-            return usageFailure(err, formatText(cliText::badFieldValue, { std::u16string_view(u16(setting)) }));
-        }
-    }
-    matchFaceToWritingDirection(settings);
-    settings.fontDescriptor.reset();
-    std::u16string message;
-    if (!validate(message, settings)) {
-        writeLine(err, message);
-        return WarningStatus;
+// Whether `input` is named like a page that a PNG output to `output` writes: <stem>-<4 digits or more>.png
+// in the same folder.
+bool isPngPageOf(const std::filesystem::path& input, const std::filesystem::path& output)
+{
+    const std::filesystem::path page = comparablePath(input);
+    const std::filesystem::path target = comparablePath(output);
+    const std::string name = page.filename().string();
+    const std::string prefix = target.stem().string() + "-";
+    if (page.parent_path() != target.parent_path() || !name.starts_with(prefix) || !name.ends_with(".png"))
+        return false;
+    const std::string number = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    return number.size() >= 4 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The system's error when the folder of `path` is missing or is no folder; 0 when it is there.
+int folderError(const std::filesystem::path& path)
+{
+    const std::filesystem::path folder = path.parent_path();
+    struct stat status = {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &status) != 0)
+        return errno;
+    return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+}
+
+// One run of the tool, in the order of its steps: what needs no settings, the outputs, the settings, the
+// presets, and the print.
+class PrintTool
+{
+public:
+    PrintTool(const PrintToolOptions& options, PrintToolEnvironment& environment)
+        : m_options(options)
+        , m_environment(environment)
+        , m_out(environment.out)
+        , m_err(environment.err)
+    {
     }
 
-    if (options.deletePreset || options.savePreset) {
-        if (options.deletePreset) {
-            const std::u16string name = u16(*options.deletePreset);
-            const auto index = store->findPreset(name);
+    int run()
+    {
+        if (const auto status = showInformation())
+            return *status;
+        if (const auto status = refuseOutputOverInput())
+            return *status;
+        if (const auto status = readSettings())
+            return *status;
+        if (const auto status = completeSettings())
+            return *status;
+        if (m_options.deletePreset || m_options.savePreset) {
+            if (const auto status = changePresets())
+                return *status;
+            if (m_options.files.empty())
+                return PrintedStatus;
+        }
+        if (m_options.showSettings) {
+            for (const SettingsRow& row : settingsRows(m_settings))
+                m_out << toUtf8(row.label) << '\t' << toUtf8(row.value) << '\n';
+            return PrintedStatus;
+        }
+        return print();
+    }
+
+private:
+    // --help, --version, --list-fonts.
+    std::optional<int> showInformation()
+    {
+        if (m_options.help) {
+            m_out << toUtf8(cliText::help);
+            return PrintedStatus;
+        }
+        if (m_options.version) {
+            writeLine(m_out, formatText(cliText::version, { std::u16string_view(u"" VANTOLEX_VERSION) }));
+            return PrintedStatus;
+        }
+        if (m_options.listFonts) {
+            listFonts(m_out);
+            return PrintedStatus;
+        }
+        return std::nullopt;
+    }
+
+    // The file the run writes, if any: the layout JSON, or else the -o file.
+    std::optional<std::string> outputPath() const
+    {
+        if (m_options.layoutJson)
+            return *m_options.layoutJson == "-" ? std::nullopt : m_options.layoutJson;
+        return m_options.output;
+    }
+
+    // An output that is one of the inputs (or the settings file) would destroy it: refused before anything is
+    // read or written.
+    std::optional<int> refuseOutputOverInput()
+    {
+        const std::optional<std::string> output = outputPath();
+        if (!output)
+            return std::nullopt;
+        const bool pages = !m_options.layoutJson && m_options.outputFormat == FileFormat::Png;
+        std::vector<std::string> inputs = m_options.files;
+        if (!m_options.defaults) // the settings file is read too
+            inputs.push_back(settingsFilePath().string());
+        for (const std::string& input : inputs) {
+            if (input != "-" && (pages ? isPngPageOf(input, *output) : isSameFile(*output, input))) {
+                const std::u16string name = fromUtf8(pages ? input : *output);
+                return usageFailure(m_err, formatText(cliText::outputIsInput, { std::u16string_view(name) }));
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::filesystem::path settingsFilePath() const
+    {
+        return m_options.settingsPath ? std::filesystem::path(*m_options.settingsPath) : settingsPath(settingsFileName);
+    }
+
+    // The settings file: read without side effects, or, for a preset change, under its lock until the change is
+    // written. --list-presets ends here.
+    std::optional<int> readSettings()
+    {
+        if (m_options.defaults) {
+            m_settings.resetToDefaults();
+            return std::nullopt;
+        }
+        const std::filesystem::path path = settingsFilePath();
+        const bool change = m_options.savePreset || m_options.deletePreset;
+        m_store.emplace(path, change ? SettingsAccess::Change : SettingsAccess::ReadOnly);
+        m_settings = m_store->currentSettings;
+        if (m_options.listPresets) {
+            for (const Preset& preset : m_store->presets)
+                writeLine(m_out, preset.name);
+            return PrintedStatus;
+        }
+        return std::nullopt;
+    }
+
+    // --preset, then --set, then the face for the writing direction; validated as before a print.
+    std::optional<int> completeSettings()
+    {
+        if (m_options.preset) {
+            const auto index = m_store ? m_store->findPreset(*m_options.preset) : std::nullopt;
             if (!index) {
-                writeLine(err, formatText(cliText::presetNotFound, { std::u16string_view(name) }));
+                writeLine(m_err, formatText(cliText::presetNotFound, { std::u16string_view(*m_options.preset) }));
                 return WarningStatus;
             }
-            store->removePreset(*index);
+            m_store->applyPreset(*index);
+            m_settings = m_store->currentSettings;
         }
-        if (savedPresetName)
-            store->updatePreset(*savedPresetName, settings);
-        if (!store->save()) {
-            const std::u16string path = u16(store->filePath().string());
-            writeLine(err, formatText(cliText::settingsNotSaved, { std::u16string_view(path) }));
-            return ErrorStatus;
-        }
-        if (options.files.empty())
-            return PrintedStatus;
-    }
-
-    if (options.showSettings) {
-        for (const SettingsRow& row : settingsRows(settings))
-            out << toUtf8(row.label) << '\t' << toUtf8(row.value) << '\n';
-        return PrintedStatus;
-    }
-
-    // The face the font page would choose for these settings.
-    FontCatalogue catalogue;
-    const auto choice
-        = catalogue.selectFont(settings.proportional, settings.vertical, settings.language, settings.fontName);
-    settings.fontDescriptor = choice.description;
-    if (choice.description && choice.substituted)
-        writeLine(err,
-                  formatText(cliText::faceSubstituted,
-                             { std::u16string_view(settings.fontName), std::u16string_view(choice.fontName) }));
-
-    const bool jsonToStandardOutput = options.layoutJson && *options.layoutJson == "-";
-    std::ostream* details = options.details ? (jsonToStandardOutput ? &err : &out) : nullptr;
-    ToolHost host(options.files, options.encoding, environment.in, err, details);
-    const Clock& clock = environment.clock ? *environment.clock : systemClock();
-    Progress progress(err, environment.errIsTerminal);
-
-    if (options.layoutJson) {
-        std::ofstream file;
-        if (!jsonToStandardOutput) {
-            file.open(*options.layoutJson, std::ios::binary);
-            if (!file) {
-                writeLine(err,
-                          formatText(cliText::outputNotCreated, { std::u16string_view(u16(*options.layoutJson)) }));
-                return ErrorStatus;
+        for (const auto& [name, value] : m_options.fieldSettings) {
+            switch (setField(m_settings, name, value)) {
+            case SetFieldResult::Done:
+                break;
+            case SetFieldResult::UnknownField:
+                return usageFailure(m_err, formatText(cliText::unknownField, { std::u16string_view(fromUtf8(name)) }));
+            case SetFieldResult::BadValue: {
+                const std::u16string setting = fromUtf8(name + "=" + value);
+                return usageFailure(m_err, formatText(cliText::badFieldValue, { std::u16string_view(setting) }));
+            }
             }
         }
-        std::ostream& json = jsonToStandardOutput ? out : file;
-        // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
-        int missingGlyphs = 0;
-        ToolPrinterChooser chooser(options, environment, progress, missingGlyphs);
-        LayoutJsonFactory factory([&chooser] { return chooser.choosePrinter(); }, json, clock);
-        const RunOutcome outcome = runPrintJob(host, settings, factory, options.details);
-        json.flush();
-        return statusOf(outcome, err);
+        matchFaceToWritingDirection(m_settings);
+        m_settings.fontDescriptor.reset();
+        std::u16string message;
+        if (!validate(message, m_settings)) {
+            writeLine(m_err, message);
+            return WarningStatus;
+        }
+        return std::nullopt;
     }
 
-    // A file in a folder that does not exist would surface only as a printer failure at the first page.
-    if (options.output && !outputFolderExists(*options.output)) {
-        writeLine(err, formatText(cliText::outputNotCreated, { std::u16string_view(u16(*options.output)) }));
+    // --delete-preset, then --save-preset, written as one change of the settings file.
+    std::optional<int> changePresets()
+    {
+        if (m_options.deletePreset) {
+            const auto index = m_store->findPreset(*m_options.deletePreset);
+            if (!index) {
+                writeLine(m_err, formatText(cliText::presetNotFound, { std::u16string_view(*m_options.deletePreset) }));
+                return WarningStatus;
+            }
+            m_store->removePreset(*index);
+        }
+        if (m_options.savePreset) {
+            if (const std::optional<UnstorableField> field = unstorableField(m_settings)) {
+                const std::u16string name = fromUtf8(field->name);
+                const std::u16string character = codePointName(field->character);
+                return usageFailure(m_err,
+                                    formatText(cliText::unstorableField,
+                                               { std::u16string_view(name), std::u16string_view(character) }));
+            }
+            m_store->updatePreset(*m_options.savePreset, m_settings);
+        }
+        const std::u16string path = fromUtf8(m_store->filePath().string());
+        switch (m_store->save()) {
+        case SaveResult::Saved:
+            return std::nullopt;
+        case SaveResult::KeptUnreadable:
+            writeLine(m_err, formatText(cliText::settingsUnreadable, { std::u16string_view(path) }));
+            return ErrorStatus;
+        case SaveResult::NotWritten:
+            break;
+        }
+        writeLine(m_err, formatText(cliText::settingsNotSaved, { std::u16string_view(path) }));
         return ErrorStatus;
     }
-    int missingGlyphs = 0;
-    ToolPrinterChooser chooser(options, environment, progress, missingGlyphs);
-    PrinterFactory factory(chooser, clock);
-    const RunOutcome outcome = runPrintJob(host, settings, factory, options.details);
-    progress.finish();
-    if (missingGlyphs > 0)
-        writeLine(err, formatText(cliText::missingGlyphs, { missingGlyphs }));
-    return statusOf(outcome, err);
-}
+
+    // A file output into a folder that is not there would fail only when its first page is written, after all
+    // the input has been read.
+    std::optional<int> refuseMissingFolder(const std::string& path)
+    {
+        const int error = folderError(path);
+        if (error == 0)
+            return std::nullopt;
+        writeLine(m_err, outputFileFailureText(OutputFileStage::Create, path, writeFailureReason(error)));
+        return ErrorStatus;
+    }
+
+    int print()
+    {
+        if (const std::optional<std::string> path = outputPath()) {
+            if (const auto status = refuseMissingFolder(*path))
+                return *status;
+        }
+        // The face the font page would choose for these settings.
+        FontCatalogue catalogue;
+        const auto choice = catalogue.selectFont(m_settings.proportional, m_settings.vertical, m_settings.language,
+                                                 m_settings.fontName);
+        m_settings.fontDescriptor = choice.description;
+        if (choice.description && choice.substituted)
+            writeLine(m_err,
+                      formatText(cliText::faceSubstituted,
+                                 { std::u16string_view(m_settings.fontName), std::u16string_view(choice.fontName) }));
+
+        const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
+        std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_err : &m_out) : nullptr;
+        ToolHost host(m_options.files, m_options.encoding, m_environment.in, m_err, details);
+        const Clock& clock = m_environment.clock ? *m_environment.clock : systemClock();
+        Progress progress(m_err, m_environment.errIsTerminal);
+        int missingGlyphs = 0;
+        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
+
+        if (m_options.layoutJson) {
+            // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
+            std::unique_ptr<ByteSink> sink;
+            if (jsonToStandardOutput)
+                sink = std::make_unique<StreamByteSink>(m_out, std::u16string(cliText::standardOutputNotWritten));
+            else
+                sink = std::make_unique<FileByteSink>(*m_options.layoutJson);
+            LayoutJsonFactory factory([&chooser] { return chooser.choosePrinter(); }, *sink, clock);
+            return statusOf(runPrintJob(host, m_settings, factory, m_options.details), m_err);
+        }
+        PrinterFactory factory(chooser, clock);
+        const RunOutcome outcome = runPrintJob(host, m_settings, factory, m_options.details);
+        progress.finish();
+        if (missingGlyphs > 0)
+            writeLine(m_err, formatText(cliText::missingGlyphs, { missingGlyphs }));
+        return statusOf(outcome, m_err);
+    }
+
+    const PrintToolOptions& m_options;
+    PrintToolEnvironment& m_environment;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    std::optional<SettingsStore> m_store;
+    PrintSettings m_settings;
+};
 
 } // namespace
 
@@ -372,18 +482,35 @@ int runPrintTool(std::span<const std::string> arguments, PrintToolEnvironment& e
     const auto parsed = parseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return usageFailure(environment.err, usage->message);
+    int status = ErrorStatus;
     try {
-        return run(std::get<PrintToolOptions>(parsed), environment);
+        PrintTool tool(std::get<PrintToolOptions>(parsed), environment);
+        status = tool.run();
+    } catch (const Interrupted& interrupted) {
+        return 128 + interrupted.signal;
     } catch (const Warning& warning) {
         writeLine(environment.err, warning.message);
         return WarningStatus;
     } catch (const Error& error) {
         writeLine(environment.err, error.message);
         return ErrorStatus;
+    } catch (const std::bad_alloc&) {
+        writeLine(environment.err, appText::outOfMemory);
+        return ErrorStatus;
     } catch (const std::exception&) {
         writeLine(environment.err, cliText::unexpectedFailure);
         return ErrorStatus;
     }
+    // A signal that came while a job was being finished ends the program all the same.
+    if (const int signal = interruptingSignal())
+        return 128 + signal;
+    // What went to standard output counts only once it is all there (a full disk, a closed pipe).
+    environment.out.flush();
+    if (!environment.out && status == PrintedStatus) {
+        writeLine(environment.err, cliText::standardOutputNotWritten);
+        return ErrorStatus;
+    }
+    return status;
 }
 
 } // namespace vantolex

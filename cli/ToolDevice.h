@@ -43,6 +43,7 @@ public:
     int endPage() override { return m_device->endPage(); }
     int endDoc() override;
     int abortDoc() override { return m_device->abortDoc(); }
+    std::u16string failureText() const override { return m_device->failureText(); }
     int missingGlyphs() const override { return m_device->missingGlyphs(); }
 
 private:

@@ -21,7 +21,8 @@ public:
              std::ostream* details);
 
     SourceChoice sourceChoice() const override;
-    // Standard input for the single file "-", otherwise the usual readers.
+    // Standard input for the single file "-", a single file opened by its path's bytes as given, otherwise the
+    // usual readers.
     std::unique_ptr<TextReader> createSourceReader(const PrintSettings& settings) override;
     bool clipboardHasText() override { return false; }
     bool confirmDetails(std::u16string_view sampleText, const PrintSettings& settings,

@@ -72,9 +72,7 @@ FileReader::FileReader(const std::filesystem::path& path, const Encoding& decode
     const std::size_t read = readAll(file.get(), byteData(buffer), static_cast<std::size_t>(length), path);
     if (read != static_cast<std::size_t>(length))
         raise(inputText::fileReadIncomplete);
-    decoder.decode(buffer, static_cast<int>(length));
-    const std::size_t start = buffer[0] == 0xFEFF ? 1 : 0; // the byte-order mark, whatever the encoding
-    setText(std::move(buffer), start);
+    setEncodedText(std::move(buffer), static_cast<int>(length), decoder);
 }
 
 std::u16string FileReader::title() const

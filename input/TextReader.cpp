@@ -20,6 +20,13 @@ void TextReader::setText(TextBuffer buffer, std::size_t start)
     m_lineStart = nullptr;
 }
 
+void TextReader::setEncodedText(TextBuffer buffer, int length, const Encoding& decoder)
+{
+    decoder.decode(buffer, length);
+    const std::size_t start = buffer[0] == 0xFEFF ? 1 : 0;
+    setText(std::move(buffer), start);
+}
+
 bool TextReader::nextLine()
 {
     assert(m_cursor);

@@ -41,6 +41,10 @@ protected:
     // Takes a decoded text that ends with a 0 unit; reading starts `start` units into it.
     void setText(TextBuffer buffer, std::size_t start);
 
+    // Decodes the `length` bytes in `buffer` (allocateTextBuffer) with `decoder` and takes the text, skipping
+    // one byte-order mark (U+FEFF) at its start, whatever the encoding. Raises what the decoder raises.
+    void setEncodedText(TextBuffer buffer, int length, const Encoding& decoder);
+
 private:
     TextBuffer m_buffer; // the decoded text, or null
     char16_t* m_lineStart = nullptr; // start of the item delivered last; null before the first

@@ -1,6 +1,7 @@
 #include "layout/JobState.h"
 
 #include "base/Errors.h"
+#include "base/Interruption.h"
 #include "layout/LayoutMessages.h"
 #include "layout/device/Device.h"
 
@@ -21,9 +22,10 @@ std::u16string printerErrorText(int result)
     }
 }
 
-void throwPrinterError(int result)
+void throwPrinterError(int result, std::u16string detail)
 {
-    throw PrinterError(printerErrorText(result));
+    throwIfInterrupted();
+    throw PrinterError(detail.empty() ? printerErrorText(result) : std::move(detail));
 }
 
 } // namespace vantolex

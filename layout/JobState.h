@@ -17,7 +17,9 @@ enum class JobState
 // The message for a failed job operation whose result was `result` (<= 0, a SpoolResult value).
 std::u16string printerErrorText(int result);
 
-// Throws PrinterError with printerErrorText(result).
-[[noreturn]] void throwPrinterError(int result);
+// Throws PrinterError with `detail`, the device's own words for the failure (failureText), or with
+// printerErrorText(result) when it has none. A run that a signal is ending throws Interrupted instead: the
+// failure is the job being ended.
+[[noreturn]] void throwPrinterError(int result, std::u16string detail = {});
 
 } // namespace vantolex

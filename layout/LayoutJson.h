@@ -2,15 +2,23 @@
 // display lines at their grid positions.
 #pragma once
 
+#include <functional>
 #include <ostream>
+#include <string_view>
 
 #include "layout/PageLayout.h"
 #include "layout/PageStore.h"
 
 namespace vantolex {
 
-// Writes { "layout": {...}, "pages": [ { "number", "header", "footer", "lines": [...] } ] } in UTF-8. Every
-// page of the store is listed, empty ones included; the templates are rendered with layout.totalPages.
+// Writes { "layout": {...}, "pages": [ { "number", "header", "footer", "lines": [...] } ] } in UTF-8, keys in
+// alphabetical order and one space of indentation per level. Every page of the store is listed, empty ones
+// included; the templates are rendered with layout.totalPages. The text is handed to `write` in pieces, one
+// page at a time, so that the document is never held whole.
+void writeLayoutJson(const PageLayout& layout, const PageStore& store,
+                     const std::function<void(std::string_view)>& write);
+
+// The same into `out`.
 void writeLayoutJson(std::ostream& out, const PageLayout& layout, const PageStore& store);
 
 } // namespace vantolex

@@ -55,11 +55,29 @@ inline constexpr std::u16string_view spoolOutOfDisk = u"スプールに必要な
 inline constexpr std::u16string_view printAborted = u"印刷が中止されました。";
 inline constexpr std::u16string_view printerError = u"プリンターエラーが発生しました。";
 
+// A destination that is not accepting jobs: its name, and the reason its administrator gave.
+inline constexpr std::u16string_view printerNotAcceptingJobs = u"プリンタ %s は印刷ジョブを受け付けていません。";
+inline constexpr std::u16string_view printerNotAcceptingJobsBecause
+    = u"プリンタ %s は印刷ジョブを受け付けていません。\n理由: %s";
+
 // A print job that was left open could not be cancelled on the spooler (standard error): the job number
 // and the destination.
 inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョブ %d（%s）を取り消せませんでした。";
 
 // ---- end of printer outputs ------------------------------------------------------------------------------
+
+// ---- File outputs ------------------------------------------------------------------------------------------
+
+// An output file (PDF, PostScript, SVG, a PNG page, the layout JSON) that cannot be made or written: its path,
+// then on the next line the reason (writeFailureReason, or the one below).
+inline constexpr std::u16string_view outputFileNotCreated = u"出力ファイルを作成できません: %s\n%s";
+inline constexpr std::u16string_view outputFileNotWritten = u"出力ファイルに書き込めません: %s\n%s";
+
+// A PNG page whose image the drawing library cannot hold at the chosen resolution: width and height in pixels.
+inline constexpr std::u16string_view reasonImageTooLarge
+    = u"画像が大きすぎます（%d×%d ピクセル）。解像度を下げてください。";
+
+// ---- end of file outputs -----------------------------------------------------------------------------------
 
 // ---- Preview -----------------------------------------------------------------------------------------------
 

@@ -23,7 +23,7 @@ OutputBuffered::OutputBuffered(std::unique_ptr<Device> device, const PrintSettin
 void OutputBuffered::startFirstPage()
 {
     Output::newPage();
-    m_pageStore->pageStarts.push_back(0);
+    m_pageStore->addPageBoundary();
 }
 
 OutputBuffered::~OutputBuffered() = default;
@@ -32,19 +32,19 @@ void OutputBuffered::newPage()
 {
     Output::newPage();
     assert(m_pageStore);
-    m_pageStore->pageStarts.push_back(static_cast<int>(m_pageStore->lines.size()));
+    m_pageStore->addPageBoundary();
 }
 
 void OutputBuffered::emitLine()
 {
     assert(m_pageStore);
-    m_pageStore->lines.push_back({ column(), lineInColumn(), lineText() });
+    m_pageStore->addLine(column(), lineInColumn(), lineText());
 }
 
 void OutputBuffered::completePages()
 {
     assert(m_pageStore);
-    m_pageStore->pageStarts.push_back(static_cast<int>(m_pageStore->lines.size()));
+    m_pageStore->addPageBoundary();
     mutableLayout().totalPages = m_pageStore->pageCount();
 }
 

@@ -3,37 +3,39 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 
 #include "layout/OutputBuffered.h"
+#include "layout/device/ByteSink.h"
 
 namespace vantolex {
 
 class OutputLayoutJson : public OutputBuffered
 {
 public:
-    // Lays out on `device` (its capabilities and measures; nothing is drawn) and writes to `out`.
+    // Lays out on `device` (its capabilities and measures; nothing is drawn) and writes to `sink`, which must
+    // outlive the output.
     OutputLayoutJson(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
-                     std::ostream& out, const Clock& clock = systemClock());
+                     ByteSink& sink, const Clock& clock = systemClock());
 
-    // Completes the pages and writes the JSON.
+    // Completes the pages and writes the JSON through the sink, one page at a time. A failing sink gives up
+    // the document and raises PrinterError with the sink's own words (failureText) when it has any.
     void finish() override;
 
     // Writes nothing.
     void abort() override { }
 
 private:
-    std::ostream& m_out;
+    ByteSink& m_sink;
 };
 
 // Makes OutputLayoutJson outputs on the devices that `makeDevice` returns.
 class LayoutJsonFactory : public OutputFactory
 {
 public:
-    LayoutJsonFactory(std::function<std::unique_ptr<Device>()> makeDevice, std::ostream& out,
+    LayoutJsonFactory(std::function<std::unique_ptr<Device>()> makeDevice, ByteSink& sink,
                       const Clock& clock = systemClock())
         : m_makeDevice(std::move(makeDevice))
-        , m_out(out)
+        , m_sink(sink)
         , m_clock(clock)
     {
     }
@@ -42,7 +44,7 @@ public:
 
 private:
     std::function<std::unique_ptr<Device>()> m_makeDevice;
-    std::ostream& m_out;
+    ByteSink& m_sink;
     const Clock& m_clock;
 };
 

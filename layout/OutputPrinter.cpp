@@ -30,7 +30,7 @@ OutputPrinter::~OutputPrinter()
 void OutputPrinter::printerError(int result)
 {
     m_state = JobState::Aborted;
-    throwPrinterError(result);
+    throwPrinterError(result, device().failureText());
 }
 
 void OutputPrinter::startJob()

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "layout/Canvas.h"
 #include "layout/JobState.h"
@@ -30,11 +31,11 @@ void OutputPrinterBuffered::printAll()
     const PageStore& store = *pageStore();
     // Pages without a line are skipped, unless no page holds one: such a document (breaks only) prints its
     // empty pages with their header and footer, as the direct output does.
-    const bool printEmptyPages = store.lines.empty();
+    const bool printEmptyPages = store.lineCount() == 0;
     JobState state = JobState::NotStarted;
-    auto check = [](int result) {
+    auto check = [&printer](int result) {
         if (result <= 0)
-            throwPrinterError(result);
+            throwPrinterError(result, printer.failureText());
     };
 
     // A started document ends in exactly one of endDoc and abortDoc. A failure while printing aborts the job
@@ -48,6 +49,7 @@ void OutputPrinterBuffered::printAll()
             const auto records = store.pageLines(index);
             if (records.empty() && !printEmptyPages)
                 continue;
+            throwIfInterrupted();
             if (state == JobState::InPage)
                 check(printer.endPage());
             state = JobState::InPage;

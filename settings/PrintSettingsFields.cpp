@@ -4,6 +4,7 @@
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
+#include "settings/SettingsFileBytes.h"
 
 namespace vantolex {
 
@@ -73,7 +74,7 @@ SetFieldResult setField(PrintSettings& settings, std::string_view name, std::str
         if (field.name != name)
             continue;
         if (const auto* member = std::get_if<int PrintSettings::*>(&field.member)) {
-            const auto number = parseDecimal(value);
+            const auto number = parseInteger(value);
             if (!number)
                 return SetFieldResult::BadValue;
             settings.*(*member) = *number;
@@ -88,6 +89,18 @@ SetFieldResult setField(PrintSettings& settings, std::string_view name, std::str
         return SetFieldResult::Done;
     }
     return SetFieldResult::UnknownField;
+}
+
+std::optional<UnstorableField> unstorableField(const PrintSettings& settings)
+{
+    for (const Field& field : fields) {
+        const auto* member = std::get_if<std::u16string PrintSettings::*>(&field.member);
+        if (!member)
+            continue;
+        if (const std::optional<char32_t> character = unstorableCharacter(settings.*(*member)))
+            return UnstorableField { field.name, *character };
+    }
+    return std::nullopt;
 }
 
 } // namespace vantolex

@@ -21,4 +21,13 @@ enum class SetFieldResult
 // not checked here: validate() does that for the whole record.
 SetFieldResult setField(PrintSettings& settings, std::string_view name, std::string_view value);
 
+// The first text field of `settings` that a settings file cannot store, by its field name, with the character
+// it cannot hold (unstorableCharacter); nullopt when every text can be stored.
+struct UnstorableField
+{
+    std::string_view name;
+    char32_t character = 0;
+};
+std::optional<UnstorableField> unstorableField(const PrintSettings& settings);
+
 } // namespace vantolex

@@ -35,9 +35,24 @@ std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> l
     return bytes;
 }
 
+std::optional<char32_t> unstorableCharacter(std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const char16_t unit = text[i];
+        const bool pair
+            = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        const std::size_t length = pair ? 2 : 1;
+        if (unit == u'\n' || !cp932::encode(text.substr(i, length)))
+            return pair ? 0x10000 + ((char32_t { unit } - 0xD800) << 10) + (char32_t { text[i + 1] } - 0xDC00)
+                        : char32_t { unit };
+        i += length;
+    }
+    return std::nullopt;
+}
+
 bool storableInSettingsFile(std::u16string_view text)
 {
-    return text.find(u'\n') == std::u16string_view::npos && cp932::encode(text).has_value();
+    return !unstorableCharacter(text);
 }
 
 } // namespace vantolex

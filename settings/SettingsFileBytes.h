@@ -18,6 +18,10 @@ std::vector<std::u16string> decodeSettingsLines(std::string_view bytes);
 // code page 932 cannot hold, or a line feed, which would split the line on reading.
 std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> lines);
 
+// The first character of `text` that a line of a settings file cannot hold (one outside code page 932, a line
+// feed, a lone surrogate), or nullopt when it can hold all of them.
+std::optional<char32_t> unstorableCharacter(std::u16string_view text);
+
 // True when `text` can be one line of a settings file: every character is one that code page 932 holds, and
 // there is no line feed.
 bool storableInSettingsFile(std::u16string_view text);

@@ -30,10 +30,13 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
     const auto format = static_cast<SettingsRecordFormat>(version);
 
     SettingsFileContents contents;
+    contents.whole = trimWhiteSpace(*versionLine) == decimal(static_cast<std::size_t>(version));
     // A current record that cannot be used does not take the presets with it: it always spans its full count
     // of lines, so the presets after it are still where they belong.
-    if (!readSettingsRecord(format, reader, contents.currentSettings))
+    if (!readSettingsRecord(format, reader, contents.currentSettings)) {
         contents.currentSettings.resetToDefaults();
+        contents.whole = false;
+    }
 
     const std::u16string* countLine = reader.next();
     if (!countLine)
@@ -44,9 +47,17 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
         if (!nameLine)
             break;
         Preset preset { std::u16string(trimWhiteSpace(*nameLine)), PrintSettings() };
-        if (preset.name.empty() || !readSettingsRecord(format, reader, preset.settings))
+        if (preset.name.empty())
             break;
+        if (!readSettingsRecord(format, reader, preset.settings)) {
+            contents.whole = false;
+            break;
+        }
         contents.presets.push_back(std::move(preset));
+    }
+    while (const std::u16string* rest = reader.next()) {
+        if (!isBlank(*rest))
+            contents.whole = false;
     }
     return contents;
 }

@@ -16,6 +16,10 @@ struct SettingsFileContents
 {
     PrintSettings currentSettings;
     std::vector<Preset> presets;
+    // Everything the file holds was understood: the version line is a version number and nothing else, the
+    // current record is valid, every preset the file holds was read, and only blank lines follow the last one.
+    // Writing the contents back loses nothing of such a file.
+    bool whole = false;
 };
 
 // The current settings and presets of the lines of a VANTOLEX.DAT. Nullopt when nothing of the file can be

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/SettingsLock.h"
+
 namespace vantolex {
 
 class SettingsFileSystem
@@ -22,6 +24,13 @@ public:
 
     // Deletes the file at `path`; true when it is gone now and existed before.
     virtual bool removeFile(const std::filesystem::path& path) = 0;
+
+    // True when something exists at `path` (a symbolic link: at its target).
+    virtual bool exists(const std::filesystem::path& path) = 0;
+
+    // The exclusive lock of the settings file at `settingsFile`, held until the returned object goes (it may
+    // hold nothing where no lock can be made).
+    virtual SettingsLock lock(const std::filesystem::path& settingsFile) = 0;
 };
 
 // The real file system. A replacement is written to a new file beside the target, flushed to the disk, and
@@ -33,6 +42,9 @@ public:
     std::optional<std::string> readFile(const std::filesystem::path& path) override;
     bool replaceFile(const std::filesystem::path& path, std::string_view bytes) override;
     bool removeFile(const std::filesystem::path& path) override;
+    bool exists(const std::filesystem::path& path) override;
+    // flock on the lock file beside it (SettingsLock).
+    SettingsLock lock(const std::filesystem::path& settingsFile) override { return SettingsLock(settingsFile); }
 
 protected:
     // Writes all of `bytes` to the open file `descriptor`; false on any failure. The seam through which

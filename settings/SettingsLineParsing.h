@@ -1,5 +1,5 @@
 // The parsing rules of the settings-file lines: number lines, the leading integer of the version and count
-// lines and the blank-line test. All of them work on one decoded line without its line end.
+// lines, and the blank test of templates. All of them work on one decoded line without its line end.
 #pragma once
 
 #include <optional>

@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <system_error>
 
-#include <unistd.h>
-
 namespace vantolex {
 
 namespace {
@@ -19,7 +17,7 @@ std::string environmentValue(const char* name)
 
 std::filesystem::path settingsDirectory(const SettingsLocationFacts& facts)
 {
-    if (!facts.programDirectory.empty() && (facts.settingsFileBesideProgram || facts.programDirectoryWritable))
+    if (!facts.programDirectory.empty() && facts.settingsFileBesideProgram)
         return facts.programDirectory;
     // A relative $XDG_CONFIG_HOME is invalid and is ignored, as the base directory rules say.
     if (!facts.xdgConfigHome.empty() && std::filesystem::path(facts.xdgConfigHome).is_absolute())
@@ -38,9 +36,10 @@ SettingsLocationFacts currentSettingsLocationFacts()
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error && program.has_parent_path()) {
         facts.programDirectory = program.parent_path();
-        facts.settingsFileBesideProgram
-            = std::filesystem::exists(facts.programDirectory / std::filesystem::path(settingsFileName), error);
-        facts.programDirectoryWritable = ::access(facts.programDirectory.c_str(), W_OK) == 0;
+        for (const std::u16string_view name : { settingsFileName, legacySettingsFileName }) {
+            if (std::filesystem::exists(facts.programDirectory / std::filesystem::path(std::u16string(name)), error))
+                facts.settingsFileBesideProgram = true;
+        }
     }
     facts.xdgConfigHome = environmentValue("XDG_CONFIG_HOME");
     facts.home = environmentValue("HOME");

@@ -15,16 +15,15 @@ inline constexpr std::u16string_view legacySettingsFileName = u"VANTOLEX.CNF";
 struct SettingsLocationFacts
 {
     std::filesystem::path programDirectory; // directory of the running program; empty when unknown
-    bool settingsFileBesideProgram = false; // a VANTOLEX.DAT exists in programDirectory
-    bool programDirectoryWritable = false;
+    bool settingsFileBesideProgram = false; // a VANTOLEX.DAT or VANTOLEX.CNF exists in programDirectory
     std::string xdgConfigHome; // $XDG_CONFIG_HOME, empty when unset
     std::string home; // $HOME, empty when unset
 };
 
-// The directory of the settings files: the program's directory when a VANTOLEX.DAT is there or the
-// directory is writable; otherwise vantolex/ in $XDG_CONFIG_HOME when that is an absolute path, else in
-// ~/.config. With neither, the program's directory after all (or the working directory when even that is
-// unknown).
+// The directory of the settings files: the program's directory when a settings file (or a legacy one) is
+// already there, which makes a portable copy; otherwise vantolex/ in $XDG_CONFIG_HOME when that is an absolute
+// path, else in ~/.config. With neither, the program's directory after all (or the working directory when even
+// that is unknown).
 std::filesystem::path settingsDirectory(const SettingsLocationFacts& facts);
 
 // The facts of this process: the program's directory from /proc/self/exe, the environment.

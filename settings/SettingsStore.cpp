@@ -20,6 +20,8 @@ SettingsStore::SettingsStore(std::filesystem::path path, SettingsAccess access, 
     , m_access(access)
     , m_files(&files)
 {
+    if (m_access == SettingsAccess::Change)
+        m_lock = m_files->lock(m_path);
     load();
 }
 
@@ -78,7 +80,7 @@ void SettingsStore::migrateLegacyFile()
     defaults.resetToDefaults();
     addPreset(std::u16string(settingsText::initialPresetName), defaults);
 
-    if (m_access == SettingsAccess::ReadOnly) {
+    if (m_access != SettingsAccess::ReadWrite) {
         m_pendingLegacyRemoval = legacyPath;
         return;
     }
@@ -86,23 +88,51 @@ void SettingsStore::migrateLegacyFile()
         resetAll();
 }
 
-bool SettingsStore::save()
+SaveResult SettingsStore::save()
 {
     const std::vector<std::u16string> lines = writeSettingsFile(currentSettings, presets);
     const std::optional<std::string> bytes = encodeSettingsLines(lines);
-    if (!bytes || !m_files->replaceFile(m_path, *bytes))
-        return false;
+    if (!bytes)
+        return SaveResult::NotWritten;
+    const SettingsLock lock = m_lock ? SettingsLock() : m_files->lock(m_path);
+    if (const std::optional<SaveResult> refusal = refusalToReplace())
+        return *refusal;
+    if (!m_files->replaceFile(m_path, *bytes))
+        return SaveResult::NotWritten;
     if (m_pendingLegacyRemoval) {
         m_files->removeFile(*m_pendingLegacyRemoval);
         m_pendingLegacyRemoval.reset();
     }
-    return true;
+    return SaveResult::Saved;
+}
+
+std::optional<SaveResult> SettingsStore::refusalToReplace()
+{
+    if (!m_files->exists(m_path))
+        return std::nullopt;
+    const std::optional<std::string> bytes = m_files->readFile(m_path);
+    if (bytes && bytes->empty())
+        return std::nullopt;
+    if (bytes) {
+        const std::optional<SettingsFileContents> contents = readSettingsFile(decodeSettingsLines(*bytes));
+        if (contents && contents->whole)
+            return std::nullopt;
+    }
+    if (m_access != SettingsAccess::ReadWrite)
+        return SaveResult::KeptUnreadable;
+    std::filesystem::path backup = m_path;
+    backup += ".bak";
+    if (m_files->exists(backup))
+        return std::nullopt; // the first backup is the one kept
+    if (!bytes || !m_files->replaceFile(backup, *bytes))
+        return SaveResult::NotWritten;
+    return std::nullopt;
 }
 
 bool SettingsStore::saveForExit()
 {
     m_savedForExit = true;
-    return save();
+    return save() == SaveResult::Saved;
 }
 
 void SettingsStore::resetAll()

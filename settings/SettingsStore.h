@@ -10,20 +10,38 @@
 #include "settings/Preset.h"
 #include "settings/PrintSettings.h"
 #include "settings/SettingsFileSystem.h"
+#include "settings/SettingsLock.h"
 
 namespace vantolex {
 
 enum class SettingsAccess
 {
-    // The program's store: loading may delete a migrated VANTOLEX.CNF, destruction saves.
+    // The dialog program's store: loading may delete a migrated VANTOLEX.CNF, destruction saves, and a save
+    // over a settings file that cannot be read wholly first keeps that file as VANTOLEX.DAT.bak.
     ReadWrite,
     // The command-line tool's store: loading writes and deletes nothing and destruction saves nothing. An
     // explicit save() still writes; only after that complete write is a migrated VANTOLEX.CNF deleted.
     ReadOnly,
+    // Like ReadOnly, for one change of the file (a preset saved or deleted): the settings file's lock is taken
+    // before loading and held until destruction, so that the whole read–modify–rename is one step for every
+    // other store.
+    Change,
 };
 
-// Loading and saving never report anything and never throw for a file that is missing, unreadable, invalid
-// or unwritable: every failure ends in a usable store.
+enum class SaveResult
+{
+    Saved,
+    // The file could not be written, or the store holds a character that code page 932 cannot represent; the
+    // file and the store are unchanged.
+    NotWritten,
+    // The settings file holds something that could not be read (another format, a newer version, damage) and
+    // is left as it is: only the dialog program's store writes over it, after keeping a backup.
+    KeptUnreadable,
+};
+
+// Loading never reports anything and never throws for a file that is missing, unreadable, invalid or
+// unwritable: every failure ends in a usable store. Every save holds the settings file's lock
+// (SettingsLock) from its check of the file on the disk to the rename of the new file.
 class SettingsStore
 {
 public:
@@ -49,12 +67,14 @@ public:
     void load();
 
     // Writes the settings file in version 5. The previous file stays whole unless the new one has been
-    // written completely. False, with the file and the store unchanged, when it cannot be written or holds a
-    // character that code page 932 cannot represent.
-    bool save();
+    // written completely. A settings file on the disk that is not empty and cannot be read wholly (see
+    // SettingsFileContents::whole) is not written over: with ReadWrite access it is first kept as
+    // VANTOLEX.DAT.bak, unless such a backup exists already (the first one is kept); otherwise the save is
+    // refused.
+    SaveResult save();
 
     // The save that destruction would make, made now so that its result can be shown; destruction then
-    // saves nothing more. Returns save()'s result.
+    // saves nothing more. True when save() saved.
     bool saveForExit();
 
     // Default settings and the single preset "初期値" holding them.
@@ -81,10 +101,13 @@ public:
 private:
     bool loadSettingsFile();
     void migrateLegacyFile();
+    // Under the lock: whether the file on the disk may be written over, after keeping its backup.
+    std::optional<SaveResult> refusalToReplace();
 
     std::filesystem::path m_path;
     SettingsAccess m_access;
     SettingsFileSystem* m_files;
+    SettingsLock m_lock; // held from construction with Change access
     // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
     std::optional<std::filesystem::path> m_pendingLegacyRemoval;
     bool m_savedForExit = false;

@@ -133,10 +133,10 @@ void layOut(benchmark::State& state, bool proportional)
         for (const std::u16string& line : text.lines)
             output.putLine(++number, line);
         output.finish();
-        displayLines = output.pageStore()->lines.size();
+        displayLines = static_cast<std::size_t>(output.pageStore()->lineCount());
         peakPerMegabyte
             = static_cast<double>(g_heapPeak - before) / (static_cast<double>(text.shiftJisBytes) / 1048576.0);
-        benchmark::DoNotOptimize(output.pageStore()->lines.data());
+        benchmark::DoNotOptimize(output.pageStore());
     }
     // items_per_second is the number of display lines laid out per second.
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * displayLines));

@@ -41,7 +41,7 @@ void turnPages(benchmark::State& state, bool vertical, bool zoomed, double pixel
     std::size_t lines = 0;
     for (auto _ : state) {
         page = (page + 1) % (pages.store->pageCount() - 1); // the last page may be short
-        lines += pages.store->pageLines(page).size();
+        lines += static_cast<std::size_t>(pages.store->pageLines(page).size());
         auto image = drawPreviewPage(*pages.store, pages.layout, page, view, whole, pixelRatio);
         benchmark::DoNotOptimize(image->pixels().data);
     }

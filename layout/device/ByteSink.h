@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace vantolex {
@@ -23,6 +24,9 @@ public:
     virtual int close() = 0;
     // The document is given up after open: nothing more is written and what was written may be discarded.
     virtual void abandon() noexcept = 0;
+    // What went wrong at the last failure, in words that name the place (a file and the system's reason), or
+    // empty when the result says it all.
+    virtual std::u16string failureText() const { return {}; }
 };
 
 } // namespace vantolex

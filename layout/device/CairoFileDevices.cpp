@@ -1,10 +1,18 @@
 #include "layout/device/CairoFileDevices.h"
 
+#include <cerrno>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "base/Interruption.h"
+#include "base/ReplacementFile.h"
+#include "base/TextFormat.h"
+#include "base/WriteFailureReason.h"
+#include "layout/LayoutMessages.h"
 #include "layout/device/CairoStreamDevice.h"
 #include "layout/device/FileByteSink.h"
+#include "layout/device/OutputFileFailure.h"
 #include "layout/device/PdfDevice.h"
 #include "layout/device/PngResolution.h"
 
@@ -54,7 +62,9 @@ VectorFormat vectorFormatOf(FileFormat format)
     }
 }
 
-// One RGB image of the whole sheet, written out at the end of every page and then cleared.
+// One RGB image of the whole sheet, written out at the end of every page and then cleared. Each page goes to a
+// temporary file beside its final name; all of them are put in place together when the document ends, so that
+// an unfinished document leaves the pages of an earlier one as they were.
 class CairoPngDevice final : public CairoDevice
 {
 public:
@@ -67,33 +77,61 @@ public:
 
     ~CairoPngDevice() override { releaseDocument(); }
 
+    std::u16string failureText() const override { return m_failure; }
+
 protected:
     int openDocument(std::u16string_view) override
     {
-        attachSurface(handles::SurfacePtr(
-            cairo_image_surface_create(CAIRO_FORMAT_RGB24, sheetWidthPixels(m_sheet), sheetHeightPixels(m_sheet))));
+        m_failure.clear();
+        m_pages.clear();
+        const int width = sheetWidthPixels(m_sheet);
+        const int height = sheetHeightPixels(m_sheet);
+        handles::SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+        if (const cairo_status_t status = cairo_surface_status(image.get()); status != CAIRO_STATUS_SUCCESS) {
+            m_failure = outputFileFailureText(OutputFileStage::Create, m_path,
+                                              formatText(layoutText::reasonImageTooLarge, { width, height }));
+            return status == CAIRO_STATUS_NO_MEMORY ? static_cast<int>(SpoolResult::OutOfMemory)
+                                                    : static_cast<int>(SpoolResult::Error);
+        }
+        attachSurface(std::move(image));
         clearSheet();
         return 1;
     }
 
     int finishPage(cairo_surface_t* image, int pageNumber) override
     {
-        FileByteSink sink(pngPagePath(m_path, pageNumber));
-        if (const int opened = sink.open(u""); opened <= 0) {
-            return opened;
-        }
-        m_pageSink = &sink;
-        m_pageResult = 1;
+        const std::filesystem::path pagePath = pngPagePath(m_path, pageNumber);
+        ReplacementFile page(pagePath);
+        if (const int error = page.create())
+            return fail(OutputFileStage::Create, pagePath, error);
+        m_pageFile = &page;
+        m_pageError = 0;
         m_pageBytes = 0;
         const cairo_status_t status = cairo_surface_write_to_png_stream(image, &CairoPngDevice::writePng, this);
-        m_pageSink = nullptr;
-        if (m_pageResult <= 0 || status != CAIRO_STATUS_SUCCESS) {
-            sink.abandon();
-            return m_pageResult <= 0 ? m_pageResult : spoolResultOf(status);
-        }
+        m_pageFile = nullptr;
+        if (m_pageError == 0 && status != CAIRO_STATUS_SUCCESS)
+            m_pageError = status == CAIRO_STATUS_NO_MEMORY ? ENOMEM : EIO;
+        if (m_pageError == 0)
+            m_pageError = page.finishWriting();
+        if (m_pageError != 0)
+            return fail(OutputFileStage::Write, pagePath, m_pageError);
+        m_pages.push_back(std::move(page));
         clearSheet();
-        return sink.close();
+        return 1;
     }
+
+    int closeDocument() override
+    {
+        const SignalsDeferred deferred; // all pages or none
+        for (ReplacementFile& page : m_pages) {
+            if (const int error = page.commit())
+                return fail(OutputFileStage::Write, page.path(), error);
+        }
+        m_pages.clear();
+        return 1;
+    }
+
+    void abandonDocument() noexcept override { m_pages.clear(); }
 
 private:
     // Passes the image on to the page's file, with the resolution chunk after the header.
@@ -117,10 +155,18 @@ private:
 
     bool write(const unsigned char* data, std::size_t length)
     {
-        if (length > 0 && m_pageResult > 0) {
-            m_pageResult = m_pageSink->write(data, length);
-        }
-        return m_pageResult > 0;
+        if (length > 0 && m_pageError == 0)
+            m_pageError = m_pageFile->write(data, length);
+        return m_pageError == 0;
+    }
+
+    int fail(OutputFileStage stage, const std::filesystem::path& path, int error)
+    {
+        m_pages.clear();
+        m_failure = outputFileFailureText(stage, path, writeFailureReason(error));
+        if (error == ENOSPC || error == EDQUOT)
+            return SpoolResult::OutOfDisk;
+        return error == ENOMEM ? static_cast<int>(SpoolResult::OutOfMemory) : static_cast<int>(SpoolResult::Error);
     }
 
     void clearSheet()
@@ -135,9 +181,11 @@ private:
 
     std::filesystem::path m_path;
     SheetFormat m_sheet;
-    FileByteSink* m_pageSink = nullptr;
-    int m_pageResult = 1;
+    std::vector<ReplacementFile> m_pages; // written, waiting for the end of the document
+    ReplacementFile* m_pageFile = nullptr; // the page being written
+    int m_pageError = 0; // the first error of writing it
     std::size_t m_pageBytes = 0; // of the page's image so far, as Cairo wrote them
+    std::u16string m_failure;
 };
 
 } // namespace

@@ -2,7 +2,10 @@
 // to PNG images, one per page (Cairo).
 //
 // Like a printer, a file device has an unprintable border (SheetFormat), so that its pages print as they
-// look. The file is created by startDoc and completed by endDoc; abortDoc and a failed write remove it.
+// look. Every file is written under a temporary name beside its own and put in place by endDoc, all pages of a
+// PNG document together; abortDoc, a failure or an interrupting signal remove the temporary files, so that a
+// file of the same name from an earlier run stays as it was unless a whole new document replaces it. A failure
+// is described, with the file and the system's reason, by failureText().
 #pragma once
 
 #include <filesystem>

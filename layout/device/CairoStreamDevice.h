@@ -32,6 +32,9 @@ public:
     CairoStreamDevice(const CairoStreamDevice&) = delete;
     CairoStreamDevice& operator=(const CairoStreamDevice&) = delete;
 
+    // The sink's words for its last failure.
+    std::u16string failureText() const override { return m_sink.failureText(); }
+
 protected:
     int openDocument(std::u16string_view jobName) override;
     int finishPage(cairo_surface_t* surface, int pageNumber) override;

@@ -111,6 +111,10 @@ public:
     virtual int endDoc() = 0;
     virtual int abortDoc() = 0;
 
+    // What went wrong at the last failed job operation, in words that name the place (an output file and the
+    // system's reason, a printer that takes no jobs), or empty when the result says it all.
+    virtual std::u16string failureText() const { return {}; }
+
     // How many characters drawn so far no installed face has; each was drawn as the face's missing glyph.
     virtual int missingGlyphs() const { return 0; }
 };

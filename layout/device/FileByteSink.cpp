@@ -1,10 +1,11 @@
 #include "layout/device/FileByteSink.h"
 
 #include <cerrno>
-#include <system_error>
 #include <utility>
 
+#include "base/WriteFailureReason.h"
 #include "layout/device/Device.h"
+#include "layout/device/OutputFileFailure.h"
 
 namespace vantolex {
 
@@ -12,72 +13,82 @@ namespace {
 
 int resultOfErrno(int error)
 {
-    if (error == ENOSPC || error == EDQUOT) {
+    if (error == ENOSPC || error == EDQUOT)
         return SpoolResult::OutOfDisk;
-    }
-    if (error == ENOMEM) {
+    if (error == ENOMEM)
         return SpoolResult::OutOfMemory;
-    }
     return SpoolResult::Error;
 }
+
+constexpr std::size_t bufferBytes = 1 << 16;
 
 } // namespace
 
 FileByteSink::FileByteSink(std::filesystem::path path)
-    : m_path(std::move(path))
+    : m_file(std::move(path))
 {
 }
 
-FileByteSink::~FileByteSink()
+int FileByteSink::fail(int error, bool creating)
 {
-    if (m_file) {
-        abandon();
-    }
+    m_file.discard();
+    m_buffer.clear();
+    m_open = false;
+    m_failure = outputFileFailureText(creating ? OutputFileStage::Create : OutputFileStage::Write, m_file.path(),
+                                      writeFailureReason(error));
+    return resultOfErrno(error);
 }
 
 int FileByteSink::open(std::u16string_view)
 {
-    m_file.reset(std::fopen(m_path.c_str(), "wb"));
-    return m_file ? 1 : SpoolResult::Error;
+    m_failure.clear();
+    if (const int error = m_file.create())
+        return fail(error, true);
+    m_buffer.reserve(bufferBytes);
+    m_open = true;
+    return 1;
+}
+
+int FileByteSink::flush()
+{
+    const int error = m_file.write(m_buffer.data(), m_buffer.size());
+    m_buffer.clear();
+    return error ? fail(error, false) : 1;
 }
 
 int FileByteSink::write(const unsigned char* data, std::size_t size)
 {
-    if (!m_file) {
+    if (!m_open)
         return SpoolResult::Error;
+    if (m_buffer.size() + size > bufferBytes) {
+        if (const int flushed = flush(); flushed <= 0)
+            return flushed;
+        if (size >= bufferBytes) {
+            const int error = m_file.write(data, size);
+            return error ? fail(error, false) : 1;
+        }
     }
-    errno = 0;
-    if (std::fwrite(data, 1, size, m_file.get()) != size) {
-        return resultOfErrno(errno);
-    }
+    m_buffer.insert(m_buffer.end(), data, data + size);
     return 1;
 }
 
 int FileByteSink::close()
 {
-    if (!m_file) {
+    if (!m_open)
         return SpoolResult::Error;
-    }
-    errno = 0;
-    const bool flushed = std::fflush(m_file.get()) == 0;
-    const int flushError = errno;
-    std::FILE* file = m_file.release();
-    const bool closed = std::fclose(file) == 0;
-    if (!flushed || !closed) {
-        std::error_code ignored;
-        std::filesystem::remove(m_path, ignored);
-        return resultOfErrno(flushed ? errno : flushError);
-    }
+    if (const int flushed = flush(); flushed <= 0)
+        return flushed;
+    m_open = false;
+    if (const int error = m_file.commit())
+        return fail(error, false);
     return 1;
 }
 
 void FileByteSink::abandon() noexcept
 {
-    if (m_file) {
-        m_file.reset();
-        std::error_code ignored;
-        std::filesystem::remove(m_path, ignored);
-    }
+    m_open = false;
+    m_buffer.clear();
+    m_file.discard();
 }
 
 } // namespace vantolex

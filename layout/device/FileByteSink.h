@@ -1,10 +1,13 @@
-// A ByteSink writing one file.
+// A ByteSink writing one file, under a temporary name beside it until the document is complete: the file of
+// that name, if any, is replaced only by a whole document, and stays as it was when the document is abandoned,
+// fails or the program is interrupted.
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <string>
+#include <vector>
 
+#include "base/ReplacementFile.h"
 #include "layout/device/ByteSink.h"
 
 namespace vantolex {
@@ -13,26 +16,29 @@ class FileByteSink final : public ByteSink
 {
 public:
     explicit FileByteSink(std::filesystem::path path);
-    ~FileByteSink() override;
 
-    // Creates (or truncates) the file; SpoolResult::Error when it cannot be created.
+    // Creates the temporary file; SpoolResult::Error when it cannot be created.
     int open(std::u16string_view jobName) override;
-    // SpoolResult::OutOfDisk when the disk is full, SpoolResult::Error for any other failure.
+    // SpoolResult::OutOfDisk when the disk is full, SpoolResult::OutOfMemory, SpoolResult::Error for any other
+    // failure.
     int write(const unsigned char* data, std::size_t size) override;
+    // Puts the complete file in place.
     int close() override;
-    // Closes and removes the unfinished file.
+    // Removes the temporary file.
     void abandon() noexcept override;
+    // The path and the system's reason of the last failure.
+    std::u16string failureText() const override { return m_failure; }
 
-    const std::filesystem::path& path() const { return m_path; }
+    const std::filesystem::path& path() const { return m_file.path(); }
 
 private:
-    struct FileCloser
-    {
-        void operator()(std::FILE* file) const noexcept { std::fclose(file); }
-    };
+    int fail(int error, bool creating);
+    int flush();
 
-    std::filesystem::path m_path;
-    std::unique_ptr<std::FILE, FileCloser> m_file;
+    ReplacementFile m_file;
+    std::vector<unsigned char> m_buffer; // written to the file when full and at close
+    bool m_open = false;
+    std::u16string m_failure;
 };
 
 } // namespace vantolex

@@ -55,6 +55,8 @@ public:
     int endDoc() override;
     int abortDoc() override;
     int missingGlyphs() const override { return m_missingGlyphs; }
+    // The sink's words for its last failure (a file and the system's reason, a printer that takes no jobs).
+    std::u16string failureText() const override { return m_sink.failureText(); }
 
 protected:
     // Gives up an open document. A subclass whose sink is one of its members calls this in its destructor.

@@ -4,7 +4,10 @@
 #include <span>
 #include <utility>
 
+#include "base/TextFormat.h"
 #include "base/Utf16.h"
+#include "layout/LayoutMessages.h"
+#include "layout/device/Device.h"
 
 namespace vantolex {
 
@@ -38,11 +41,20 @@ PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
 
 int PrintJobSink::open(std::u16string_view jobName)
 {
-    return m_job.start(m_printer, toUtf8(jobName));
+    m_refusal.reset();
+    m_orderlyStop.emplace();
+    const int started = m_job.start(m_printer, toUtf8(jobName));
+    if (started <= 0) {
+        m_orderlyStop.reset();
+        m_refusal = jobRefusalOf(m_printer.destination);
+    }
+    return started;
 }
 
 int PrintJobSink::write(const unsigned char* data, std::size_t size)
 {
+    if (interruptingSignal() != 0)
+        return SpoolResult::AppAbort;
     return m_job.write(std::span(reinterpret_cast<const char*>(data), size));
 }
 
@@ -53,12 +65,27 @@ int PrintJobSink::endPage()
 
 int PrintJobSink::close()
 {
-    return m_job.finish();
+    const int finished = m_job.finish();
+    m_orderlyStop.reset();
+    return finished;
 }
 
 void PrintJobSink::abandon() noexcept
 {
     (void)m_job.cancel();
+    m_orderlyStop.reset();
+}
+
+std::u16string PrintJobSink::failureText() const
+{
+    if (!m_refusal)
+        return {};
+    const std::u16string destination = fromUtf8(m_printer.destination);
+    if (m_refusal->reason.empty())
+        return formatText(layoutText::printerNotAcceptingJobs, { std::u16string_view(destination) });
+    const std::u16string reason = fromUtf8(m_refusal->reason);
+    return formatText(layoutText::printerNotAcceptingJobsBecause,
+                      { std::u16string_view(destination), std::u16string_view(reason) });
 }
 
 } // namespace vantolex

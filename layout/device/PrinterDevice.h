@@ -5,12 +5,17 @@
 // deleted the job meanwhile (SpoolResult::UserAbort); endDoc finishes the PDF and lets the job print
 // (cupsFinishDocument); abortDoc, a failure, or the destruction of a device with an open document cancel the
 // job (cupsCancelJob2), so that no half-written document prints. Device pixels are the printer's, with the
-// origin at the corner of its printable area. Measuring and fonts work before startDoc.
+// origin at the corner of its printable area. Measuring and fonts work before startDoc. While a job is open, a
+// signal that ends the program (Interruption.h) fails the next write, so that the run cancels the job on its way
+// out.
 #pragma once
 
+#include <optional>
 #include <utility>
 
+#include "base/Interruption.h"
 #include "layout/device/ByteSink.h"
+#include "layout/device/CupsAcceptance.h"
 #include "layout/device/CupsDestination.h"
 #include "layout/device/CupsJob.h"
 #include "layout/device/PdfDevice.h"
@@ -33,6 +38,8 @@ public:
     int endPage() override;
     int close() override;
     void abandon() noexcept override;
+    // A destination that is not accepting jobs, with its administrator's reason.
+    std::u16string failureText() const override;
 
     const PrinterSelection& printer() const noexcept { return m_printer; }
     // The spooler's id of the last job started, 0 before any.
@@ -41,6 +48,9 @@ public:
 private:
     PrinterSelection m_printer;
     CupsJob m_job;
+    std::optional<JobRefusal> m_refusal; // why the last job could not be created
+    // While a job is open, an interrupting signal lets the run cancel it instead of ending the process.
+    std::optional<OrderlyStop> m_orderlyStop;
 };
 
 // Holds a printer's job sink ahead of the device that writes to it, so that the sink is made first and

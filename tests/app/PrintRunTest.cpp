@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "app/PrintRun.h"
 #include "base/Errors.h"
@@ -295,14 +296,20 @@ TEST_F(PrintRunTest, FailureWhilePrintingCleansUpInOrderThenReports)
     EXPECT_EQ(events, expected);
 }
 
-TEST_F(PrintRunTest, StandardLibraryFailureEndsTheRunWithoutReport)
+TEST_F(PrintRunTest, StandardLibraryFailuresEndTheRunAndOnlyALackOfMemoryIsReported)
 {
     useClipboard(u"a\nb");
     factory.failAt = 0;
     factory.failure = [] { throw std::bad_alloc(); };
-    EXPECT_EQ(run(), RunOutcome::Crashed);
-    const Events expected = { "create クリップボード", "busy", "idle", "abort", "destroy output" };
+    EXPECT_EQ(run(), RunOutcome::Failed);
+    const Events expected
+        = { "create クリップボード", "busy", "idle", "abort", "destroy output", "error メモリが足りません。" };
     EXPECT_EQ(events, expected);
+
+    events.clear();
+    factory.failure = [] { throw std::length_error("vector"); };
+    EXPECT_EQ(run(), RunOutcome::Crashed);
+    EXPECT_EQ(events.back(), "destroy output");
 }
 
 TEST_F(PrintRunTest, MultiFileLineNumbersRunOnAcrossFilesAndSeparators)

@@ -48,7 +48,7 @@ TEST(TextFormat, DecimalText)
     EXPECT_EQ(decimalText(-45), u"-45");
 }
 
-TEST(ParseDecimal, TakesOnlyAWholeIntWithAnOptionalSign)
+TEST(ParseInteger, TakesOnlyAWholeIntWithAnOptionalSign)
 {
     const std::pair<const char*, std::optional<int>> rows[] = {
         { "0", 0 },
@@ -64,7 +64,7 @@ TEST(ParseDecimal, TakesOnlyAWholeIntWithAnOptionalSign)
         { "12x", std::nullopt },
     };
     for (const auto& [text, expected] : rows)
-        EXPECT_EQ(parseDecimal(text), expected) << '"' << text << '"';
+        EXPECT_EQ(parseInteger(text), expected) << '"' << text << '"';
 }
 
 } // namespace

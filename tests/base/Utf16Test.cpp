@@ -73,7 +73,7 @@ TEST(Utf16, WhiteSpaceIsUnicodeWhiteSpace)
     EXPECT_FALSE(isWhiteSpace(0));
 }
 
-TEST(Utf16, TrimWhiteSpaceRemovesUnicodeWhiteSpaceAtBothEndsOnly)
+TEST(TrimWhiteSpace, RemovesUnicodeWhiteSpaceAtBothEndsOnly)
 {
     EXPECT_EQ(trimWhiteSpace(u"\u3000 ＭＳ 明朝\t\r"), u"ＭＳ 明朝");
     EXPECT_EQ(trimWhiteSpace(u" \u3000 "), u"");

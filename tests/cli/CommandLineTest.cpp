@@ -45,8 +45,8 @@ TEST(CommandLine, DefaultsWithoutArguments)
 
 TEST(CommandLine, FilesAndOptionsMixInOrder)
 {
-    const auto options = parsed({ "a.txt", "-e", "euc", "b.txt", "--output=out.pdf", "-", "--", "--c.txt" });
-    EXPECT_EQ(options.files, (std::vector<std::string> { "a.txt", "b.txt", "-", "--c.txt" }));
+    const auto options = parsed({ "a.txt", "-e", "euc", "b.txt", "--output=out.pdf", "--", "--c.txt" });
+    EXPECT_EQ(options.files, (std::vector<std::string> { "a.txt", "b.txt", "--c.txt" }));
     EXPECT_EQ(options.encoding, 5);
     EXPECT_EQ(options.output, "out.pdf");
 }
@@ -115,6 +115,20 @@ TEST(CommandLine, UsageErrorsNameTheOption)
     EXPECT_EQ(usageMessage({ "-o", "a.pdf", "-P", "lp" }), u"--output と --printer は同時に指定できません。");
     EXPECT_EQ(usageMessage({ "--defaults", "--settings", "x.dat" }),
               u"--defaults と --settings は同時に指定できません。");
+    EXPECT_EQ(usageMessage({ "a.txt", "-" }), u"\"-\"（標準入力）はほかのファイルと一緒に指定できません。");
+}
+
+TEST(CommandLine, APresetNameToSaveMustBeStorable)
+{
+    const std::pair<const char*, std::u16string> refused[] = {
+        { "a\xF0\x9F\x98\x80", u"プリセット名に設定ファイルに保存できない文字があります: U+1F600 😀" },
+        { "a\nb", u"プリセット名に設定ファイルに保存できない文字があります: U+000A" },
+        { "\x93\xfa", u"プリセット名に設定ファイルに保存できない文字があります: U+FFFD \uFFFD" },
+    };
+    for (const auto& [name, message] : refused) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(usageMessage({ "--save-preset", name }), message);
+    }
 }
 
 TEST(CommandLine, ParsesAgainAfterAnError)

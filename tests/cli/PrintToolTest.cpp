@@ -156,10 +156,11 @@ TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
 {
     const auto output = folder / "no-such-folder" / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-o", output.string(), (folder / "missing.txt").string() }), 2);
-    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n");
+    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n保存先のフォルダーがありません。\n");
     const auto notAFolder = write("plain.txt", "x\n") / "out.png";
     EXPECT_EQ(run({ "--defaults", "-o", notAFolder.string(), "-" }, "x\n"), 2);
-    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + notAFolder.string() + "\n");
+    EXPECT_EQ(err.str(),
+              "出力ファイルを作成できません: " + notAFolder.string() + "\n保存先のフォルダーがありません。\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
 }
 
@@ -225,7 +226,7 @@ TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
     EXPECT_EQ(out.str(), "初期値\n");
 }
 
-TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
+TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefused)
 {
     const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "\xE3\x80\x80 二段\t" }), 0) << err.str();
@@ -239,6 +240,86 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndMustNotBeBlank)
     }
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
+
+    EXPECT_EQ(run({ "--settings", settingsFile, "--set", "footerRight=&p \xF0\x9F\x96\xA8", "--save-preset", "印刷" }),
+              64);
+    EXPECT_EQ(err.str(),
+              "設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
+              "使い方は vantolex-print --help で表示されます。\n");
+}
+
+TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
+{
+    const std::string bytes = "\xEF\xBB\xBF"
+                              "5\r\n96,100,5,2,8,0,1\r\n"; // a byte-order mark, and cut short
+    const std::string settingsFile = write("VANTOLEX.DAT", bytes).string();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "二段" }), 2);
+    EXPECT_EQ(err.str(), "設定ファイルを読み込めないため、上書きしません: " + settingsFile + "\n");
+    std::ifstream file(settingsFile, std::ios::binary);
+    std::ostringstream kept;
+    kept << file.rdbuf();
+    EXPECT_EQ(kept.str(), bytes);
+}
+
+TEST_F(PrintToolTest, AnOutputThatIsOneOfTheInputsIsRefusedBeforeAnythingIsWritten)
+{
+    const std::string memo = write("memo.txt", "memo\n").string();
+    const std::string other = write("other.txt", "other\n").string();
+    const std::string page = write("out-0002.png", "page\n").string();
+    const std::string pdf = (folder / "memo.pdf").string();
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string named;
+    } rows[] = {
+        { { "--layout-json", memo, other, memo }, memo },
+        { { "-o", pdf, other, pdf }, pdf }, // not there yet: the same path
+        { { "-o", (folder / "out.png").string(), page }, page },
+    };
+    const std::string settingsFile = write("VANTOLEX.DAT", "").string();
+    EXPECT_EQ(run({ "--settings", settingsFile, "--layout-json", settingsFile, memo }), 64);
+    EXPECT_EQ(err.str(),
+              "出力ファイルが入力ファイルと同じです: " + settingsFile
+                  + "\n使い方は vantolex-print --help で表示されます。\n");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.named);
+        std::vector<std::string> arguments { "--defaults" };
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        EXPECT_EQ(run(arguments), 64);
+        EXPECT_EQ(err.str(),
+                  "出力ファイルが入力ファイルと同じです: " + row.named
+                      + "\n使い方は vantolex-print --help で表示されます。\n");
+    }
+    std::ifstream file(memo);
+    std::string text;
+    std::getline(file, text);
+    EXPECT_EQ(text, "memo");
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(PrintToolTest, StandardOutputThatCannotBeWrittenIsAnError)
+{
+    const auto file = write("a.txt", "x\n");
+    for (const std::vector<std::string>& arguments :
+         { std::vector<std::string> { "--help" },
+           std::vector<std::string> { "--defaults", "--device-caps", "4800,6600,600,600", "--layout-json", "-",
+                                      file.string() } }) {
+        SCOPED_TRACE(arguments.front());
+        out.setstate(std::ios::badbit); // as a full disk leaves it
+        EXPECT_EQ(run(arguments), 2);
+        EXPECT_EQ(err.str(), "標準出力に書き込めません。\n");
+        out.clear();
+    }
+}
+
+TEST_F(PrintToolTest, AFileNameThatIsNotUtf8IsOpenedAsGiven)
+{
+    const auto file = write("\x83\x81\x83\x82.txt", "abc\n"); // メモ.txt in Shift JIS
+    EXPECT_EQ(run({ "--defaults", "--device-caps", "4800,6600,600,600", "--layout-json", "-", file.string() }), 0)
+        << err.str();
+    const auto document = nlohmann::json::parse(out.str());
+    EXPECT_EQ(document["layout"]["fileName"], "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD.txt"); // U+FFFD each
+    EXPECT_EQ(document["pages"][0]["lines"][0]["text"], "abc");
 }
 
 TEST_F(PrintToolTest, ReadingTheSettingsWritesNothing)

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/EndToEndTest.h"
 #include "e2e/ProgramRun.h"
 #include "e2e/SampleEncodings.h"
 
@@ -32,18 +33,9 @@ const std::vector<std::string> sampleLines { "株式会社①の髙橋です。�
 
 const std::string seeHelp = "使い方は vantolex-print --help で表示されます。\n";
 
-class PrintToolEndToEnd : public ::testing::Test
+class PrintToolEndToEnd : public EndToEndTest
 {
 protected:
-    PrintToolEndToEnd()
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / ("vantolex-e2e-" + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    ~PrintToolEndToEnd() override { fs::remove_all(folder); }
-
     ProgramResult tool(const std::vector<std::string>& arguments)
     {
         return runProgram(VANTOLEX_PRINT_PROGRAM, arguments, folder);
@@ -58,15 +50,6 @@ protected:
         EXPECT_EQ(result.err, "");
         return nlohmann::json::parse(result.out);
     }
-
-    std::string write(const std::string& name, const std::string& bytes)
-    {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    fs::path folder;
 };
 
 std::vector<std::string> operator+(std::vector<std::string> left, const std::vector<std::string>& right)
@@ -89,15 +72,6 @@ std::vector<std::string> displayLines(const nlohmann::json& layout)
 std::string withoutWhiteSpace(std::string text)
 {
     std::erase_if(text, [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f'; });
-    return text;
-}
-
-// A document of `count` numbered lines of kana and kanji.
-std::string numberedLines(int count)
-{
-    std::string text;
-    for (int line = 1; line <= count; ++line)
-        text += "第" + std::to_string(line) + "行：かなと漢字の行です。\n";
     return text;
 }
 
@@ -199,7 +173,7 @@ TEST_F(PrintToolEndToEnd, FailuresGiveTheirStatusAndMessage)
         { "output into a missing folder",
           { "--defaults", "-o", intoMissingFolder, source },
           2,
-          "出力ファイルを作成できません: " + intoMissingFolder + "\n" },
+          "出力ファイルを作成できません: " + intoMissingFolder + "\n保存先のフォルダーがありません。\n" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

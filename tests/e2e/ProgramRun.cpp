@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -35,15 +36,15 @@ std::string readFile(const std::filesystem::path& path)
     return content.str();
 }
 
-ProgramResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::filesystem::path& scratch)
+StartedProgram::StartedProgram(const std::string& program, const std::vector<std::string>& arguments,
+                               const std::filesystem::path& scratch, const std::string& name)
+    : m_outPath(scratch / (name + ".out"))
+    , m_errPath(scratch / (name + ".err"))
 {
-    const auto outPath = scratch / "program.out";
-    const auto errPath = scratch / "program.err";
     FileActions files;
     posix_spawn_file_actions_addopen(&files.actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files.actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&files.actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files.actions, 1, m_outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files.actions, 2, m_errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
     std::vector<std::string> words { program };
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -52,19 +53,38 @@ ProgramResult runProgram(const std::string& program, const std::vector<std::stri
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    pid_t child = 0;
-    if (const int failure = posix_spawnp(&child, program.c_str(), &files.actions, nullptr, argv.data(), environ))
+    if (const int failure = posix_spawnp(&m_pid, program.c_str(), &files.actions, nullptr, argv.data(), environ))
         throw std::runtime_error("cannot start " + program + ": error " + std::to_string(failure));
-    int waitStatus = 0;
-    while (waitpid(child, &waitStatus, 0) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("cannot wait for " + program);
+}
+
+StartedProgram::~StartedProgram()
+{
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGKILL);
+        int ignored = 0;
+        ::waitpid(m_pid, &ignored, 0);
     }
+}
+
+ProgramResult StartedProgram::wait()
+{
+    int waitStatus = 0;
+    while (waitpid(m_pid, &waitStatus, 0) < 0) {
+        if (errno != EINTR)
+            throw std::runtime_error("cannot wait for a program");
+    }
+    m_pid = -1;
     ProgramResult result;
     result.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
-    result.out = readFile(outPath);
-    result.err = readFile(errPath);
+    result.out = readFile(m_outPath);
+    result.err = readFile(m_errPath);
     return result;
+}
+
+ProgramResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::filesystem::path& scratch)
+{
+    return StartedProgram(program, arguments, scratch).wait();
 }
 
 } // namespace vantolex

@@ -179,11 +179,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     output->finish();
 
     const PageStore& store = *output->pageStore();
-    if (store.pageStarts.size() < 2 || store.pageStarts.front() != 0
-        || store.pageStarts.back() != static_cast<int>(store.lines.size()))
+    const std::vector<int>& starts = store.pageStarts();
+    if (starts.size() < 2 || starts.front() != 0 || starts.back() != store.lineCount())
         fail();
-    for (std::size_t i = 1; i < store.pageStarts.size(); ++i) {
-        if (store.pageStarts[i] < store.pageStarts[i - 1])
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+        if (starts[i] < starts[i - 1])
             fail();
     }
     if (output->layout().totalPages != store.pageCount())

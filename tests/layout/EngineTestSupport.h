@@ -57,7 +57,7 @@ public:
     std::vector<std::string> allTexts() const
     {
         std::vector<std::string> texts;
-        for (const LineRecord& record : pageStore()->lines)
+        for (const LineRecord& record : pageStore()->lines())
             texts.push_back(toUtf8(record.text));
         return texts;
     }

@@ -22,6 +22,7 @@
 #include "base/Utf16.h"
 #include "input/ClipboardReader.h"
 #include "layout/OutputLayoutJson.h"
+#include "layout/StreamByteSink.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettingsFields.h"
 #include "support/FixedClipboard.h"
@@ -176,9 +177,10 @@ TEST_P(GoldenLayout, MatchesItsExpectationAndTheInvariants)
     ASSERT_TRUE(validate(invalid, golden.settings)) << toUtf8(invalid);
 
     std::ostringstream out;
+    StreamByteSink sink(out, u"");
     CaseHost host(golden);
-    LayoutJsonFactory factory([&golden] { return std::make_unique<RecordingDevice>(golden.caps, golden.measure); }, out,
-                              caseClock);
+    LayoutJsonFactory factory([&golden] { return std::make_unique<RecordingDevice>(golden.caps, golden.measure); },
+                              sink, caseClock);
     ASSERT_EQ(runPrintJob(host, golden.settings, factory, false), RunOutcome::Finished) << host.reported;
     const std::string actual = out.str();
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "layout/OutputLayoutJson.h"
+#include "layout/StreamByteSink.h"
 #include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 
@@ -25,15 +26,19 @@ protected:
     nlohmann::json layOut(const std::vector<std::u16string>& lines)
     {
         std::ostringstream out;
+        StreamByteSink sink(out, u"");
         {
             OutputLayoutJson output(std::make_unique<RecordingDevice>(DeviceCaps { 4800, 6600, 600, 600 }), settings,
-                                    u"/docs/メモ.txt", out, clock);
+                                    u"/docs/メモ.txt", sink, clock);
             int number = 0;
             for (const auto& line : lines)
                 output.putLine(++number, line);
             output.finish();
         }
-        return nlohmann::json::parse(out.str());
+        const auto document = nlohmann::json::parse(out.str());
+        // Written page by page, yet exactly the text of the whole document dumped at once.
+        EXPECT_EQ(out.str(), document.dump(1) + "\n");
+        return document;
     }
 
     FontDescription font { u"ＭＳ 明朝", u"日本語" };

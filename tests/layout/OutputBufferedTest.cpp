@@ -17,10 +17,10 @@ TEST(OutputBuffered, EmptySourceIsOneEmptyPage)
     Grid grid(10, 3);
     OutputKeeping output(grid.device, grid.settings);
     EXPECT_EQ(output.page(), 1);
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0 }));
     EXPECT_EQ(output.pageStore()->pageCount(), 0);
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 0 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 0 }));
     EXPECT_EQ(output.layout().totalPages, 1);
     EXPECT_TRUE(output.pageStore()->pageLines(0).empty());
 }
@@ -32,7 +32,7 @@ TEST(OutputBuffered, SourceFillingTwoPagesExactlyHasNoThirdPage)
     for (int number = 1; number <= 12; ++number)
         output.putLine(number, u"line");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 6, 12 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 6, 12 }));
     EXPECT_EQ(output.layout().totalPages, 2);
 }
 
@@ -44,7 +44,7 @@ TEST(OutputBuffered, PageBreakFirstLeavesAnEmptyFirstPageThatCounts)
     output.putLine(1, u"a");
     output.putLine(2, u"b");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 0, 2 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 0, 2 }));
     EXPECT_EQ(output.layout().totalPages, 2);
     EXPECT_TRUE(output.pageStore()->pageLines(0).empty());
     EXPECT_EQ(output.pageTexts(1), (std::vector<std::string> { "a", "b" }));
@@ -65,7 +65,7 @@ TEST(OutputBuffered, PageLimitOneOnALongerSourceKeepsOnePage)
     }
     EXPECT_EQ(number, 4); // the fourth line would have opened page 2
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 3 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 3 }));
     EXPECT_EQ(output.layout().totalPages, 1);
 }
 
@@ -80,8 +80,9 @@ TEST(OutputBuffered, RecordsKeepTheirGridPositions)
     output.putLine(4, u"d");
     output.finish();
     const std::vector<LineRecord> expected = { { 0, 0, u"a" }, { 1, 0, u"b" }, { 1, 1, u"c" }, { 0, 0, u"d" } };
-    EXPECT_EQ(output.pageStore()->lines, expected);
-    EXPECT_EQ(output.pageStore()->pageStarts, (Starts { 0, 3, 4 }));
+    const LineRange lines = output.pageStore()->lines();
+    EXPECT_EQ(std::vector<LineRecord>(lines.begin(), lines.end()), expected);
+    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 3, 4 }));
 }
 
 TEST(OutputBuffered, ReleasedStoreGoesWithItsPages)
@@ -94,7 +95,7 @@ TEST(OutputBuffered, ReleasedStoreGoesWithItsPages)
     EXPECT_EQ(output.pageStore(), nullptr);
     ASSERT_NE(store, nullptr);
     EXPECT_EQ(store->pageCount(), 1);
-    EXPECT_EQ(store->lines.size(), 1u);
+    EXPECT_EQ(store->lineCount(), 1);
 }
 
 TEST(PageStoreLookup, RangesOfCompletePagesAndEmptyRangeOutside)
@@ -102,17 +103,25 @@ TEST(PageStoreLookup, RangesOfCompletePagesAndEmptyRangeOutside)
     PageStore store;
     EXPECT_EQ(store.pageCount(), 0);
     EXPECT_EQ(store.pageRange(0), std::make_pair(0, 0));
-    store.lines.resize(5);
-    store.pageStarts = { 0, 0, 3 };
+    store.addPageBoundary();
+    store.addPageBoundary();
+    for (const char16_t* text : { u"a", u"", u"ccc" })
+        store.addLine(0, 0, text);
+    store.addPageBoundary();
+    for (const char16_t* text : { u"dd", u"e" })
+        store.addLine(1, 2, text);
     EXPECT_EQ(store.pageCount(), 2);
     EXPECT_EQ(store.pageRange(0), std::make_pair(0, 0));
     EXPECT_EQ(store.pageRange(1), std::make_pair(0, 3));
     EXPECT_EQ(store.pageRange(2), std::make_pair(0, 0)); // the last page is not complete yet
     EXPECT_EQ(store.pageRange(-1), std::make_pair(0, 0));
-    store.pageStarts.push_back(5);
+    store.addPageBoundary();
     EXPECT_EQ(store.pageRange(2), std::make_pair(3, 5));
-    EXPECT_EQ(store.pageLines(2).size(), 2u);
-    EXPECT_EQ(store.pageLines(3).size(), 0u);
+    const LineRange last = store.pageLines(2);
+    EXPECT_EQ(std::vector<LineRecord>(last.begin(), last.end()),
+              (std::vector<LineRecord> { { 1, 2, u"dd" }, { 1, 2, u"e" } }));
+    EXPECT_EQ(last.back(), (LineRecord { 1, 2, u"e" }));
+    EXPECT_EQ(store.pageLines(3).size(), 0);
 }
 
 } // namespace

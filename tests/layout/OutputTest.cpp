@@ -246,14 +246,11 @@ TEST(OutputAdvance, LinesFillColumnsThenPages)
     for (int number = 1; number <= 5; ++number)
         output.putLine(number, u"x");
     const PageStore& store = *output.pageStore();
-    ASSERT_EQ(store.lines.size(), 5u);
-    const std::vector<std::pair<int, int>> positions = { { 0, 0 }, { 0, 1 }, { 1, 0 }, { 1, 1 }, { 0, 0 } };
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(store.lines[i].column, positions[i].first);
-        EXPECT_EQ(store.lines[i].lineInColumn, positions[i].second);
-    }
-    EXPECT_EQ(store.pageStarts, (std::vector<int> { 0, 4 }));
+    std::vector<std::pair<int, int>> positions;
+    for (const LineRecord& line : store.lines())
+        positions.emplace_back(line.column, line.lineInColumn);
+    EXPECT_EQ(positions, (std::vector<std::pair<int, int>> { { 0, 0 }, { 0, 1 }, { 1, 0 }, { 1, 1 }, { 0, 0 } }));
+    EXPECT_EQ(store.pageStarts(), (std::vector<int> { 0, 4 }));
     EXPECT_EQ(output.page(), 2);
 }
 
@@ -263,10 +260,8 @@ TEST(OutputAdvance, ContinuationLinesMoveOnToTheNextColumn)
     OutputKeeping output(grid.device, grid.settings);
     output.putLine(1, u"abcdefghi");
     const PageStore& store = *output.pageStore();
-    ASSERT_EQ(store.lines.size(), 3u);
-    EXPECT_EQ(store.lines[2].column, 1);
-    EXPECT_EQ(store.lines[2].lineInColumn, 0);
-    EXPECT_EQ(store.lines[2].text, u"ghi");
+    ASSERT_EQ(store.lineCount(), 3);
+    EXPECT_EQ(store.lines().back(), (LineRecord { 1, 0, u"ghi" }));
 }
 
 TEST(OutputAdvance, ExactlyFilledPageLeavesNoEmptyPage)
@@ -276,7 +271,7 @@ TEST(OutputAdvance, ExactlyFilledPageLeavesNoEmptyPage)
     for (int number = 1; number <= 4; ++number)
         output.putLine(number, u"x");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 4 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (std::vector<int> { 0, 4 }));
     EXPECT_EQ(output.layout().totalPages, 1);
     EXPECT_EQ(output.page(), 1);
     EXPECT_EQ(output.lineInColumn(), 2); // full, but the move waits for the next line
@@ -291,7 +286,7 @@ TEST(OutputAdvance, BreakIntoAFullColumnMovesOnOnlyOnce)
     output.newPage();
     output.putLine(5, u"y");
     output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 4, 5 }));
+    EXPECT_EQ(output.pageStore()->pageStarts(), (std::vector<int> { 0, 4, 5 }));
     EXPECT_EQ(output.pageTexts(1), (Texts { "y" }));
 
     Grid columns(10, 2, 2);
@@ -300,8 +295,8 @@ TEST(OutputAdvance, BreakIntoAFullColumnMovesOnOnlyOnce)
         second.putLine(number, u"x");
     second.breakColumn(); // column 0 is full: the break itself is the move
     second.putLine(3, u"y");
-    EXPECT_EQ(second.pageStore()->lines.back().column, 1);
-    EXPECT_EQ(second.pageStore()->lines.back().lineInColumn, 0);
+    EXPECT_EQ(second.pageStore()->lines().back().column, 1);
+    EXPECT_EQ(second.pageStore()->lines().back().lineInColumn, 0);
 }
 
 TEST(OutputAdvance, BreaksAsFirstItemLeaveColumnOrPageEmpty)
@@ -310,14 +305,14 @@ TEST(OutputAdvance, BreaksAsFirstItemLeaveColumnOrPageEmpty)
     OutputKeeping columnFirst(grid.device, grid.settings);
     columnFirst.breakColumn();
     columnFirst.putLine(1, u"a");
-    EXPECT_EQ(columnFirst.pageStore()->lines.front().column, 1);
-    EXPECT_EQ(columnFirst.pageStore()->pageStarts, (std::vector<int> { 0 }));
+    EXPECT_EQ(columnFirst.pageStore()->lines().front().column, 1);
+    EXPECT_EQ(columnFirst.pageStore()->pageStarts(), (std::vector<int> { 0 }));
 
     OutputKeeping pageFirst(grid.device, grid.settings);
     pageFirst.newPage();
     pageFirst.putLine(1, u"a");
     pageFirst.finish();
-    EXPECT_EQ(pageFirst.pageStore()->pageStarts, (std::vector<int> { 0, 0, 1 }));
+    EXPECT_EQ(pageFirst.pageStore()->pageStarts(), (std::vector<int> { 0, 0, 1 }));
     EXPECT_EQ(pageFirst.layout().totalPages, 2);
 }
 
@@ -345,8 +340,8 @@ TEST(OutputRange, PageLimitEndsWhenTheNextPageWouldStart)
         output.putLine(number, u"x");
     EXPECT_THROW(output.putLine(5, u"opens page 3"), NotifyEndOutput);
     output.finish();
-    EXPECT_EQ(output.pageStore()->lines.size(), 4u);
-    EXPECT_EQ(output.pageStore()->pageStarts, (std::vector<int> { 0, 2, 4 }));
+    EXPECT_EQ(output.pageStore()->lineCount(), 4);
+    EXPECT_EQ(output.pageStore()->pageStarts(), (std::vector<int> { 0, 2, 4 }));
     EXPECT_EQ(output.layout().totalPages, 2);
 }
 

@@ -226,7 +226,7 @@ TEST(OutputPreview, FinishHandsTheCompletedPagesOverOnce)
 
     ASSERT_EQ(display.stores.size(), 1u);
     ASSERT_TRUE(display.stores[0]);
-    EXPECT_EQ(display.stores[0]->pageStarts, (std::vector<int> { 0, 0, 2, 3 }));
+    EXPECT_EQ(display.stores[0]->pageStarts(), (std::vector<int> { 0, 0, 2, 3 }));
     EXPECT_EQ(display.layouts[0].totalPages, 3);
     EXPECT_EQ(toUtf8(display.layouts[0].fileName), "memo.txt");
     EXPECT_EQ(static_cast<OutputPreview&>(*output).pageStore(), nullptr);

@@ -34,7 +34,7 @@ TEST(PrintSettingsFields, RefusesUnknownFieldsAndMalformedValues)
     const std::pair<const char*, const char*> badValues[] = {
         { "columns", "" },    { "columns", "3 " },      { "columns", "three" }, { "columns", "2147483648" },
         { "columns", "1.5" }, { "columns", "0x10" },    { "vertical", "yes" },  { "vertical", "2" },
-        { "vertical", "" },   { "useMargins", "TRUE" },
+        { "vertical", "" },   { "useMargins", "TRUE" }, { "columns", "+-2" },
     };
     for (const auto& [name, value] : badValues) {
         SCOPED_TRACE(std::string(name) + "=" + value);

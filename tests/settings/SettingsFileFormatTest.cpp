@@ -156,6 +156,41 @@ TEST(ReadSettingsFile, AnInvalidCurrentRecordKeepsThePresetsAfterIt)
     }
 }
 
+TEST(ReadSettingsFile, TellsWhetherTheWholeFileWasUnderstood)
+{
+    Lines invalidCurrent = fileWith(u"1", { u"a" });
+    invalidCurrent[1] = u"0,66,9,3,4,2,0";
+    Lines cutPreset = fileWith(u"2", { u"a", u"b" });
+    cutPreset.pop_back();
+    Lines trailingBlank = fileWith(u"1", { u"a" });
+    trailingBlank.push_back(u" ");
+    Lines trailingText = fileWith(u"1", { u"a" });
+    trailingText.push_back(u"x");
+    Lines versionWithText = fileWith(u"1", { u"a" });
+    versionWithText[0] = u"5 new";
+    const struct
+    {
+        const char* name;
+        Lines lines;
+        bool whole;
+    } rows[] = {
+        { "as written", fileWith(u"2", { u"a", u"b" }), true },
+        { "count beyond the presets", fileWith(u"3", { u"a", u"b" }), true },
+        { "blank lines after the last preset", trailingBlank, true },
+        { "invalid current record", invalidCurrent, false },
+        { "preset cut short", cutPreset, false },
+        { "presets beyond the count", fileWith(u"1", { u"a", u"b" }), false },
+        { "text after the last preset", trailingText, false },
+        { "version line with more than the number", versionWithText, false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto contents = readSettingsFile(row.lines);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->whole, row.whole);
+    }
+}
+
 TEST(ReadSettingsFile, VersionLineTakesItsLeadingInteger)
 {
     Lines lines = fileWith(u"1", { u"a" });

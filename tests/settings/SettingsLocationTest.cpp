@@ -13,20 +13,15 @@ TEST(SettingsDirectory, FollowsThePortableAndPerUserRule)
         SettingsLocationFacts facts;
         std::filesystem::path expected;
     } rows[] = {
-        { "settings file beside a read-only program",
-          { "/opt/vantolex", true, false, "/x", "/home/u" },
-          "/opt/vantolex" },
-        { "writable program directory", { "/opt/vantolex", false, true, "/x", "/home/u" }, "/opt/vantolex" },
-        { "read-only program directory without a file: XDG_CONFIG_HOME",
-          { "/usr/bin", false, false, "/home/u/cfg", "/home/u" },
+        { "settings file beside the program", { "/opt/vantolex", true, "/x", "/home/u" }, "/opt/vantolex" },
+        { "none beside the program: XDG_CONFIG_HOME",
+          { "/usr/bin", false, "/home/u/cfg", "/home/u" },
           "/home/u/cfg/vantolex" },
-        { "no XDG_CONFIG_HOME: ~/.config", { "/usr/bin", false, false, "", "/home/u" }, "/home/u/.config/vantolex" },
-        { "relative XDG_CONFIG_HOME is ignored",
-          { "/usr/bin", false, false, "cfg", "/home/u" },
-          "/home/u/.config/vantolex" },
-        { "neither variable: the program directory", { "/usr/bin", false, false, "", "" }, "/usr/bin" },
-        { "unknown program directory", { "", false, false, "", "/home/u" }, "/home/u/.config/vantolex" },
-        { "nothing known at all", { "", false, false, "", "" }, "." },
+        { "no XDG_CONFIG_HOME: ~/.config", { "/usr/bin", false, "", "/home/u" }, "/home/u/.config/vantolex" },
+        { "relative XDG_CONFIG_HOME is ignored", { "/usr/bin", false, "cfg", "/home/u" }, "/home/u/.config/vantolex" },
+        { "neither variable: the program directory", { "/usr/bin", false, "", "" }, "/usr/bin" },
+        { "unknown program directory", { "", false, "", "/home/u" }, "/home/u/.config/vantolex" },
+        { "nothing known at all", { "", false, "", "" }, "." },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

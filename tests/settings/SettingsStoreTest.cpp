@@ -113,7 +113,7 @@ TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
         store.addPreset(u"縦書き 3段（ゴシック）", japaneseSettings());
         store.addPreset(u"初期値", defaults());
         store.addPreset(u"ＡＢＣ①", test::unusualSettings());
-        ASSERT_TRUE(store.save());
+        ASSERT_EQ(store.save(), SaveResult::Saved);
     }
     const std::string first = readBytes(datPath());
     const auto copyPath = directory() / "copy.dat";
@@ -127,7 +127,7 @@ TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
         SettingsStore copy(copyPath, SettingsAccess::ReadOnly);
         copy.currentSettings = reread.currentSettings;
         copy.presets = reread.presets;
-        ASSERT_TRUE(copy.save());
+        ASSERT_EQ(copy.save(), SaveResult::Saved);
     }
     EXPECT_EQ(readBytes(copyPath), first);
     EXPECT_NE(first.find("\r\n\x8f\x63\x8f\x91\x82\xab 3\x92\x69"), std::string::npos); // 縦書き 3段 in Shift JIS
@@ -284,12 +284,12 @@ TEST_F(SettingsStoreTest, ReadOnlyMigrationDeletesTheLegacyFileOnlyAfterAComplet
 
     // A save that fails keeps the only copy.
     store.presets[0].name = u"한국";
-    EXPECT_FALSE(store.save());
+    EXPECT_EQ(store.save(), SaveResult::NotWritten);
     EXPECT_TRUE(std::filesystem::exists(cnfPath()));
     EXPECT_FALSE(std::filesystem::exists(datPath()));
 
     store.presets[0].name = u"初期値";
-    EXPECT_TRUE(store.save());
+    EXPECT_EQ(store.save(), SaveResult::Saved);
     EXPECT_FALSE(std::filesystem::exists(cnfPath()));
     SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
     expectMigratedLegacySettings(reread);
@@ -301,7 +301,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
     writeBytes(regularFile, "x");
     SettingsStore store(regularFile / "VANTOLEX.DAT");
     EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
-    EXPECT_FALSE(store.save());
+    EXPECT_EQ(store.save(), SaveResult::NotWritten);
     EXPECT_EQ(readBytes(regularFile), "x");
 }
 
@@ -314,11 +314,58 @@ TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
         {
             SettingsStore store(datPath(), SettingsAccess::ReadWrite, files);
             store.addPreset(u"新しい設定", japaneseSettings());
-            EXPECT_FALSE(store.save());
+            EXPECT_EQ(store.save(), SaveResult::NotWritten);
             EXPECT_EQ(store.presets.size(), 2u);
         } // the save on destruction fails the same way
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
-        EXPECT_EQ(test::entriesOf(directory()), std::vector<std::string> { "VANTOLEX.DAT" });
+        EXPECT_EQ(test::entriesOf(directory()), (std::vector<std::string> { "VANTOLEX.DAT", "VANTOLEX.DAT.lock" }));
+    }
+}
+
+// Files that hold more than a store can read back: a byte-order mark, a newer version, CR-only line ends,
+// UTF-16, plain text.
+std::vector<std::pair<const char*, std::string>> unreadableFiles()
+{
+    std::string carriageReturns = resetFileBytes();
+    std::erase(carriageReturns, '\n');
+    return {
+        { "byte-order mark", "\xEF\xBB\xBF" + resetFileBytes() },
+        { "newer version", "6\r\n" + defaultRecordBytes() + "0\r\n" },
+        { "CR-only line ends", carriageReturns },
+        { "UTF-16",
+          std::string("\xFF\xFE"
+                      "5\0\r\0\n\0",
+                      8) },
+        { "plain text", "Dear reader,\r\nthis is a letter.\r\n" },
+    };
+}
+
+TEST_F(SettingsStoreTest, TheToolNeverWritesOverAFileItCannotRead)
+{
+    for (const auto& [name, bytes] : unreadableFiles()) {
+        SCOPED_TRACE(name);
+        writeBytes(datPath(), bytes);
+        for (const SettingsAccess access : { SettingsAccess::ReadOnly, SettingsAccess::Change }) {
+            SettingsStore store(datPath(), access);
+            store.addPreset(u"新しい設定", defaults());
+            EXPECT_EQ(store.save(), SaveResult::KeptUnreadable);
+        }
+        EXPECT_EQ(readBytes(datPath()), bytes);
+        EXPECT_FALSE(std::filesystem::exists(directory() / "VANTOLEX.DAT.bak"));
+    }
+}
+
+TEST_F(SettingsStoreTest, TheProgramKeepsTheFirstUnreadableFileAsBackupBeforeWritingOverIt)
+{
+    const auto backupPath = directory() / "VANTOLEX.DAT.bak";
+    const auto files = unreadableFiles();
+    for (std::size_t round = 0; round < 2; ++round) {
+        writeBytes(datPath(), files[round].second);
+        {
+            SettingsStore store(datPath());
+        }
+        EXPECT_TRUE(readBytes(datPath()).starts_with("5\r\n96,100,5,2,8,0,1\r\n"));
+        EXPECT_EQ(readBytes(backupPath), files[0].second); // a second failure does not replace the backup
     }
 }
 
@@ -342,7 +389,7 @@ TEST_F(SettingsStoreTest, ACharacterOutsideTheCodePageFailsTheSaveAndChangesNoth
             row.change(store);
             const std::vector<Preset> presetsBefore = store.presets;
             const PrintSettings currentBefore = store.currentSettings;
-            EXPECT_FALSE(store.save());
+            EXPECT_EQ(store.save(), SaveResult::NotWritten);
             EXPECT_EQ(store.presets.size(), presetsBefore.size());
             EXPECT_EQ(differingFields(store.currentSettings, currentBefore), NoDifference {});
         }
@@ -391,7 +438,7 @@ TEST_F(SettingsStoreTest, PresetOperations)
     for (int i = 3; i >= 0; --i)
         store.removePreset(i);
     EXPECT_TRUE(store.presets.empty());
-    EXPECT_TRUE(store.save());
+    EXPECT_EQ(store.save(), SaveResult::Saved);
     SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
     EXPECT_TRUE(reread.presets.empty());
 }

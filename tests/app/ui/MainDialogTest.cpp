@@ -503,7 +503,7 @@ void MainDialogTest::aFailedSaveAtTheEndIsShown_data()
 {
     QTest::addColumn<bool>("unstorable");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no folder") << false << QString::fromUtf16(u"保存先のフォルダーを作成できません。");
+    QTest::newRow("no folder") << false << QString::fromUtf16(u"保存先のフォルダーがありません。");
     QTest::newRow("a character Shift JIS lacks")
         << true << QString::fromUtf16(u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。");
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "FaceDescription.h"
 #include "PdfText.h"
@@ -18,6 +19,14 @@ using testing::pdfWords;
 using testing::scratchFolder;
 
 using testing::face;
+
+std::string contentOf(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
 
 std::string withoutWhiteSpace(std::string text)
 {
@@ -125,21 +134,65 @@ TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
     ASSERT_EQ(png->startDoc(u"job"), 1);
     ASSERT_EQ(png->startPage(), 1);
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
+    EXPECT_EQ(png->failureText(),
+              u"出力ファイルを作成できません: " + fromUtf8((folder / "no-such-folder").string())
+                  + u"/out-0001.png\n保存先のフォルダーがありません。");
 }
 
-TEST(FileDevice, AbortRemovesTheUnfinishedFile)
+TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
 {
-    const auto pdf = scratchFolder("file-abort") / "out.pdf";
+    const auto folder = scratchFolder("file-replace");
+    const auto pdf = folder / "out.pdf";
+    std::ofstream(pdf) << "earlier";
+    auto entries = [&folder] {
+        return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+    };
     {
         auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
         ASSERT_EQ(device->startDoc(u"job"), 1);
         ASSERT_EQ(device->startPage(), 1);
-        EXPECT_TRUE(std::filesystem::exists(pdf));
+        EXPECT_EQ(entries(), 2); // the document is written beside the earlier file
         EXPECT_EQ(device->abortDoc(), 1);
-        EXPECT_FALSE(std::filesystem::exists(pdf));
+        EXPECT_EQ(entries(), 1);
         ASSERT_EQ(device->startDoc(u"job"), 1);
+        ASSERT_EQ(device->startPage(), 1);
+    } // destroyed with the document open
+    EXPECT_EQ(entries(), 1);
+    EXPECT_EQ(contentOf(pdf), "earlier");
+
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    ASSERT_EQ(device->startDoc(u"job"), 1);
+    ASSERT_EQ(device->startPage(), 1);
+    ASSERT_EQ(device->endPage(), 1);
+    ASSERT_EQ(device->endDoc(), 1);
+    EXPECT_EQ(entries(), 1);
+    EXPECT_TRUE(contentOf(pdf).starts_with("%PDF-"));
+}
+
+TEST(FileDevice, AFileThatCannotBeMadeIsNamedWithTheReason)
+{
+    const auto folder = scratchFolder("file-failures");
+    std::filesystem::create_directory(folder / "taken.pdf");
+    const std::string longName(300, 'a');
+    const struct
+    {
+        FileFormat format;
+        std::filesystem::path path;
+        int dpi;
+        std::u16string reason;
+    } rows[] = {
+        { FileFormat::Pdf, folder / "taken.pdf", 72, u"同じ名前のフォルダーがあります。" },
+        { FileFormat::PostScript, folder / (longName + ".ps"), 72, u"ファイル名が長すぎます。" },
+        { FileFormat::Png, folder / "huge.png", 9600,
+          u"画像が大きすぎます（79371×112252 ピクセル）。解像度を下げてください。" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.filename().string().substr(0, 20));
+        auto device = createFileDevice(row.format, row.path, { 210, 297, row.dpi, row.dpi, 5 });
+        EXPECT_LE(device->startDoc(u"job"), 0);
+        EXPECT_EQ(device->failureText(),
+                  u"出力ファイルを作成できません: " + fromUtf8(row.path.string()) + u"\n" + row.reason);
     }
-    EXPECT_FALSE(std::filesystem::exists(pdf)); // destroyed with the document open
 }
 
 TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)

@@ -177,6 +177,7 @@ TEST_F(PrinterDeviceSpooler, RejectingDestinationFailsToStartAndLeavesNoJob)
     const std::unique_ptr<Device> device = open(PrivateCupsd::rejecting);
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(device->startDoc(u"memo.txt - Vantolex"), SpoolResult::Error);
+    EXPECT_EQ(device->failureText(), u"プリンタ rejecting は印刷ジョブを受け付けていません。\n理由: トナー交換中");
     EXPECT_EQ(device->startPage(), SpoolResult::Error);
     EXPECT_TRUE(m_cupsd.jobs(PrivateCupsd::rejecting).empty());
 }

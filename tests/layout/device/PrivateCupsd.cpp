@@ -229,9 +229,9 @@ std::string PrivateCupsd::start()
             + queue.state
             + "\n"
               "Accepting "
-            + (queue.accepting ? "Yes" : "No")
-            + "\n"
-              "Shared No\n"
+            + (queue.accepting ? "Yes" : "No") + "\n"
+            + (queue.accepting ? "" : "StateMessage " + std::string(rejectionReason) + "\n")
+            + "Shared No\n"
               "</"
             + tag + ">\n";
         writeFile(m_root / "conf/ppd" / (std::string(queue.name) + ".ppd"), queue.ppd);

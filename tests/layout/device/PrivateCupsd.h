@@ -26,7 +26,8 @@ class PrivateCupsd
 public:
     // The printers of the private spooler. Each prints into its own capture file, byte for byte what it got.
     static constexpr const char* capture = "capture"; // default destination: A4, 600 dpi, 5 mm margins
-    static constexpr const char* rejecting = "rejecting"; // does not accept jobs
+    static constexpr const char* rejecting = "rejecting"; // does not accept jobs, for rejectionReason
+    static constexpr const char* rejectionReason = "トナー交換中";
     static constexpr const char* stopped = "stopped"; // accepts jobs but holds them
     static constexpr const char* letter = "letter"; // Letter, 300 dpi, margins 0.25/0.5/0.75/1 inch
     static constexpr const char* plain = "plain"; // A5, no resolution given, no margins

@@ -35,11 +35,11 @@ std::unique_ptr<PageStore> samplePages(int count)
 {
     auto store = std::make_unique<PageStore>();
     for (int page = 0; page < count; ++page) {
-        store->pageStarts.push_back(static_cast<int>(store->lines.size()));
+        store->addPageBoundary();
         for (int line = 0; line < 3; ++line)
-            store->lines.push_back({ 0, line, u"吾輩は猫である。名前はまだ無い。████████" });
+            store->addLine(0, line, u"吾輩は猫である。名前はまだ無い。████████");
     }
-    store->pageStarts.push_back(static_cast<int>(store->lines.size()));
+    store->addPageBoundary();
     return store;
 }
 

@@ -1,0 +1,81 @@
+// vantolex-print on a private spooler: a signal that arrives while a job is being sent cancels the job.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+
+#include "base/Interruption.h"
+#include "cli/PrintTool.h"
+#include "layout/device/CupsPrinterServices.h"
+#include "layout/device/FontFamilies.h"
+#include "layout/device/PrivateCupsd.h"
+
+namespace vantolex {
+namespace {
+
+using test::PrivateCupsd;
+
+// Standard error of the tool, shown as on a terminal: when the progress reaches page 2 (page 1 has gone to the
+// spooler and the job is open), the process receives SIGTERM.
+class TerminatingAtPageTwo : public std::stringbuf
+{
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        const std::streamsize written = std::stringbuf::xsputn(text, count);
+        if (str().find("\r2 ページ") != std::string::npos && !m_raised) {
+            m_raised = true;
+            std::raise(SIGTERM);
+        }
+        return written;
+    }
+
+private:
+    bool m_raised = false;
+};
+
+int printInterrupted(const std::string& source)
+{
+    installInterruptHandlers();
+    std::istringstream in;
+    std::ostringstream out;
+    TerminatingAtPageTwo errBuffer;
+    std::ostream err(&errBuffer);
+    CupsPrinterServices services;
+    PrintToolEnvironment environment { in, out, err, true, {} };
+    environment.openPrinter = [&services](const std::optional<std::string>& destination) {
+        return services.openPrinter({ destination.value_or(""), "", {} });
+    };
+    const std::vector<std::string> arguments {
+        "--defaults",          "-e",  "utf8", "--set", "fontSizeBasis=1", "--set", "linesPerColumn=5", "-P",
+        PrivateCupsd::stopped, source
+    };
+    return runPrintTool(arguments, environment);
+}
+
+TEST(PrintToolSpooler, AnInterruptingSignalCancelsTheJobBeingSentAndEndsWith128PlusTheSignal)
+{
+    if (!isFamilyInstalled(u"IPAMincho"))
+        GTEST_SKIP() << "the packaged font IPAMincho is not installed";
+    PrivateCupsd cupsd;
+    if (const std::string why = cupsd.start(); !why.empty())
+        GTEST_SKIP() << "no private spooler: " << why;
+    const auto source = std::filesystem::temp_directory_path() / ("vantolex-interrupted-" + std::to_string(::getpid()));
+    std::string text;
+    for (int line = 1; line <= 100; ++line)
+        text += "第" + std::to_string(line) + "行\n";
+    std::ofstream(source) << text;
+
+    EXPECT_EXIT(std::exit(printInterrupted(source.string())), ::testing::ExitedWithCode(128 + SIGTERM), "");
+    std::filesystem::remove(source);
+
+    const std::vector<test::SpooledJob> jobs = cupsd.jobs(PrivateCupsd::stopped);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(cupsd.waitForJob(PrivateCupsd::stopped, jobs[0].id, IPP_JSTATE_CANCELED), IPP_JSTATE_CANCELED);
+}
+
+} // namespace
+} // namespace vantolex
