@@ -58,11 +58,11 @@ public:
     // The sink's words for its last failure (a file and the system's reason, a printer that takes no jobs).
     std::u16string failureText() const override { return m_sink.failureText(); }
 
-protected:
-    // Gives up an open document. A subclass whose sink is one of its members calls this in its destructor.
+private:
+    // Gives up an open document: the destructor and every failed job operation. A device whose sink it owns
+    // holds that sink in a base class ahead of this one, so the sink outlives this call.
     void releaseDocument() noexcept;
 
-private:
     enum class State
     {
         Idle,

@@ -20,9 +20,14 @@ PAGES = ["text", "font", "region", "space", "header", "option", "preview"]
 
 
 def wait_for(what, timeout=20.0):
+    """What `what` returns once it is not None. A window that closes while it is being looked at makes the
+    accessibility bus answer "no such object": that counts as not found yet."""
     deadline = time.time() + timeout
     while time.time() < deadline:
-        found = what()
+        try:
+            found = what()
+        except Exception:
+            found = None
         if found is not None:
             return found
         time.sleep(0.1)
@@ -131,8 +136,11 @@ def main():
 
         def print_dialog():
             for window in children(app):
-                if window is not None and window.getRoleName() == "dialog" and window.name != "Vantolex":
-                    return window
+                try:
+                    if window is not None and window.getRoleName() == "dialog" and window.name != "Vantolex":
+                        return window
+                except Exception:
+                    continue  # closed while being looked at
             return None
 
         printing = wait_for(print_dialog)
