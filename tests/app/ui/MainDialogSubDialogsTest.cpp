@@ -18,6 +18,7 @@
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ui/MainDialog.h"
+#include "app/ui/MainDialogTestSupport.h"
 #include "app/ui/PrinterDialogs.h"
 #include "input/ui/FileListDialog.h"
 #include "layout/device/RecordingDevice.h"
@@ -125,22 +126,14 @@ void MainDialogSubDialogsTest::cleanup()
 
 void MainDialogSubDialogsTest::open(const QStringList& files)
 {
-    m_dialog = std::make_unique<MainDialog>(
-        m_printers, std::filesystem::path(m_folder->filePath(QStringLiteral("VANTOLEX.DAT")).toStdString()));
-    for (const QString& file : files)
-        m_dialog->addFile(file.toStdString());
-    m_dialog->show();
+    m_dialog = showMainDialog(
+        m_printers, std::filesystem::path(m_folder->filePath(QStringLiteral("VANTOLEX.DAT")).toStdString()), files);
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
 
 QString MainDialogSubDialogsTest::makeFile(const QString& name)
 {
-    const QString path = m_folder->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write("line\n");
-    return path;
+    return writeLineFile(*m_folder, name);
 }
 
 void MainDialogSubDialogsTest::detailsOpensTheFileListAndOkChoosesMultipleFiles()

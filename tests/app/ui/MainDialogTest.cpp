@@ -19,6 +19,7 @@
 
 #include "app/MessageBox.h"
 #include "app/ui/MainDialog.h"
+#include "app/ui/MainDialogTestSupport.h"
 #include "app/ui/PrinterDialogs.h"
 #include "layout/device/FontCatalogue.h"
 #include "settings/SettingsComparison.h"
@@ -133,21 +134,13 @@ void MainDialogTest::cleanup()
 
 void MainDialogTest::open(const QStringList& files)
 {
-    m_dialog = std::make_unique<MainDialog>(m_printers, m_settingsFile);
-    for (const QString& file : files)
-        m_dialog->addFile(file.toStdString());
-    m_dialog->show();
+    m_dialog = showMainDialog(m_printers, m_settingsFile, files);
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
 
 QString MainDialogTest::makeFile(const QString& name)
 {
-    const QString path = m_folder->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write("line\n");
-    return path;
+    return writeLineFile(*m_folder, name);
 }
 
 void MainDialogTest::dropUrls(const QList<QUrl>& urls)

@@ -1,0 +1,39 @@
+// What the main dialog's test classes share: a dialog opened on a settings file with files of the command
+// line, and small text files to give it.
+#pragma once
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/ui/MainDialog.h"
+
+namespace vantolex {
+
+// The main dialog on `settingsFile`, `files` added as the command line adds them, shown.
+inline std::unique_ptr<MainDialog> showMainDialog(PrinterDialogs& printers, const std::filesystem::path& settingsFile,
+                                                  const QStringList& files)
+{
+    auto dialog = std::make_unique<MainDialog>(printers, settingsFile);
+    for (const QString& file : files)
+        dialog->addFile(file.toStdString());
+    dialog->show();
+    return dialog;
+}
+
+// A file `name` in `folder` holding one line; its full path.
+inline QString writeLineFile(const QTemporaryDir& folder, const QString& name)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write("line\n");
+    return path;
+}
+
+} // namespace vantolex
