@@ -119,6 +119,8 @@ std::unique_ptr<TextReader> readerForChoice(const SourceChoice& choice, PrintRun
 {
     switch (choice.kind) {
     case SourceKind::File: {
+        if (!choice.filePath.empty())
+            return createFileReader(choice.filePath, choice.encoding);
         const std::u16string_view name = trimWhiteSpace(choice.fileName);
         if (name.empty())
             throw Warning(std::u16string(appText::noFileGiven));

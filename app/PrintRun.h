@@ -2,6 +2,7 @@
 // start skip, the optional details confirmation and the item loop to the finished or abandoned output.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ struct SourceChoice
     EncodingIndex encoding = 0; // the encoding box, for the single file
     const std::vector<FileEntry>* files = nullptr; // the file list; must outlive the run
     ClipboardSource* clipboard = nullptr; // where the clipboard text comes from
+    // The file whose name the box shows, while it shows it unchanged: opened by its bytes, so that a name that is
+    // not UTF-8 (Shift JIS, say) survives the box's text. Empty when the name was typed.
+    std::filesystem::path filePath;
 };
 
 enum class ReportKind

@@ -4,8 +4,8 @@
 
 #include "base/Utf16.h"
 #include "cli/StandardInputReader.h"
+#include "input/Encoding.h"
 #include "input/EncodingIndex.h"
-#include "input/FileReader.h"
 #include "layout/DetailRows.h"
 
 namespace vantolex {
@@ -27,6 +27,7 @@ SourceChoice ToolHost::sourceChoice() const
     if (m_files.size() == 1) {
         choice.kind = SourceKind::File;
         choice.fileName = fromUtf8(m_files[0].path.string());
+        choice.filePath = m_files[0].path; // exactly as given, also when the name is not UTF-8
         choice.encoding = m_encoding;
     } else if (m_files.size() > 1) {
         choice.kind = SourceKind::MultipleFiles;
@@ -43,10 +44,6 @@ std::unique_ptr<TextReader> ToolHost::createSourceReader(const PrintSettings& se
         const std::unique_ptr<Encoding> decoder = createEncoding(m_encoding);
         return std::make_unique<StandardInputReader>(m_in, *decoder);
     }
-    // The path exactly as given: a name that is not UTF-8 (Shift JIS, say) would not survive the file-name
-    // text of the dialog's source.
-    if (m_files.size() == 1)
-        return createFileReader(m_files[0].path, m_encoding);
     return PrintRunHost::createSourceReader(settings);
 }
 

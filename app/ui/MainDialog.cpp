@@ -108,6 +108,8 @@ SourceChoice MainDialog::sourceChoice()
     else if (m_clipboardSource->isChecked())
         choice.kind = SourceKind::Clipboard;
     choice.fileName = toU16(m_fileName->text());
+    if (!m_shownFile.empty() && m_fileName->text() == shownPath(m_shownFile))
+        choice.filePath = m_shownFile;
     choice.encoding = m_encoding->currentIndex();
     choice.files = &m_fileList;
     choice.clipboard = &m_clipboard;
@@ -227,6 +229,7 @@ void MainDialog::updateSourceControls(QAbstractButton* button)
 
 void MainDialog::showFileName(const std::filesystem::path& path)
 {
+    m_shownFile = path;
     m_fileName->setText(shownPath(path));
     m_fileName->setCursorPosition(0); // the start of the path in view
 }

@@ -96,6 +96,7 @@ private:
 
     SettingsStore m_settingsStore; // first made (reads the file), last destroyed
     std::vector<FileEntry> m_fileList;
+    std::filesystem::path m_shownFile; // the file last put into the file-name box, by its bytes
     QtClipboardSource m_clipboard;
     PrinterDialogs& m_printers;
     bool m_opened = false;

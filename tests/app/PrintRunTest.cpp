@@ -181,7 +181,7 @@ TEST_F(PrintRunTest, EmptySourcesAreRefusedWithWarnings)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         events.clear();
-        host.choice = { row.kind, row.fileName, 0, &noFiles, &emptyClipboard };
+        host.choice = { row.kind, row.fileName, 0, &noFiles, &emptyClipboard, {} };
         host.clipboardFilled = false;
         EXPECT_EQ(run(), RunOutcome::Warned);
         EXPECT_EQ(events, Events { row.message });

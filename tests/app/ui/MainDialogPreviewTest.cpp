@@ -80,10 +80,10 @@ void MainDialogPreviewTest::previewRequestShowsThePagesAndCloseTakesTheWindow()
     QPointer<PreviewWindow> window;
     QString label;
     previewFromDialog(printer, [&](MainDialog& dialog) {
-        window = dialog.findChild<PreviewWindow*>();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
-        label = window->findChild<QLabel*>(QStringLiteral("pageLabel"))->text();
+        PreviewWindow* shown = dialog.findChild<PreviewWindow*>();
+        window = shown;
+        QVERIFY(shown && shown->isVisible());
+        label = shown->findChild<QLabel*>(QStringLiteral("pageLabel"))->text();
     });
     QCOMPARE(label, QStringLiteral("1/2")); // two columns of about 120 lines on the first page
     QVERIFY(window.isNull());

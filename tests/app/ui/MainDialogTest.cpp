@@ -13,14 +13,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 
 #include "app/MessageBox.h"
+#include "app/ui/DialogRunHost.h"
 #include "app/ui/MainDialog.h"
 #include "app/ui/MainDialogTestSupport.h"
 #include "app/ui/PrinterDialogs.h"
+#include "base/Errors.h"
+#include "input/TextReader.h"
 #include "layout/device/FontCatalogue.h"
 #include "settings/SettingsComparison.h"
 #include "settings/SettingsStore.h"
@@ -79,6 +83,7 @@ private slots:
     void startState();
     void switchingTheSourceUpdatesPrintAndDetails();
     void blanksInTheFileBoxEnablePrintButNameNoFile();
+    void aFileNameThatIsNotUtf8IsReadByItsBytesUntilRetyped();
     void drops_data();
     void drops();
     void noEditTakesADrop();
@@ -219,6 +224,34 @@ void MainDialogTest::blanksInTheFileBoxEnablePrintButNameNoFile()
     QCOMPARE(boxes[0].icon, QMessageBox::Warning);
     QCOMPARE(boxes[0].owner, m_dialog.get());
     QCOMPARE(m_printers.printDialogs, 0);
+}
+
+void MainDialogTest::aFileNameThatIsNotUtf8IsReadByItsBytesUntilRetyped()
+{
+    // "テキ.txt" in Shift JIS, as archives made on other systems name their files.
+    const std::filesystem::path path = m_folder->path().toStdString() + "/\x83\x65\x83\x4c.txt";
+    std::ofstream(path, std::ios::binary) << "line\n";
+    struct RemovedAtTheEnd // the temporary folder cannot remove a name it cannot spell
+    {
+        std::filesystem::path path;
+        ~RemovedAtTheEnd()
+        {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    } removal { path };
+    m_dialog = std::make_unique<MainDialog>(m_printers, m_settingsFile);
+    m_dialog->addFile(path);
+    m_dialog->show();
+    DialogRunHost host(*m_dialog);
+    const PrintSettings settings;
+    const std::unique_ptr<TextReader> reader = readerForChoice(m_dialog->sourceChoice(), host, settings);
+    QVERIFY(reader->nextLine());
+    QCOMPARE(QString::fromUtf16(reader->currentLine().text), QStringLiteral("line"));
+
+    auto* fileName = child<QLineEdit>("fileNameEdit");
+    fileName->setText(fileName->text() + u' ');
+    QVERIFY_THROWS_EXCEPTION(Error, readerForChoice(m_dialog->sourceChoice(), host, settings));
 }
 
 void MainDialogTest::drops_data()
