@@ -7,8 +7,8 @@ namespace vantolex {
 
 class SettingsStore;
 
-// The box text for a failed save of `store`: why (a character that the file cannot hold, else the system
-// error `errorNumber` that the save met) and where.
-std::u16string settingsSaveFailureText(const SettingsStore& store, int errorNumber);
+// The box text for the failed last save of `store`: why (the system error that the save met, else a character
+// that the file cannot hold) and where.
+std::u16string settingsSaveFailureText(const SettingsStore& store);
 
 } // namespace vantolex

@@ -32,27 +32,32 @@ std::optional<std::string> SystemSettingsFileSystem::readFile(const std::filesys
     }
 }
 
-bool SystemSettingsFileSystem::writeAll(int descriptor, std::string_view bytes)
+int SystemSettingsFileSystem::writeAll(int descriptor, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
-            return false;
+        if (count < 0)
+            return errno;
+        if (count == 0)
+            return ENOSPC; // nothing taken and no error: the file cannot grow
         bytes.remove_prefix(static_cast<std::size_t>(count));
     }
-    return true;
+    return 0;
 }
 
-bool SystemSettingsFileSystem::replaceFile(const std::filesystem::path& path, std::string_view bytes)
+int SystemSettingsFileSystem::replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::error_code error;
+    std::error_code ignored; // a folder that cannot be made fails the creation below with its reason
     if (path.has_parent_path())
-        std::filesystem::create_directories(path.parent_path(), error);
+        std::filesystem::create_directories(path.parent_path(), ignored);
     ReplacementFile file(path);
-    return file.create() == 0 && writeAll(file.descriptor(), bytes)
-        && file.commit(ReplacementFile::Durability::Synced) == 0;
+    if (const int error = file.create())
+        return error;
+    if (const int error = writeAll(file.descriptor(), bytes))
+        return error;
+    return file.commit(ReplacementFile::Durability::Synced);
 }
 
 bool SystemSettingsFileSystem::removeFile(const std::filesystem::path& path)

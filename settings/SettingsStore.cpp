@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include <cassert>
+#include <cerrno>
 #include <utility>
 
 #include "settings/SettingsFileBytes.h"
@@ -90,6 +91,7 @@ void SettingsStore::migrateLegacyFile()
 
 SaveResult SettingsStore::save()
 {
+    m_saveError = 0;
     const std::vector<std::u16string> lines = writeSettingsFile(currentSettings, presets);
     const std::optional<std::string> bytes = encodeSettingsLines(lines);
     if (!bytes)
@@ -97,7 +99,8 @@ SaveResult SettingsStore::save()
     const SettingsLock lock = m_lock ? SettingsLock() : m_files->lock(m_path);
     if (const std::optional<SaveResult> refusal = refusalToReplace())
         return *refusal;
-    if (!m_files->replaceFile(m_path, *bytes))
+    m_saveError = m_files->replaceFile(m_path, *bytes);
+    if (m_saveError != 0)
         return SaveResult::NotWritten;
     if (m_pendingLegacyRemoval) {
         m_files->removeFile(*m_pendingLegacyRemoval);
@@ -124,7 +127,8 @@ std::optional<SaveResult> SettingsStore::refusalToReplace()
     backup += ".bak";
     if (m_files->exists(backup))
         return std::nullopt; // the first backup is the one kept
-    if (!bytes || !m_files->replaceFile(backup, *bytes))
+    m_saveError = bytes ? m_files->replaceFile(backup, *bytes) : EACCES; // a file that exists but cannot be read
+    if (m_saveError != 0)
         return SaveResult::NotWritten;
     return std::nullopt;
 }

@@ -98,6 +98,10 @@ public:
 
     const std::filesystem::path& filePath() const { return m_path; }
 
+    // Why the last save was NotWritten, as the system's error number; 0 when no system call failed (the
+    // settings hold a character the file cannot store) or the last save did not fail that way.
+    int saveError() const { return m_saveError; }
+
 private:
     bool loadSettingsFile();
     void migrateLegacyFile();
@@ -111,6 +115,7 @@ private:
     // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
     std::optional<std::filesystem::path> m_pendingLegacyRemoval;
     bool m_savedForExit = false;
+    int m_saveError = 0;
 };
 
 } // namespace vantolex

@@ -87,10 +87,8 @@ MainDialog::MainDialog(PrinterDialogs& printers, std::filesystem::path settingsF
 
 MainDialog::~MainDialog()
 {
-    if (!m_settingsStore.saveForExit()) {
-        const int errorNumber = errno;
-        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore, errorNumber));
-    }
+    if (!m_settingsStore.saveForExit())
+        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore));
 }
 
 void MainDialog::addFile(const std::filesystem::path& path)

@@ -26,10 +26,10 @@ public:
             return std::nullopt;
         return found->second;
     }
-    bool replaceFile(const std::filesystem::path& path, std::string_view bytes) override
+    int replaceFile(const std::filesystem::path& path, std::string_view bytes) override
     {
         files[path] = std::string(bytes);
-        return true;
+        return 0;
     }
     bool removeFile(const std::filesystem::path& path) override { return files.erase(path) == 1; }
     bool exists(const std::filesystem::path& path) override { return files.count(path) == 1; }

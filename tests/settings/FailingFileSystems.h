@@ -1,6 +1,7 @@
 // File systems that fail on purpose, for the failure paths of the settings store.
 #pragma once
 
+#include <cerrno>
 #include <string_view>
 
 #include "settings/SettingsFileSystem.h"
@@ -17,12 +18,12 @@ public:
     }
 
 protected:
-    bool writeAll(int descriptor, std::string_view bytes) override
+    int writeAll(int descriptor, std::string_view bytes) override
     {
         if (bytes.size() <= m_capacity)
             return SystemSettingsFileSystem::writeAll(descriptor, bytes);
         SystemSettingsFileSystem::writeAll(descriptor, bytes.substr(0, m_capacity));
-        return false;
+        return ENOSPC;
     }
 
 private:

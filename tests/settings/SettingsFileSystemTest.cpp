@@ -32,7 +32,7 @@ TEST(SystemSettingsFileSystem, ReplacesAFileAndLeavesNothingElse)
     const auto path = directory.path() / "VANTOLEX.DAT";
     writeBytes(path, "old contents that are longer");
     SystemSettingsFileSystem files;
-    ASSERT_TRUE(files.replaceFile(path, "new"));
+    ASSERT_EQ(0, files.replaceFile(path, "new"));
     EXPECT_EQ(readBytes(path), "new");
     EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string> { "VANTOLEX.DAT" });
 }
@@ -42,7 +42,7 @@ TEST(SystemSettingsFileSystem, CreatesAMissingFileAndItsDirectory)
     TemporaryDirectory directory;
     const auto path = directory.path() / "config" / "vantolex" / "VANTOLEX.DAT";
     SystemSettingsFileSystem files;
-    ASSERT_TRUE(files.replaceFile(path, "5\r\n"));
+    ASSERT_EQ(0, files.replaceFile(path, "5\r\n"));
     EXPECT_EQ(readBytes(path), "5\r\n");
 }
 
@@ -53,7 +53,7 @@ TEST(SystemSettingsFileSystem, KeepsTheModeOfTheReplacedFile)
     writeBytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     SystemSettingsFileSystem files;
-    ASSERT_TRUE(files.replaceFile(path, "new"));
+    ASSERT_EQ(0, files.replaceFile(path, "new"));
     struct stat status
     {
     };
@@ -69,7 +69,7 @@ TEST(SystemSettingsFileSystem, ReplacesTheTargetOfASymbolicLink)
     writeBytes(target, "old");
     std::filesystem::create_symlink(target, link);
     SystemSettingsFileSystem files;
-    ASSERT_TRUE(files.replaceFile(link, "new"));
+    ASSERT_EQ(0, files.replaceFile(link, "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(readBytes(target), "new");
 }
@@ -82,7 +82,7 @@ TEST(SystemSettingsFileSystem, AFullDiskLeavesTheOldFileWhole)
         const auto path = directory.path() / "VANTOLEX.DAT";
         writeBytes(path, "old file");
         FullDiskFileSystem files(capacity);
-        EXPECT_FALSE(files.replaceFile(path, std::string(5000, 'x')));
+        EXPECT_EQ(files.replaceFile(path, std::string(5000, 'x')), ENOSPC);
         EXPECT_EQ(readBytes(path), "old file");
         EXPECT_EQ(entriesOf(directory.path()), std::vector<std::string> { "VANTOLEX.DAT" });
     }
@@ -94,7 +94,7 @@ TEST(SystemSettingsFileSystem, FailsWhereNoFileCanBeCreated)
     const auto regularFile = directory.path() / "not-a-directory";
     writeBytes(regularFile, "x");
     SystemSettingsFileSystem files;
-    EXPECT_FALSE(files.replaceFile(regularFile / "VANTOLEX.DAT", "5\r\n"));
+    EXPECT_EQ(files.replaceFile(regularFile / "VANTOLEX.DAT", "5\r\n"), ENOTDIR);
     EXPECT_EQ(readBytes(regularFile), "x");
 }
 

@@ -1,3 +1,5 @@
+#include <cerrno>
+
 #include <gtest/gtest.h>
 
 #include "settings/FailingFileSystems.h"
@@ -315,6 +317,7 @@ TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
             SettingsStore store(datPath(), SettingsAccess::ReadWrite, files);
             store.addPreset(u"新しい設定", japaneseSettings());
             EXPECT_EQ(store.save(), SaveResult::NotWritten);
+            EXPECT_EQ(store.saveError(), ENOSPC); // the reason the dialog program shows
             EXPECT_EQ(store.presets.size(), 2u);
         } // the save on destruction fails the same way
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
