@@ -16,6 +16,7 @@
 #include "app/DialogUnits.h"
 #include "app/QtText.h"
 #include "app/ui/MainDialogMessages.h"
+#include "settings/PrintSettings.h"
 
 namespace vantolex {
 
@@ -45,7 +46,7 @@ QDoubleSpinBox* marginSpin(QWidget* parent, int hundredths, bool enabled, const 
     auto* spin = new QDoubleSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setDecimals(2);
-    spin->setRange(0.0, 999.99);
+    spin->setRange(0.0, maxMarginMillimetres); // the most that the margins page holds
     spin->setValue(hundredths / 100.0);
     spin->setEnabled(enabled);
     return spin;

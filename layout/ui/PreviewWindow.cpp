@@ -111,9 +111,13 @@ void PreviewWindow::closeEvent(QCloseEvent* event)
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Keys the bar's buttons leave alone (arrows, Page Up/Down, Home/End) move the page.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)
-        || !m_area->handleKey(event->key())) {
+    // Keys the bar's buttons leave alone (arrows, Page Up/Down, Home/End) move the page; Escape closes the
+    // window as 閉じる does.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event);
+    } else if (event->key() == Qt::Key_Escape) {
+        close();
+    } else if (!m_area->handleKey(event->key())) {
         QWidget::keyPressEvent(event);
     }
 }

@@ -46,6 +46,7 @@ void PageSetupDialogTest::unusedMarginsAreDisabledAndComeBackAsGiven()
     for (QDoubleSpinBox* spin : spins) {
         QVERIFY(!spin->isEnabled());
         QCOMPARE(spin->minimum(), 0.0);
+        QCOMPARE(spin->maximum(), 50.0); // no margin that the margins page would cut down
     }
     QVERIFY(dialog.margins() == PageSetupMargins {});
 }

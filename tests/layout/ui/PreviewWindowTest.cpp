@@ -235,6 +235,11 @@ void PreviewWindowTest::closeRequestClosesOnlyAnOpenWindow()
     QVERIFY(m_window->isVisible());
     button(*m_window, "closeButton")->click();
     QTRY_VERIFY(!m_window->isVisible());
+
+    m_window->showPages(samplePages(3), m_layout);
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_mainDialog->isVisible()); // Escape ends the preview, not the program
 }
 
 void PreviewWindowTest::paintFailureBoxOnceWindowClosedEachTime()
