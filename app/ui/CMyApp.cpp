@@ -2,6 +2,7 @@
 
 #include <QLibraryInfo>
 
+#include "app/AccessibleButtons.h"
 #include "app/CommandLineFiles.h"
 #include "app/ui/MainDialog.h"
 #include "app/ui/ProgramIcon.h"
@@ -18,6 +19,7 @@ CMyApp::CMyApp(int& argc, char** argv)
     // The standard dialogs and buttons in Japanese; without the translation they stay in English.
     if (m_translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&m_translator);
+    installClickingCheckButtons();
     QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("vantolex"));
 }

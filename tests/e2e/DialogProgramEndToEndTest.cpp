@@ -1,5 +1,5 @@
 // The dialog program as a person uses it, on a real display (Xvfb) and a real spooler (a private cupsd):
-// started with a file, a setting changed, printed through the print dialog, closed. The person is
+// started with a file, settings changed, printed through the print dialog, closed. The person is
 // drive_dialog.py, which works the dialogs through the accessibility bus as a screen reader does.
 #include <gtest/gtest.h>
 
@@ -144,6 +144,7 @@ TEST(DialogProgram, PrintsAFileThroughThePrintDialogAndSavesTheSettingsOnClosing
 
     const SettingsStore saved(settingsFile, SettingsAccess::ReadOnly);
     EXPECT_EQ(saved.currentSettings.charsPerLine, 80); // typed on the テキスト page, saved on closing
+    EXPECT_TRUE(saved.currentSettings.useMargins); // ticked through the accessibility bus
     EXPECT_FALSE(saved.currentSettings.showInfo);
 }
 

@@ -3,8 +3,9 @@
 
 Usage: drive_dialog.py PROGRAM FILE [SCREENSHOT_FOLDER]
 
-Starts PROGRAM with FILE in the working directory, types 80 into 文字/行, presses 印刷, confirms the print
-dialog on its preselected printer, waits for the dialog program to be ready again and presses 終了. Exits 0
+Starts PROGRAM with FILE in the working directory, types 80 into 文字/行, ticks 余白を使用する (its margins must
+then be enabled), presses 印刷, confirms the print dialog on its preselected printer, waits for the dialog
+program to be ready again and presses 終了. Exits 0
 when the program ended by itself, 1 otherwise (the accessible tree is printed to help). With a screenshot
 folder, the main dialog with each of its pages and the print dialog are saved there as PNG files.
 Runs inside a D-Bus session (dbus-run-session) on an X display (DISPLAY).
@@ -132,6 +133,13 @@ def main():
 
         chars_per_line = find(main_dialog, "text", "文字/行(C)")
         chars_per_line.queryEditableText().setTextContents("80")
+        tabs = [tab for tab in children(find(main_dialog, "page tab list")) if tab.getRoleName() == "page tab"]
+        press(tabs[PAGES.index("space")])
+        press(wait_for(lambda: find(main_dialog, "check box", "余白を使用する(S)")))
+        top_margin = find(main_dialog, "spin button", "上（T）：")
+        if wait_for(lambda: True if top_margin.getState().contains(pyatspi.STATE_ENABLED) else None, 5) is None:
+            print("ticking 余白を使用する left the margins disabled", file=sys.stderr)
+            return 1
         press(find(main_dialog, "push button", "印刷(P)"))
 
         def print_dialog():
