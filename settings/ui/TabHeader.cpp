@@ -6,6 +6,7 @@
 #include "app/QtText.h"
 #include "base/Utf16.h"
 #include "settings/PrintSettings.h"
+#include "settings/ui/StorableTextValidator.h"
 #include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
@@ -41,6 +42,7 @@ TabHeader::TabHeader(QWidget* parent)
         const int row = static_cast<int>(i / 3);
         const int column = static_cast<int>(i % 3);
         m_templates[i] = place(textEdit(), 42 + column * 64, 20 + row * 13, 62, 12);
+        m_templates[i]->setValidator(new StorableTextValidator(m_templates[i]));
         m_templates[i]->setAlignment(alignments[static_cast<std::size_t>(column)] | Qt::AlignVCenter);
         m_templates[i]->setObjectName(QStringLiteral("templateEdit%1").arg(i));
     }

@@ -19,6 +19,7 @@ private slots:
     void blankTemplatesAreStoredEmpty();
     void theCheckBoxEnablesTheEditsAndAnnouncesItself();
     void theNoteShowsOneAmpersandPerCode();
+    void aCharacterTheSettingsFileCannotHoldIsNotTaken();
 };
 
 void TabHeaderTest::blankTemplatesAreStoredEmpty()
@@ -63,6 +64,18 @@ void TabHeaderTest::theNoteShowsOneAmpersandPerCode()
     QVERIFY(note->text().contains(QStringLiteral("&w")));
     QVERIFY(note->text().contains(QStringLiteral("&P")));
     QVERIFY(!note->text().contains(QStringLiteral("&&")));
+}
+
+void TabHeaderTest::aCharacterTheSettingsFileCannotHoldIsNotTaken()
+{
+    TabHeader page;
+    page.initControls();
+    auto* edit = page.findChild<QLineEdit*>(QStringLiteral("templateEdit5"));
+    edit->setEnabled(true);
+    edit->insert(QString::fromUtf16(u"右端 &p"));
+    edit->insert(QString::fromUtf16(u"😀")); // as a paste or an input method would
+    edit->insert(QString::fromUtf16(u"한")); // Hangul: outside code page 932 as well
+    QCOMPARE(edit->text(), QString::fromUtf16(u"右端 &p"));
 }
 
 } // namespace vantolex
