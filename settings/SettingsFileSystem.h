@@ -15,7 +15,8 @@ class SettingsFileSystem
 public:
     virtual ~SettingsFileSystem() = default;
 
-    // The whole content of the file at `path`, or nullopt when it cannot be opened or read.
+    // The whole content of the file at `path`, or nullopt when it cannot be opened or read (errno then holds
+    // the system's reason).
     virtual std::optional<std::string> readFile(const std::filesystem::path& path) = 0;
 
     // Makes `bytes` the content of the file at `path`. Either every byte is in place (0), or the file at

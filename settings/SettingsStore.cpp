@@ -114,6 +114,7 @@ std::optional<SaveResult> SettingsStore::refusalToReplace()
     if (!m_files->exists(m_path))
         return std::nullopt;
     const std::optional<std::string> bytes = m_files->readFile(m_path);
+    const int readError = bytes ? 0 : errno;
     if (bytes && bytes->empty())
         return std::nullopt;
     if (bytes) {
@@ -127,7 +128,7 @@ std::optional<SaveResult> SettingsStore::refusalToReplace()
     backup += ".bak";
     if (m_files->exists(backup))
         return std::nullopt; // the first backup is the one kept
-    m_saveError = bytes ? m_files->replaceFile(backup, *bytes) : EACCES; // a file that exists but cannot be read
+    m_saveError = bytes ? m_files->replaceFile(backup, *bytes) : (readError != 0 ? readError : EACCES);
     if (m_saveError != 0)
         return SaveResult::NotWritten;
     return std::nullopt;

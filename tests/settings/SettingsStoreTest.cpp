@@ -304,7 +304,17 @@ TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
     SettingsStore store(regularFile / "VANTOLEX.DAT");
     EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
     EXPECT_EQ(store.save(), SaveResult::NotWritten);
+    EXPECT_EQ(store.saveError(), ENOTDIR);
     EXPECT_EQ(readBytes(regularFile), "x");
+}
+
+TEST_F(SettingsStoreTest, AFolderOfTheSettingsFilesNameIsLeftAndNamedAsTheReason)
+{
+    std::filesystem::create_directory(datPath());
+    SettingsStore store(datPath());
+    EXPECT_EQ(store.save(), SaveResult::NotWritten);
+    EXPECT_EQ(store.saveError(), EISDIR); // not a lack of permission
+    EXPECT_TRUE(std::filesystem::is_directory(datPath()));
 }
 
 TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
