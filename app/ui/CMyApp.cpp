@@ -4,6 +4,7 @@
 
 #include "app/AccessibleButtons.h"
 #include "app/CommandLineFiles.h"
+#include "app/TerminationRequests.h"
 #include "app/ui/MainDialog.h"
 #include "app/ui/ProgramIcon.h"
 
@@ -27,11 +28,14 @@ CMyApp::CMyApp(int& argc, char** argv)
 int CMyApp::run()
 {
     const std::vector<std::string> files = commandLineFiles(m_arguments);
+    const TerminationRequests termination;
     MainDialog dialog(m_printerDialogs);
     for (const std::string& file : files)
         dialog.addFile(file);
+    QObject::connect(&termination, &TerminationRequests::terminationRequested, &dialog, &MainDialog::endForTermination);
     dialog.exec();
-    return 0;
+    const int signal = termination.receivedSignal();
+    return signal != 0 ? 128 + signal : 0;
 }
 
 } // namespace vantolex

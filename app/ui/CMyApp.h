@@ -18,7 +18,8 @@ public:
     // Qt takes its own options (-platform, -style ...) out of `argv`.
     CMyApp(int& argc, char** argv);
 
-    // Shows the main dialog with the files named on the command line; returns the process's exit status.
+    // Shows the main dialog with the files named on the command line; returns the exit status: 0, or 128 + the
+    // signal that asked the program to end (the settings are saved all the same).
     int run();
 
 private:

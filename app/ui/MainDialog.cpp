@@ -1,15 +1,18 @@
 #include "app/ui/MainDialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 
 #include <system_error>
@@ -304,6 +307,23 @@ void MainDialog::reject()
     closePreviewWindow();
     storeAllPages();
     QDialog::reject();
+}
+
+void MainDialog::endForTermination()
+{
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top || top == this) {
+        reject();
+        return;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(top))
+        box->close(); // its Escape button: OK, No or Cancel
+    else if (auto* dialog = qobject_cast<QDialog*>(top))
+        dialog->reject();
+    else
+        top->close();
+    // The window's own loop returns first; what its caller opens next is ended on the next round.
+    QTimer::singleShot(0, this, &MainDialog::endForTermination);
 }
 
 void MainDialog::storeAllPages()

@@ -61,6 +61,9 @@ public:
     void accept() override;
     // Close (終了, Escape on the dialog or a page, the close box): every page stored first.
     void reject() override;
+    // The program is asked to end: every dialog and box open above this one is cancelled, innermost first,
+    // each once its caller has gone on; then Close.
+    void endForTermination();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "layout/device/PrivateCupsd.h"
@@ -146,6 +148,43 @@ TEST(DialogProgram, PrintsAFileThroughThePrintDialogAndSavesTheSettingsOnClosing
     EXPECT_EQ(saved.currentSettings.charsPerLine, 80); // typed on the テキスト page, saved on closing
     EXPECT_TRUE(saved.currentSettings.useMargins); // ticked through the accessibility bus
     EXPECT_FALSE(saved.currentSettings.showInfo);
+}
+
+// Whether process `pid` has a handler of its own for `signal` (the caught signals in /proc/PID/status).
+bool catchesSignal(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) != 0;
+    }
+    return false;
+}
+
+TEST(DialogProgram, ASignalToEndItSavesTheSettingsAndGivesItsStatus)
+{
+    test::TemporaryDirectory folder;
+    const fs::path program = folder.path() / "vantolex"; // no settings file beside it
+    fs::copy_file(VANTOLEX_PROGRAM, program);
+    const fs::path config = folder.path() / "config";
+    const std::string environment[]
+        = { "QT_QPA_PLATFORM=offscreen", "HOME=" + folder.path().string(), "XDG_CONFIG_HOME=" + config.string() };
+    const char* environmentList[] = { environment[0].c_str(), environment[1].c_str(), environment[2].c_str(), nullptr };
+    const char* arguments[] = { program.c_str(), nullptr };
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, const_cast<char* const*>(arguments),
+                          const_cast<char* const*>(environmentList)),
+              0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!catchesSignal(pid, SIGTERM) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(catchesSignal(pid, SIGTERM)) << "the program did not take SIGTERM in hand";
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    EXPECT_TRUE(fs::exists(config / "vantolex/VANTOLEX.DAT")); // saved as on closing
 }
 
 } // namespace

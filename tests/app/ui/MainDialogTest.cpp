@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <fstream>
@@ -92,6 +94,7 @@ private slots:
     void anUnexpectedFailureIsShown();
     void escapeOnAPageAndTheCloseBoxStoreThePages_data();
     void escapeOnAPageAndTheCloseBoxStoreThePages();
+    void aRequestToEndCancelsTheBoxAboveAndStoresThePages();
     void applyWarnsWithoutASelectionAndReloadsEveryPageWithOne();
     void headerFooterSwitchReachesTheHiddenPage();
     void pageSetupExchangesMarginsOnlyWhenTheyAreUsed();
@@ -388,6 +391,24 @@ void MainDialogTest::escapeOnAPageAndTheCloseBoxStoreThePages()
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
     QCOMPARE(m_dialog->settingsStore().currentSettings.charsPerLine, 80);
+    m_dialog.reset(); // saves
+    SettingsStore reread(m_settingsFile);
+    QCOMPARE(reread.currentSettings.charsPerLine, 80);
+}
+
+void MainDialogTest::aRequestToEndCancelsTheBoxAboveAndStoresThePages()
+{
+    open();
+    child<QLineEdit>("charsPerLineEdit")->setText(QStringLiteral("80"));
+    int answer = -1;
+    QTimer::singleShot(0, m_dialog.get(), [this, &answer] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("q"), QStringLiteral("q"),
+                        QMessageBox::Yes | QMessageBox::No, m_dialog.get());
+        QTimer::singleShot(0, m_dialog.get(), &MainDialog::endForTermination);
+        answer = box.exec();
+    });
+    QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
+    QCOMPARE(answer, int(QMessageBox::No)); // ended as by its Escape button
     m_dialog.reset(); // saves
     SettingsStore reread(m_settingsFile);
     QCOMPARE(reread.currentSettings.charsPerLine, 80);
