@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 
 #include "layout/device/CupsCalls.h"
@@ -119,6 +120,21 @@ std::vector<PrinterSelection> printerDestinations()
     return destinations;
 }
 
+namespace {
+
+// The paper's name as the spooler shows it to people; where it has no translation for the language in use
+// (it then answers the PWG name itself, "iso_a4_210x297mm"), the short name printers use ("A4").
+std::string mediaDisplayName(cups_dest_t* destination, cups_dinfo_t* info, cups_size_t& size)
+{
+    const char* shown = cupsLocalizeDestMedia(CUPS_HTTP_DEFAULT, destination, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    if (shown && std::string_view(shown) != size.media)
+        return shown;
+    const pwg_media_t* known = pwgMediaForPWG(size.media);
+    return known && known->ppd ? known->ppd : size.media;
+}
+
+} // namespace
+
 std::vector<PrinterMedia> printerMediaList(const PrinterSelection& printer)
 {
     std::vector<PrinterMedia> media;
@@ -140,9 +156,7 @@ std::vector<PrinterMedia> printerMediaList(const PrinterSelection& printer)
                                         [&](const PrinterMedia& known) { return known.name == size.media; });
         if (listed)
             continue;
-        const char* shown
-            = cupsLocalizeDestMedia(CUPS_HTTP_DEFAULT, destination.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
-        media.push_back({ size.media, shown ? shown : size.media, size.width, size.length });
+        media.push_back({ size.media, mediaDisplayName(destination.get(), info.get(), size), size.width, size.length });
     }
     return media;
 }

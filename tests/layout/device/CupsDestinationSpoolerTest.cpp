@@ -50,6 +50,7 @@ TEST_F(CupsDestinationSpooler, DestinationsAndTheirPaperAreListed)
     EXPECT_EQ(media.front().name, "na_letter_8.5x11in");
     EXPECT_EQ(media.front().width, 21590);
     EXPECT_FALSE(media.front().displayName.empty());
+    EXPECT_NE(media.front().displayName, media.front().name); // a name for people, never the PWG name
     EXPECT_TRUE(printerMediaList({ "no-such-printer", "", {} }).empty());
 }
 
