@@ -23,9 +23,34 @@ int toPixels(int hundredths, int dpi)
     return static_cast<int>(std::int64_t { hundredths } * dpi / hundredthsOfMillimetrePerInch);
 }
 
-const char* instanceOrNull(const PrinterSelection& printer)
+// A destination with the spooler's information about it, both open.
+struct OpenedDestination
 {
-    return printer.instance.empty() ? nullptr : printer.instance.c_str();
+    DestinationHandle destination;
+    DestinationInfoHandle info;
+};
+
+std::optional<OpenedDestination> openDestination(const PrinterSelection& printer)
+{
+    const char* instance = printer.instance.empty() ? nullptr : printer.instance.c_str();
+    DestinationHandle destination(cupsCalls().getNamedDest(CUPS_HTTP_DEFAULT, printer.destination.c_str(), instance));
+    if (!destination)
+        return std::nullopt;
+    DestinationInfoHandle info(cupsCalls().copyDestInfo(CUPS_HTTP_DEFAULT, destination.get()));
+    if (!info)
+        return std::nullopt;
+    return OpenedDestination { std::move(destination), std::move(info) };
+}
+
+// The paper's name as the spooler shows it to people; where it has no translation for the language in use
+// (it then answers the PWG name itself, "iso_a4_210x297mm"), the short name printers use ("A4").
+std::string mediaDisplayName(cups_dest_t* destination, cups_dinfo_t* info, cups_size_t& size)
+{
+    const char* shown = cupsLocalizeDestMedia(CUPS_HTTP_DEFAULT, destination, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    if (shown && std::string_view(shown) != size.media)
+        return shown;
+    const pwg_media_t* known = pwgMediaForPWG(size.media);
+    return known && known->ppd ? known->ppd : size.media;
 }
 
 // The destination's default resolution as {x, y} in dots per inch.
@@ -59,13 +84,10 @@ std::optional<PrinterSelection> defaultPrinter()
 
 std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
 {
-    const DestinationHandle destination(
-        cupsCalls().getNamedDest(CUPS_HTTP_DEFAULT, printer.destination.c_str(), instanceOrNull(printer)));
-    if (!destination)
+    const std::optional<OpenedDestination> opened = openDestination(printer);
+    if (!opened)
         return std::nullopt;
-    const DestinationInfoHandle info(cupsCalls().copyDestInfo(CUPS_HTTP_DEFAULT, destination.get()));
-    if (!info)
-        return std::nullopt;
+    const auto& [destination, info] = *opened;
 
     const char* media = nullptr;
     for (const auto& [name, value] : printer.options) {
@@ -120,31 +142,13 @@ std::vector<PrinterSelection> printerDestinations()
     return destinations;
 }
 
-namespace {
-
-// The paper's name as the spooler shows it to people; where it has no translation for the language in use
-// (it then answers the PWG name itself, "iso_a4_210x297mm"), the short name printers use ("A4").
-std::string mediaDisplayName(cups_dest_t* destination, cups_dinfo_t* info, cups_size_t& size)
-{
-    const char* shown = cupsLocalizeDestMedia(CUPS_HTTP_DEFAULT, destination, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
-    if (shown && std::string_view(shown) != size.media)
-        return shown;
-    const pwg_media_t* known = pwgMediaForPWG(size.media);
-    return known && known->ppd ? known->ppd : size.media;
-}
-
-} // namespace
-
 std::vector<PrinterMedia> printerMediaList(const PrinterSelection& printer)
 {
     std::vector<PrinterMedia> media;
-    const DestinationHandle destination(
-        cupsCalls().getNamedDest(CUPS_HTTP_DEFAULT, printer.destination.c_str(), instanceOrNull(printer)));
-    if (!destination)
+    const std::optional<OpenedDestination> opened = openDestination(printer);
+    if (!opened)
         return media;
-    const DestinationInfoHandle info(cupsCalls().copyDestInfo(CUPS_HTTP_DEFAULT, destination.get()));
-    if (!info)
-        return media;
+    const auto& [destination, info] = *opened;
     const int count = cupsGetDestMediaCount(CUPS_HTTP_DEFAULT, destination.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT);
     for (int i = 0; i < count; ++i) {
         cups_size_t size {};
