@@ -93,13 +93,7 @@ private slots:
 private:
     void open(const QStringList& files);
     QString makeFile(const QString& name);
-    template <typename T> T* child(const char* name) const
-    {
-        T* found = m_dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
+    template <typename T> T* child(const char* name) const { return namedChild<T>(*m_dialog, name); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     RecordingPrinterDialogs m_printers;

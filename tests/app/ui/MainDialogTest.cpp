@@ -106,13 +106,7 @@ private:
     // A dialog over the settings file of the test folder, with `files` added, shown.
     void open(const QStringList& files = {});
     QString makeFile(const QString& name);
-    template <typename T> T* child(const char* name) const
-    {
-        T* found = m_dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
+    template <typename T> T* child(const char* name) const { return namedChild<T>(*m_dialog, name); }
     void dropUrls(const QList<QUrl>& urls);
 
     std::unique_ptr<QTemporaryDir> m_folder;

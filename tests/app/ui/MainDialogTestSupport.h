@@ -1,5 +1,5 @@
 // What the main dialog's test classes share: a dialog opened on a settings file with files of the command
-// line, and small text files to give it.
+// line, its controls by name, and small text files to give it.
 #pragma once
 
 #include <QFile>
@@ -23,6 +23,15 @@ inline std::unique_ptr<MainDialog> showMainDialog(PrinterDialogs& printers, cons
         dialog->addFile(file.toStdString());
     dialog->show();
     return dialog;
+}
+
+// The child of `dialog` called `name`; the test ends when there is none.
+template <typename T> T* namedChild(const QWidget& dialog, const char* name)
+{
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
 }
 
 // A file `name` in `folder` holding one line; its full path.
