@@ -10,8 +10,6 @@ namespace vantolex {
 
 namespace {
 
-constexpr std::array<int, 3> handledSignals = { SIGINT, SIGTERM, SIGHUP };
-
 volatile sig_atomic_t writeEnd = -1;
 volatile sig_atomic_t firstSignal = 0;
 
@@ -51,14 +49,14 @@ TerminationRequests::TerminationRequests()
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < handledSignals.size(); ++i)
-        sigaction(handledSignals[i], &action, &m_previous[i]);
+    for (std::size_t i = 0; i < terminationSignals.size(); ++i)
+        sigaction(terminationSignals[i], &action, &m_previous[i]);
 }
 
 TerminationRequests::~TerminationRequests()
 {
-    for (std::size_t i = 0; i < handledSignals.size(); ++i)
-        sigaction(handledSignals[i], &m_previous[i], nullptr);
+    for (std::size_t i = 0; i < terminationSignals.size(); ++i)
+        sigaction(terminationSignals[i], &m_previous[i], nullptr);
     writeEnd = -1;
 }
 

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "base/FileDescriptor.h"
+#include "base/Interruption.h"
 
 namespace vantolex {
 
@@ -42,7 +43,7 @@ private:
 
     Pipe m_pipe; // the signal handler writes the signal's number, the event loop reads it
     QSocketNotifier m_notifier;
-    std::array<struct sigaction, 3> m_previous {};
+    std::array<struct sigaction, terminationSignals.size()> m_previous {};
 };
 
 } // namespace vantolex

@@ -13,8 +13,6 @@ namespace vantolex {
 
 namespace {
 
-constexpr int handledSignals[] = { SIGINT, SIGTERM, SIGHUP };
-
 volatile std::sig_atomic_t g_signal = 0;
 std::atomic<int> g_orderlyStops { 0 };
 
@@ -41,7 +39,7 @@ sigset_t handledSignalSet() noexcept
 {
     sigset_t set;
     sigemptyset(&set);
-    for (const int signal : handledSignals)
+    for (const int signal : terminationSignals)
         sigaddset(&set, signal);
     return set;
 }
@@ -69,7 +67,7 @@ void installInterruptHandlers()
     action.sa_handler = onSignal;
     action.sa_mask = handledSignalSet(); // one handler at a time
     action.sa_flags = SA_RESTART;
-    for (const int signal : handledSignals)
+    for (const int signal : terminationSignals)
         ::sigaction(signal, &action, nullptr);
 }
 

@@ -13,9 +13,14 @@
 
 #include <signal.h>
 
+#include <array>
 #include <string>
 
 namespace vantolex {
+
+// The signals that ask a program to end: from the terminal (SIGINT), from the system or a user (SIGTERM),
+// from a closed terminal or session (SIGHUP).
+inline constexpr std::array<int, 3> terminationSignals = { SIGINT, SIGTERM, SIGHUP };
 
 // The run was ended by `signal`; the exit status is 128 + signal.
 struct Interrupted
