@@ -52,7 +52,6 @@ public:
     SourceChoice sourceChoice();
     const std::vector<FileEntry>& fileList() const { return m_fileList; }
     SettingsStore& settingsStore() { return m_settingsStore; }
-    PrinterDialogs& printerDialogs() { return m_printers; }
 
     // The pages in page order.
     const std::array<TabPage*, 7>& pages() const { return m_pages; }

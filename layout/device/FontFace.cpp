@@ -74,7 +74,6 @@ std::unique_ptr<FontFace> FontFace::open(const std::string& file, unsigned int i
     result->m_file = file;
     result->m_index = index;
     result->m_unitsPerEm = static_cast<int>(std::max(1u, hb_face_get_upem(face.get())));
-    result->m_glyphCount = static_cast<int>(hb_face_get_glyph_count(face.get()));
     result->m_font.reset(hb_font_create(face.get()));
     result->m_buffer.reset(hb_buffer_create());
     {

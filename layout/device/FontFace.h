@@ -40,7 +40,6 @@ public:
     hb_face_t* hbFace() const { return m_face.get(); }
 
     int unitsPerEm() const { return m_unitsPerEm; }
-    int glyphCount() const { return m_glyphCount; }
     // Height of the top of the ideographic em box above the baseline, font units: where the baseline lies
     // below the top of a character body.
     int emBoxTop() const { return m_emBoxTop; }
@@ -76,7 +75,6 @@ private:
     handles::HbFontPtr m_font; // scaled in font units: advances are exact integers
     handles::HbBufferPtr m_buffer; // reused by uprightGlyph
     int m_unitsPerEm = 1000;
-    int m_glyphCount = 0;
     int m_emBoxTop = 880;
     int m_ascender = 880;
     int m_descender = 120;

@@ -62,7 +62,6 @@ const GlyphEntry& GlyphCache::fill(char32_t c)
     entry.glyph = found ? found->glyph : 0;
     if (!found) {
         entry.flags |= GlyphEntry::Missing;
-        ++m_missingCodePoints;
     }
     if (isCombining(c)) {
         entry.flags |= GlyphEntry::Combining;

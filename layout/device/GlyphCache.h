@@ -95,8 +95,6 @@ public:
     FaceLibrary& library() { return m_library; }
     const FontFace& primaryFace() const { return m_library.face(m_faces.primary()); }
     bool verticalForms() const { return m_verticalForms; }
-    // Distinct code points no face has.
-    int missingCodePoints() const { return m_missingCodePoints; }
 
 private:
     const GlyphEntry& fill(char32_t c);
@@ -108,7 +106,6 @@ private:
     std::unordered_map<char32_t, GlyphEntry> m_supplementary;
     std::unordered_map<std::u16string, ShapedCluster> m_clusters;
     handles::HbBufferPtr m_buffer;
-    int m_missingCodePoints = 0;
 };
 
 // On a vertical line, whether `c` stands upright (else it lies sideways): a character of two cells stands
