@@ -16,12 +16,9 @@ public:
     int y(int units) const; // vertical units to pixels, rounded
     QRect rect(int x, int y, int width, int height) const;
 
-    int baseWidth() const { return m_baseWidth; } // average character width in pixels
-    int baseHeight() const { return m_baseHeight; } // character height in pixels
-
 private:
-    int m_baseWidth;
-    int m_baseHeight;
+    int m_baseWidth; // average character width in pixels
+    int m_baseHeight; // character height in pixels
 };
 
 // The font of every dialog: "ＭＳ Ｐゴシック" 9 pt, through the table of stand-in faces (IPA P Gothic here).

@@ -50,8 +50,6 @@ public:
 
     // The path as given.
     const std::filesystem::path& path() const noexcept { return m_path; }
-    // The temporary file, empty before create().
-    const std::filesystem::path& temporaryPath() const noexcept { return m_temporaryPath; }
     // The open temporary file, between create() and finishWriting().
     int descriptor() const noexcept { return m_file.get(); }
 

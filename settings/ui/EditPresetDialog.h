@@ -30,9 +30,6 @@ public:
     // Shows the store's current settings.
     explicit EditPresetDialog(SettingsStore& store, QWidget* parent = nullptr);
 
-    // The settings listed and added by "追加": a copy, so that adding to the presets cannot invalidate it.
-    const PrintSettings& shownSettings() const { return m_shownSettings; }
-
     // "閉じる", Escape and the close box.
     void reject() override;
 
@@ -47,7 +44,7 @@ private:
     void presetsChanged();
 
     SettingsStore& m_store;
-    PrintSettings m_shownSettings;
+    PrintSettings m_shownSettings; // listed and added by "追加": a copy, which adding to the presets cannot invalidate
     bool m_modified = false;
 
     QTreeWidget* m_rows = nullptr;
