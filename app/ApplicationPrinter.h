@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "layout/device/Device.h"
-#include "layout/device/PrinterSelection.h"
-#include "layout/device/PrinterServices.h"
+#include "layout/Device.h"
+#include "spool/PrinterSelection.h"
+#include "spool/PrinterServices.h"
 
 namespace vantolex {
 

@@ -32,8 +32,6 @@ inline constexpr std::u16string_view progressDone = u"\r%d ページ\n";
 inline constexpr std::u16string_view standardInputTitle = u"標準入力";
 inline constexpr std::u16string_view standardInputFailed = u"標準入力の読み込み失敗。";
 inline constexpr std::u16string_view printerUnavailable = u"プリンタ %s を使用できません。";
-inline constexpr std::u16string_view noDefaultPrinter = u"プリンタの設定が取得できません。";
-inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラーが発生しました。";
 inline constexpr std::u16string_view defaultsAndPresetChange
     = u"--defaults と --save-preset、--delete-preset は同時に指定できません。";
 inline constexpr std::u16string_view emptyPresetName = u"プリセット名が空です。";

@@ -8,8 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/Device.h"
+#include "app/FileDevices.h"
+#include "layout/Device.h"
+#include "layout/SheetFormat.h"
 
 namespace vantolex {
 

@@ -8,7 +8,7 @@
 #include "app/ApplicationPrinter.h"
 #include "base/Interruption.h"
 #include "cli/PrintTool.h"
-#include "layout/device/CupsPrinterServices.h"
+#include "spool/CupsPrinterServices.h"
 
 int main(int argc, char** argv)
 {
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
-    vantolex::CupsPrinterServices printerServices;
+    vantolex::CupsPrinterServices printerServices(vantolex::systemClock());
     vantolex::ApplicationPrinter applicationPrinter(printerServices);
     vantolex::PrintToolEnvironment environment { std::cin, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, {} };
     // -P names the printer to choose; without it the chosen printer falls back to the default destination.

@@ -9,7 +9,8 @@
 #include <map>
 #include <new>
 
-#include "app/AppMessages.h"
+#include "app/FileDevices.h"
+#include "base/BaseMessages.h"
 #include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
@@ -19,14 +20,14 @@
 #include "cli/ToolDevice.h"
 #include "cli/ToolHost.h"
 #include "layout/Clock.h"
+#include "layout/FileByteSink.h"
+#include "layout/LayoutMessages.h"
+#include "layout/OutputFileFailure.h"
 #include "layout/OutputLayoutJson.h"
 #include "layout/PrinterFactory.h"
 #include "layout/StreamByteSink.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/FallbackFaces.h"
-#include "layout/device/FileByteSink.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/device/OutputFileFailure.h"
+#include "render/fonts/FallbackFamilies.h"
+#include "render/fonts/FontCatalogue.h"
 #include "settings/PrintSettingsFields.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsRows.h"
@@ -74,15 +75,7 @@ void matchFaceToWritingDirection(PrintSettings& settings)
 void listFonts(std::ostream& out)
 {
     FontCatalogue catalogue;
-    FaceLibrary library;
-    std::map<std::u16string, std::u16string> fallbacks; // by face name without "@"
-    const auto fallbackOf = [&](std::u16string_view face) -> const std::u16string& {
-        const std::u16string name(face.starts_with(u'@') ? face.substr(1) : face);
-        auto [at, inserted] = fallbacks.try_emplace(name);
-        if (inserted)
-            at->second = fallbackFamilyOf(library, name);
-        return at->second;
-    };
+    FallbackFamilies fallbacks;
     for (const bool vertical : { false, true }) {
         for (const bool proportional : { false, true }) {
             catalogue.enumerateFonts(vertical, proportional);
@@ -91,7 +84,7 @@ void listFonts(std::ostream& out)
                     out << toUtf8(language) << '\t' << toUtf8(face) << '\t'
                         << toUtf8(proportional ? cliText::proportionalPitch : cliText::fixedPitch) << '\t'
                         << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\t'
-                        << toUtf8(fallbackOf(face)) << '\n';
+                        << toUtf8(fallbacks.of(face)) << '\n';
                 }
             }
         }
@@ -140,10 +133,11 @@ class ToolPrinterChooser : public PrinterChooser
 {
 public:
     // `missingGlyphs` receives, at the end of each document, the characters that no face had.
-    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress,
-                       int& missingGlyphs)
+    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, const Clock& clock,
+                       Progress& progress, int& missingGlyphs)
         : m_options(options)
         , m_environment(environment)
+        , m_clock(clock)
         , m_progress(progress)
         , m_missingGlyphs(missingGlyphs)
     {
@@ -154,14 +148,14 @@ public:
         std::unique_ptr<Device> device;
         if (m_options.output || (m_options.layoutJson && !m_options.printer)) {
             const auto format = m_options.output ? m_options.outputFormat : FileFormat::Pdf;
-            device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options));
+            device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options), m_clock);
         } else {
             device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
             if (!device && m_options.printer)
                 throw Warning(
                     formatText(cliText::printerUnavailable, { std::u16string_view(fromUtf8(*m_options.printer)) }));
             if (!device)
-                throw Warning(std::u16string(cliText::noDefaultPrinter));
+                throw Warning(std::u16string(layoutText::printerUnavailable));
         }
         return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback(),
                                             [this](int missing) { m_missingGlyphs = missing; });
@@ -170,6 +164,7 @@ public:
 private:
     const PrintToolOptions& m_options;
     PrintToolEnvironment& m_environment;
+    const Clock& m_clock;
     Progress& m_progress;
     int& m_missingGlyphs;
 };
@@ -187,7 +182,7 @@ int statusOf(RunOutcome outcome, std::ostream& err)
     case RunOutcome::Crashed:
         break;
     }
-    writeLine(err, cliText::unexpectedFailure);
+    writeLine(err, layoutText::unexpectedFailure);
     return ErrorStatus;
 }
 
@@ -447,7 +442,7 @@ private:
         const Clock& clock = m_environment.clock ? *m_environment.clock : systemClock();
         Progress progress(m_err, m_environment.errIsTerminal);
         int missingGlyphs = 0;
-        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
+        ToolPrinterChooser chooser(m_options, m_environment, clock, progress, missingGlyphs);
 
         if (m_options.layoutJson) {
             // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
@@ -495,10 +490,10 @@ int runPrintTool(std::span<const std::string> arguments, PrintToolEnvironment& e
         writeLine(environment.err, error.message);
         return ErrorStatus;
     } catch (const std::bad_alloc&) {
-        writeLine(environment.err, appText::outOfMemory);
+        writeLine(environment.err, baseText::reasonNoMemory);
         return ErrorStatus;
     } catch (const std::exception&) {
-        writeLine(environment.err, cliText::unexpectedFailure);
+        writeLine(environment.err, layoutText::unexpectedFailure);
         return ErrorStatus;
     }
     // A signal that came while a job was being finished ends the program all the same.

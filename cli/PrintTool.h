@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/PrintRun.h"
 #include "input/FileEntry.h"
+#include "layout/PrintRun.h"
 
 namespace vantolex {
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string_view>
 
+#include "layout/Device.h"
 #include "layout/PageLayout.h"
 #include "layout/Term.h"
-#include "layout/device/Device.h"
 #include "settings/FontDescription.h"
 
 namespace vantolex {

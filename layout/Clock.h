@@ -14,6 +14,7 @@ struct LocalDateTime
     int hour = 0; // 0..23
     int minute = 0; // 0..59
     int second = 0; // 0..60 (60 only for a leap second)
+    int utcOffsetMinutes = 0; // local time minus universal time, e.g. 540 in Japan
 
     bool operator==(const LocalDateTime&) const = default;
 };

@@ -1,11 +1,11 @@
-#include "layout/device/FileByteSink.h"
+#include "layout/FileByteSink.h"
 
 #include <cerrno>
 #include <utility>
 
 #include "base/WriteFailureReason.h"
-#include "layout/device/Device.h"
-#include "layout/device/OutputFileFailure.h"
+#include "layout/Device.h"
+#include "layout/OutputFileFailure.h"
 
 namespace vantolex {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/ReplacementFile.h"
-#include "layout/device/ByteSink.h"
+#include "layout/ByteSink.h"
 
 namespace vantolex {
 
@@ -39,6 +39,17 @@ private:
     std::vector<unsigned char> m_buffer; // written to the file when full and at close
     bool m_open = false;
     std::u16string m_failure;
+};
+
+// Holds the sink of a file device ahead of the device that writes to it (a base class before the device's
+// own), so that the sink is made first and destroyed last, after the device has given up its document.
+struct FileSinkHolder
+{
+    explicit FileSinkHolder(const std::filesystem::path& path)
+        : fileSink(path)
+    {
+    }
+    FileByteSink fileSink;
 };
 
 } // namespace vantolex

@@ -2,8 +2,8 @@
 
 #include "base/Errors.h"
 #include "base/Interruption.h"
+#include "layout/Device.h"
 #include "layout/LayoutMessages.h"
-#include "layout/device/Device.h"
 
 namespace vantolex {
 

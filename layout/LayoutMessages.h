@@ -55,15 +55,6 @@ inline constexpr std::u16string_view spoolOutOfDisk = u"スプールに必要な
 inline constexpr std::u16string_view printAborted = u"印刷が中止されました。";
 inline constexpr std::u16string_view printerError = u"プリンターエラーが発生しました。";
 
-// A destination that is not accepting jobs: its name, and the reason its administrator gave.
-inline constexpr std::u16string_view printerNotAcceptingJobs = u"プリンタ %s は印刷ジョブを受け付けていません。";
-inline constexpr std::u16string_view printerNotAcceptingJobsBecause
-    = u"プリンタ %s は印刷ジョブを受け付けていません。\n理由: %s";
-
-// A print job that was left open could not be cancelled on the spooler (standard error): the job number
-// and the destination.
-inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョブ %d（%s）を取り消せませんでした。";
-
 // ---- end of printer outputs ------------------------------------------------------------------------------
 
 // ---- File outputs ------------------------------------------------------------------------------------------
@@ -79,10 +70,20 @@ inline constexpr std::u16string_view reasonImageTooLarge
 
 // ---- end of file outputs -----------------------------------------------------------------------------------
 
-// ---- Preview -----------------------------------------------------------------------------------------------
+// ---- Print run ---------------------------------------------------------------------------------------------
 
-// No printer to lay the preview out on: none was chosen and the system has no default destination.
-inline constexpr std::u16string_view noPrinterForPreview = u"プリンタの設定が取得できません。";
+inline constexpr std::u16string_view noFileGiven = u"ファイルが指定されていません。";
+inline constexpr std::u16string_view clipboardEmpty = u"クリップボードにデータがありません";
+inline constexpr std::u16string_view startSkipExhausted = u"開始行までスキップしたら、データが無くなりました。";
+inline constexpr std::u16string_view printCancelled = u"印刷を中止しました。";
+// No printer to print or lay a preview out on: none can be chosen and the system has no default destination.
+inline constexpr std::u16string_view printerUnavailable = u"プリンタの設定が取得できません。";
+// A failure the program did not foresee.
+inline constexpr std::u16string_view unexpectedFailure = u"予期しないエラーが発生しました。";
+
+// ---- end of print run --------------------------------------------------------------------------------------
+
+// ---- Preview -----------------------------------------------------------------------------------------------
 
 // The page label of the preview's bar: page number and page count.
 inline constexpr std::u16string_view pageLabel = u"%d/%d";

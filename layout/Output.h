@@ -8,8 +8,8 @@
 
 #include "base/Errors.h"
 #include "layout/Clock.h"
+#include "layout/Device.h"
 #include "layout/PageLayout.h"
-#include "layout/device/Device.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {

@@ -1,4 +1,4 @@
-#include "layout/device/OutputFileFailure.h"
+#include "layout/OutputFileFailure.h"
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"

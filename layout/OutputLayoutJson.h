@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include "layout/ByteSink.h"
 #include "layout/OutputBuffered.h"
-#include "layout/device/ByteSink.h"
 
 namespace vantolex {
 

@@ -2,7 +2,7 @@
 // the columns, the cells per line, the lines per column and the character size, in device pixels.
 #pragma once
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {

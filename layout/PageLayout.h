@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "layout/Clock.h"
+#include "layout/Device.h"
 #include "layout/PageGrid.h"
 #include "layout/Term.h"
-#include "layout/device/Device.h"
 #include "settings/FontDescription.h"
 #include "settings/PrintSettings.h"
 

@@ -12,7 +12,7 @@ std::unique_ptr<Output> PreviewFactory::createOutput(const PrintSettings& settin
 {
     std::unique_ptr<Device> printer = m_printer ? m_printer() : nullptr;
     if (!printer) {
-        throw Warning(std::u16string(layoutText::noPrinterForPreview));
+        throw Warning(std::u16string(layoutText::printerUnavailable));
     }
     return std::make_unique<OutputPreview>(std::move(printer), settings, title, m_display, m_clock);
 }

@@ -25,7 +25,7 @@ public:
     {
     }
 
-    // An OutputPreview on the chosen printer. Throws Warning layoutText::noPrinterForPreview without a
+    // An OutputPreview on the chosen printer. Throws Warning layoutText::printerUnavailable without a
     // printer, and the layout's warnings. Never returns null.
     std::unique_ptr<Output> createOutput(const PrintSettings& settings, std::u16string_view title) override;
 

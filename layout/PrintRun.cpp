@@ -1,10 +1,10 @@
-#include "app/PrintRun.h"
+#include "layout/PrintRun.h"
 
 #include <exception>
 #include <filesystem>
 #include <new>
 
-#include "app/AppMessages.h"
+#include "base/BaseMessages.h"
 #include "base/Errors.h"
 #include "base/Interruption.h"
 #include "base/Utf16.h"
@@ -12,6 +12,7 @@
 #include "input/FileReader.h"
 #include "input/MultiFileReader.h"
 #include "input/TextReader.h"
+#include "layout/LayoutMessages.h"
 #include "layout/Output.h"
 #include "settings/PrintSettings.h"
 
@@ -81,7 +82,7 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
 
     for (int skipped = 0; skipped < settings.startLine; ++skipped) {
         if (!reader->nextLine())
-            throw Warning(std::u16string(appText::startSkipExhausted));
+            throw Warning(std::u16string(layoutText::startSkipExhausted));
     }
 
     std::unique_ptr<Output> output = factory.createOutput(settings, reader->title());
@@ -92,7 +93,7 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
     std::unique_ptr<BusyGuard> busy;
     try {
         if (showDetails && !host.confirmDetails(reader->sampleText(), settings, output->layout()))
-            throw Warning(std::u16string(appText::printCancelled));
+            throw Warning(std::u16string(layoutText::printCancelled));
         busy = std::make_unique<BusyGuard>(host);
         printItems(*reader, *output, settings.startLine);
     } catch (...) {
@@ -123,16 +124,16 @@ std::unique_ptr<TextReader> readerForChoice(const SourceChoice& choice, PrintRun
             return createFileReader(choice.filePath, choice.encoding);
         const std::u16string_view name = trimWhiteSpace(choice.fileName);
         if (name.empty())
-            throw Warning(std::u16string(appText::noFileGiven));
+            throw Warning(std::u16string(layoutText::noFileGiven));
         return createFileReader(std::filesystem::path(toUtf8(name)), choice.encoding);
     }
     case SourceKind::MultipleFiles:
         if (!choice.files || choice.files->empty())
-            throw Warning(std::u16string(appText::noFileGiven));
+            throw Warning(std::u16string(layoutText::noFileGiven));
         return std::make_unique<MultiFileReader>(settings.separatorMethod, *choice.files, settings.separatorLines);
     case SourceKind::Clipboard:
         if (!choice.clipboard || !host.clipboardHasText())
-            throw Warning(std::u16string(appText::clipboardEmpty));
+            throw Warning(std::u16string(layoutText::clipboardEmpty));
         return std::make_unique<ClipboardReader>(*choice.clipboard);
     case SourceKind::None:
         break;
@@ -151,7 +152,7 @@ RunOutcome runPrintJob(PrintRunHost& host, const PrintSettings& settings, Output
         host.report(ReportKind::Error, error.message);
         return RunOutcome::Failed;
     } catch (const std::bad_alloc&) {
-        host.report(ReportKind::Error, std::u16string(appText::outOfMemory));
+        host.report(ReportKind::Error, std::u16string(baseText::reasonNoMemory));
         return RunOutcome::Failed;
     } catch (const std::exception&) {
         return RunOutcome::Crashed;

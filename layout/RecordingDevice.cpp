@@ -1,4 +1,4 @@
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 
 #include <cassert>
 #include <cstdlib>

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 

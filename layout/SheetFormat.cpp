@@ -1,4 +1,4 @@
-#include "layout/device/SheetFormat.h"
+#include "layout/SheetFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,21 +23,19 @@ DeviceCaps sheetCapabilities(const SheetFormat& sheet)
              wholePixels(sheet.heightMillimetres - 2 * sheet.borderMillimetres, sheet.dpiY), sheet.dpiX, sheet.dpiY };
 }
 
-cairo_matrix_t sheetPixelsToPoints(const SheetFormat& sheet)
+double sheetBorderPoints(const SheetFormat& sheet)
 {
-    const double border = sheet.borderMillimetres * pointsPerInch / millimetresPerInch;
-    cairo_matrix_t matrix;
-    cairo_matrix_init(&matrix, pointsPerInch / std::max(1, sheet.dpiX), 0, 0, pointsPerInch / std::max(1, sheet.dpiY),
-                      border, border);
-    return matrix;
+    return sheet.borderMillimetres * pointsPerInch / millimetresPerInch;
 }
 
-cairo_matrix_t sheetPixelsToImage(const SheetFormat& sheet)
+int sheetBorderPixelsX(const SheetFormat& sheet)
 {
-    cairo_matrix_t matrix;
-    cairo_matrix_init_translate(&matrix, std::round(sheet.borderMillimetres * sheet.dpiX / millimetresPerInch),
-                                std::round(sheet.borderMillimetres * sheet.dpiY / millimetresPerInch));
-    return matrix;
+    return static_cast<int>(std::round(sheet.borderMillimetres * sheet.dpiX / millimetresPerInch));
+}
+
+int sheetBorderPixelsY(const SheetFormat& sheet)
+{
+    return static_cast<int>(std::round(sheet.borderMillimetres * sheet.dpiY / millimetresPerInch));
 }
 
 double sheetWidthPoints(const SheetFormat& sheet)

@@ -1,9 +1,7 @@
 // The sheet of a file device: paper size, resolution and the unprintable border.
 #pragma once
 
-#include <cairo.h>
-
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 
@@ -22,12 +20,10 @@ struct SheetFormat
 // that leaves no area gives a width or height of 0, which the layout reports as an unusable device.
 DeviceCaps sheetCapabilities(const SheetFormat& sheet);
 
-// Device pixels to points (1/72 inch) of a vector surface of the whole sheet.
-cairo_matrix_t sheetPixelsToPoints(const SheetFormat& sheet);
-
-// Device pixels to the pixels of an image of the whole sheet at the sheet's resolution (the border rounded
-// to whole pixels, so that lines along the axes stay sharp).
-cairo_matrix_t sheetPixelsToImage(const SheetFormat& sheet);
+// The border in points (1/72 inch), and in whole image pixels (rounded) along x and y.
+double sheetBorderPoints(const SheetFormat& sheet);
+int sheetBorderPixelsX(const SheetFormat& sheet);
+int sheetBorderPixelsY(const SheetFormat& sheet);
 
 // The sheet's size in points and in image pixels (rounded up).
 double sheetWidthPoints(const SheetFormat& sheet);

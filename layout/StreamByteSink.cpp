@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "layout/device/ByteSink.h"
+#include "layout/ByteSink.h"
 
 namespace vantolex {
 

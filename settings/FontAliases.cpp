@@ -1,4 +1,4 @@
-#include "layout/device/FontAliases.h"
+#include "settings/FontAliases.h"
 
 #include <array>
 #include <utility>

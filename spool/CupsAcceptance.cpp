@@ -1,7 +1,7 @@
-#include "layout/device/CupsAcceptance.h"
+#include "spool/CupsAcceptance.h"
 
-#include "layout/device/CupsCalls.h"
-#include "layout/device/CupsHandles.h"
+#include "spool/CupsCalls.h"
+#include "spool/CupsHandles.h"
 
 namespace vantolex {
 

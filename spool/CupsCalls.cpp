@@ -1,4 +1,4 @@
-#include "layout/device/CupsCalls.h"
+#include "spool/CupsCalls.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/CupsDestination.h"
+#include "spool/CupsDestination.h"
 
 #include <cups/cups.h>
 #include <cups/pwg.h>
@@ -8,8 +8,8 @@
 #include <string_view>
 #include <utility>
 
-#include "layout/device/CupsCalls.h"
-#include "layout/device/CupsHandles.h"
+#include "spool/CupsCalls.h"
+#include "spool/CupsHandles.h"
 
 namespace vantolex {
 

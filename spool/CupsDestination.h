@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "layout/device/Device.h"
-#include "layout/device/PrinterSelection.h"
+#include "layout/Device.h"
+#include "spool/PrinterSelection.h"
 
 namespace vantolex {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "layout/device/HandleDeleter.h"
+#include "base/HandleDeleter.h"
 
 namespace vantolex {
 

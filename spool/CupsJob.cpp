@@ -1,14 +1,14 @@
-#include "layout/device/CupsJob.h"
+#include "spool/CupsJob.h"
 
 #include <cstdio>
 #include <utility>
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
-#include "layout/LayoutMessages.h"
-#include "layout/device/CupsCalls.h"
-#include "layout/device/CupsResult.h"
-#include "layout/device/Device.h"
+#include "layout/Device.h"
+#include "spool/CupsCalls.h"
+#include "spool/CupsResult.h"
+#include "spool/SpoolMessages.h"
 
 namespace vantolex {
 
@@ -58,7 +58,7 @@ void reportNotCancelled(int jobId, const std::string& destination) noexcept
     try {
         const std::u16string printer = fromUtf8(destination);
         const std::string report
-            = toUtf8(formatText(layoutText::jobNotCancelled, { jobId, std::u16string_view(printer) }));
+            = toUtf8(formatText(spoolText::jobNotCancelled, { jobId, std::u16string_view(printer) }));
         std::fprintf(stderr, "%s\n", report.c_str());
     } catch (...) {
     }

@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-#include "layout/device/CupsHandles.h"
-#include "layout/device/PrinterSelection.h"
+#include "spool/CupsHandles.h"
+#include "spool/PrinterSelection.h"
 
 namespace vantolex {
 

@@ -1,7 +1,7 @@
-#include "layout/device/CupsPrinterServices.h"
+#include "spool/CupsPrinterServices.h"
 
-#include "layout/device/CupsDestination.h"
-#include "layout/device/PrinterDevice.h"
+#include "spool/CupsDestination.h"
+#include "spool/PrinterDevice.h"
 
 namespace vantolex {
 
@@ -15,7 +15,7 @@ std::unique_ptr<Device> CupsPrinterServices::openPrinter(const PrinterSelection&
     const std::optional<PrinterPage> page = printerPage(printer);
     if (!page)
         return nullptr;
-    return std::make_unique<PrinterDevice>(printer, *page);
+    return std::make_unique<PrinterDevice>(printer, *page, m_clock);
 }
 
 } // namespace vantolex

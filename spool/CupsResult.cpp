@@ -1,9 +1,9 @@
-#include "layout/device/CupsResult.h"
+#include "spool/CupsResult.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 
 namespace vantolex {
 

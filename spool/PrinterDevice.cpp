@@ -1,4 +1,4 @@
-#include "layout/device/PrinterDevice.h"
+#include "spool/PrinterDevice.h"
 
 #include <algorithm>
 #include <span>
@@ -6,8 +6,8 @@
 
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
-#include "layout/LayoutMessages.h"
-#include "layout/device/Device.h"
+#include "layout/Device.h"
+#include "spool/SpoolMessages.h"
 
 namespace vantolex {
 
@@ -21,21 +21,24 @@ double toPoints(int hundredthsOfMillimetre)
     return hundredthsOfMillimetre * pointsPerInch / hundredthsOfMillimetrePerInch;
 }
 
-// Device pixels (origin at the corner of the printable area) to points of the whole sheet.
-cairo_matrix_t printerPixelsToPoints(const PrinterPage& page)
+// The printer's sheet, and its printable area at the corner of the hardware margins.
+PdfSheet printerSheet(const PrinterPage& page)
 {
-    cairo_matrix_t matrix;
-    cairo_matrix_init(&matrix, pointsPerInch / std::max(1, page.caps.dpiX), 0, 0,
-                      pointsPerInch / std::max(1, page.caps.dpiY), toPoints(page.marginLeft), toPoints(page.marginTop));
-    return matrix;
+    PdfSheet sheet;
+    sheet.widthPoints = toPoints(page.sheetWidth);
+    sheet.heightPoints = toPoints(page.sheetLength);
+    sheet.pointsPerPixelX = pointsPerInch / std::max(1, page.caps.dpiX);
+    sheet.pointsPerPixelY = pointsPerInch / std::max(1, page.caps.dpiY);
+    sheet.originLeftPoints = toPoints(page.marginLeft);
+    sheet.originTopPoints = toPoints(page.marginTop);
+    return sheet;
 }
 
 } // namespace
 
-PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page)
+PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page, const Clock& clock)
     : PrintJobSinkHolder(std::move(printer))
-    , PdfDevice(page.caps,
-                pdfSheetOf(printerPixelsToPoints(page), toPoints(page.sheetWidth), toPoints(page.sheetLength)), jobSink)
+    , PdfDevice(page.caps, printerSheet(page), jobSink, clock)
 {
 }
 
@@ -82,9 +85,9 @@ std::u16string PrintJobSink::failureText() const
         return {};
     const std::u16string destination = fromUtf8(m_printer.destination);
     if (m_refusal->reason.empty())
-        return formatText(layoutText::printerNotAcceptingJobs, { std::u16string_view(destination) });
+        return formatText(spoolText::printerNotAcceptingJobs, { std::u16string_view(destination) });
     const std::u16string reason = fromUtf8(m_refusal->reason);
-    return formatText(layoutText::printerNotAcceptingJobsBecause,
+    return formatText(spoolText::printerNotAcceptingJobsBecause,
                       { std::u16string_view(destination), std::u16string_view(reason) });
 }
 

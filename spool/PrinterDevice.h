@@ -14,12 +14,12 @@
 #include <utility>
 
 #include "base/Interruption.h"
-#include "layout/device/ByteSink.h"
-#include "layout/device/CupsAcceptance.h"
-#include "layout/device/CupsDestination.h"
-#include "layout/device/CupsJob.h"
-#include "layout/device/PdfDevice.h"
-#include "layout/device/PrinterSelection.h"
+#include "layout/ByteSink.h"
+#include "render/pdf/PdfDevice.h"
+#include "spool/CupsAcceptance.h"
+#include "spool/CupsDestination.h"
+#include "spool/CupsJob.h"
+#include "spool/PrinterSelection.h"
 
 namespace vantolex {
 
@@ -67,8 +67,9 @@ struct PrintJobSinkHolder
 class PrinterDevice : private PrintJobSinkHolder, public PdfDevice
 {
 public:
-    // The device for `printer`, whose page the spooler gave as `page` (printerPage).
-    PrinterDevice(PrinterSelection printer, const PrinterPage& page);
+    // The device for `printer`, whose page the spooler gave as `page` (printerPage); its documents are dated
+    // by `clock`, which must outlive the device.
+    PrinterDevice(PrinterSelection printer, const PrinterPage& page, const Clock& clock);
 
     const PrinterSelection& printer() const noexcept { return jobSink.printer(); }
     // The spooler's id of the last job started, 0 before any.

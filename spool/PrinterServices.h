@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "layout/device/Device.h"
-#include "layout/device/PrinterSelection.h"
+#include "layout/Device.h"
+#include "spool/PrinterSelection.h"
 
 namespace vantolex {
 

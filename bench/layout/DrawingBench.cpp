@@ -10,9 +10,9 @@
 #include "base/UnicodeTables.h"
 #include "bench/layout/SampleText.h"
 #include "layout/Canvas.h"
-#include "layout/device/CairoStreamDevice.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/device/PdfDevice.h"
+#include "render/cairo/CairoStreamDevice.h"
+#include "render/fonts/FontCatalogue.h"
+#include "render/pdf/PdfDevice.h"
 
 namespace {
 
@@ -71,8 +71,8 @@ void drawPages(benchmark::State& state, bool vertical, bool ourWriter)
     CountingSink sink;
     std::unique_ptr<Device> devicePointer;
     if (ourWriter) {
-        devicePointer
-            = std::make_unique<PdfDevice>(sheetCapabilities(SheetFormat {}), pdfSheetOf(SheetFormat {}), sink);
+        devicePointer = std::make_unique<PdfDevice>(sheetCapabilities(SheetFormat {}), pdfSheetOf(SheetFormat {}), sink,
+                                                    systemClock());
     } else {
         devicePointer = std::make_unique<CairoStreamDevice>(VectorFormat::Pdf, SheetFormat {}, sink);
     }

@@ -13,7 +13,7 @@
 
 #include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 
 // Heap accounting for the memory figure: every allocation of the program goes through these.
 namespace {

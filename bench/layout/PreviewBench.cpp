@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/layout/PreviewDocument.h"
-#include "layout/PreviewPage.h"
-#include "layout/device/FontCatalogue.h"
+#include "render/cairo/PreviewPage.h"
+#include "render/fonts/FontCatalogue.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void turnPages(benchmark::State& state, bool vertical, bool zoomed, double pixel
         page = (page + 1) % (pages.store->pageCount() - 1); // the last page may be short
         lines += static_cast<std::size_t>(pages.store->pageLines(page).size());
         auto image = drawPreviewPage(*pages.store, pages.layout, page, view, whole, pixelRatio);
-        benchmark::DoNotOptimize(image->pixels().data);
+        benchmark::DoNotOptimize(image.pixels().data);
     }
     state.counters["lines/page"] = static_cast<double>(lines) / static_cast<double>(state.iterations());
     state.counters["cells/line"] = pages.layout.cellsPerLine;

@@ -7,8 +7,8 @@
 
 #include "bench/layout/SampleText.h"
 #include "layout/PreviewFactory.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/device/SheetFormat.h"
+#include "layout/SheetFormat.h"
+#include "render/cairo/CairoImageDevice.h"
 
 namespace vantolex {
 

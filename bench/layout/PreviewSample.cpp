@@ -13,9 +13,9 @@
 #include <cstdio>
 
 #include "bench/layout/PreviewDocument.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/ui/PreviewPageArea.h"
-#include "layout/ui/PreviewWindow.h"
+#include "gui/preview/PreviewPageArea.h"
+#include "gui/preview/PreviewWindow.h"
+#include "render/fonts/FontCatalogue.h"
 
 using namespace vantolex;
 

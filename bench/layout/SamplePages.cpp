@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "app/FileDevices.h"
 #include "base/Errors.h"
 #include "base/Utf16.h"
 #include "bench/layout/DrawingOutput.h"
 #include "bench/layout/SampleText.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/FontCatalogue.h"
+#include "render/fonts/FontCatalogue.h"
 
 using namespace vantolex;
 
@@ -53,7 +53,7 @@ void render(const Sample& sample, const std::filesystem::path& folder, FontCatal
 
     auto device = createFileDevice(pdf ? FileFormat::Pdf : FileFormat::Png,
                                    folder / (std::string(sample.name) + (pdf ? ".pdf" : ".png")),
-                                   SheetFormat { 210, 297, 150, 150, 5 });
+                                   SheetFormat { 210, 297, 150, 150, 5 }, systemClock());
     try {
         DrawingOutput output(*device, settings, u"/home/user/文書/サンプル.txt");
         int number = 0;

@@ -1,15 +1,15 @@
-#include "settings/ui/AttributeDialog.h"
+#include "gui/dialogs/AttributeDialog.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/dialogs/SettingsRowList.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/QtText.h"
 #include "layout/DetailRows.h"
-#include "settings/ui/SettingsRowList.h"
-#include "settings/ui/SettingsUiMessages.h"
 
 namespace vantolex {
 
@@ -17,7 +17,7 @@ AttributeDialog::AttributeDialog(std::u16string_view sampleText, const PrintSett
                                  const PageLayout& layout, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(toQString(settingsUiText::detailsTitle));
+    setWindowTitle(toQString(dialogText::detailsTitle));
     setFont(dialogFont());
 
     QTreeWidget* list = createSettingsRowList(this, 80, 180);
@@ -25,10 +25,10 @@ AttributeDialog::AttributeDialog(std::u16string_view sampleText, const PrintSett
     list->setMinimumSize(80 + 180 + 4, DialogUnits(font()).y(184)); // 21 rows and the header
     showSettingsRows(*list, detailRows(settings, layout, sampleText));
 
-    auto* printButton = new QPushButton(toQString(settingsUiText::print), this);
+    auto* printButton = new QPushButton(toQString(dialogText::print), this);
     printButton->setObjectName(QStringLiteral("printButton"));
     printButton->setDefault(true);
-    auto* cancelButton = new QPushButton(toQString(settingsUiText::cancel), this);
+    auto* cancelButton = new QPushButton(toQString(dialogText::cancel), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(printButton, &QPushButton::clicked, this, [this] { done(Print); });
     connect(cancelButton, &QPushButton::clicked, this, &AttributeDialog::reject);

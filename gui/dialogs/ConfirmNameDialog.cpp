@@ -1,4 +1,4 @@
-#include "settings/ui/ConfirmNameDialog.h"
+#include "gui/dialogs/ConfirmNameDialog.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,25 +8,25 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/AppMessages.h"
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
-#include "settings/ui/SettingsUiMessages.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/KitMessages.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 
 ConfirmNameDialog::ConfirmNameDialog(std::u16string_view name, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(toQString(appText::confirmCaption));
+    setWindowTitle(toQString(kitText::confirmCaption));
     setFont(dialogFont());
 
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
-    auto* message = new QLabel(toQString(settingsUiText::duplicateName), this);
-    auto* nameLabel = new QLabel(toQString(settingsUiText::presetNameLabel), this);
+    auto* message = new QLabel(toQString(dialogText::duplicateName), this);
+    auto* nameLabel = new QLabel(toQString(dialogText::presetNameLabel), this);
     auto* nameEdit = new QLineEdit(toQString(name), this);
     nameEdit->setObjectName(QStringLiteral("nameEdit"));
     nameEdit->setReadOnly(true);
@@ -38,9 +38,9 @@ ConfirmNameDialog::ConfirmNameDialog(std::u16string_view name, QWidget* parent)
         const char* objectName;
         Choice choice;
     } choices[] = {
-        { settingsUiText::addAnother, "addButton", Add },
-        { settingsUiText::updateExisting, "updateButton", Update },
-        { settingsUiText::cancelPlain, "cancelButton", Cancel },
+        { dialogText::addAnother, "addButton", Add },
+        { dialogText::updateExisting, "updateButton", Update },
+        { dialogText::cancelPlain, "cancelButton", Cancel },
     };
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

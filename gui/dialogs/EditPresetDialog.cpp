@@ -1,4 +1,4 @@
-#include "settings/ui/EditPresetDialog.h"
+#include "gui/dialogs/EditPresetDialog.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,16 +9,16 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/DialogUnits.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
 #include "base/Utf16.h"
+#include "gui/dialogs/ConfirmNameDialog.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/dialogs/PresetCombo.h"
+#include "gui/dialogs/SettingsRowList.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtText.h"
 #include "settings/SettingsFileBytes.h"
 #include "settings/SettingsStore.h"
-#include "settings/ui/ConfirmNameDialog.h"
-#include "settings/ui/PresetCombo.h"
-#include "settings/ui/SettingsRowList.h"
-#include "settings/ui/SettingsUiMessages.h"
 
 namespace vantolex {
 
@@ -39,7 +39,7 @@ EditPresetDialog::EditPresetDialog(SettingsStore& store, QWidget* parent)
     : QDialog(parent)
     , m_store(store)
 {
-    setWindowTitle(toQString(settingsUiText::editPresetsTitle));
+    setWindowTitle(toQString(dialogText::editPresetsTitle));
     setFont(dialogFont());
     const DialogUnits units(font());
 
@@ -49,8 +49,8 @@ EditPresetDialog::EditPresetDialog(SettingsStore& store, QWidget* parent)
 
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
-    QPushButton* addButton = plainButton(settingsUiText::addButton, "addButton", this);
-    auto* addGroup = new QGroupBox(toQString(settingsUiText::addGroup), this);
+    QPushButton* addButton = plainButton(dialogText::addButton, "addButton", this);
+    auto* addGroup = new QGroupBox(toQString(dialogText::addGroup), this);
     auto* addRow = new QHBoxLayout(addGroup);
     addRow->addWidget(m_nameEdit, 1);
     addRow->addWidget(addButton);
@@ -59,13 +59,13 @@ EditPresetDialog::EditPresetDialog(SettingsStore& store, QWidget* parent)
     m_deleteCombo->setObjectName(QStringLiteral("deleteCombo"));
     m_deleteCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_deleteCombo->setMinimumContentsLength(12);
-    QPushButton* deleteButton = plainButton(settingsUiText::deleteButton, "deleteButton", this);
-    auto* deleteGroup = new QGroupBox(toQString(settingsUiText::deleteGroup), this);
+    QPushButton* deleteButton = plainButton(dialogText::deleteButton, "deleteButton", this);
+    auto* deleteGroup = new QGroupBox(toQString(dialogText::deleteGroup), this);
     auto* deleteRow = new QHBoxLayout(deleteGroup);
     deleteRow->addWidget(m_deleteCombo, 1);
     deleteRow->addWidget(deleteButton);
 
-    QPushButton* closeButton = plainButton(settingsUiText::closeButton, "closeButton", this);
+    QPushButton* closeButton = plainButton(dialogText::closeButton, "closeButton", this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(addGroup);
@@ -102,12 +102,12 @@ void EditPresetDialog::addPreset()
 {
     const std::u16string name(trimWhiteSpace(toU16(m_nameEdit->text())));
     if (name.empty()) {
-        MessageBox::warning(this, settingsUiText::emptyPresetName);
+        MessageBox::warning(this, dialogText::emptyPresetName);
         return;
     }
     // A name the settings file cannot hold would make every later save fail.
     if (!storableInSettingsFile(name)) {
-        MessageBox::warning(this, settingsUiText::unstorablePresetName);
+        MessageBox::warning(this, dialogText::unstorablePresetName);
         return;
     }
     std::u16string message;
@@ -141,10 +141,10 @@ void EditPresetDialog::deletePreset()
 {
     const int index = m_deleteCombo->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= m_store.presets.size()) {
-        MessageBox::warning(this, settingsUiText::noPresetToDelete);
+        MessageBox::warning(this, dialogText::noPresetToDelete);
         return;
     }
-    if (MessageBox::question(this, settingsUiText::confirmDeletePreset) != QMessageBox::Yes)
+    if (MessageBox::question(this, dialogText::confirmDeletePreset) != QMessageBox::Yes)
         return;
     m_store.removePreset(index);
     showSettings(m_store.currentSettings);

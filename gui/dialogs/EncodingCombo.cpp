@@ -1,8 +1,8 @@
-#include "app/EncodingCombo.h"
+#include "gui/dialogs/EncodingCombo.h"
 
 #include <QComboBox>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 

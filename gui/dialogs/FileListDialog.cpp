@@ -1,4 +1,4 @@
-#include "input/ui/FileListDialog.h"
+#include "gui/dialogs/FileListDialog.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -22,14 +22,14 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/DialogUnits.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/dialogs/SelectEncodingDialog.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/FileDialog.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtText.h"
 #include "input/RowMoves.h"
 #include "input/SeparatorMethod.h"
-#include "input/ui/InputUiMessages.h"
-#include "input/ui/SelectEncodingDialog.h"
 
 namespace vantolex {
 
@@ -76,7 +76,7 @@ FileListDialog::FileListDialog(std::vector<FileEntry>& files, PrintSettings& set
     , m_settings(settings)
     , m_defaultEncoding(defaultEncoding)
 {
-    setWindowTitle(toQString(inputUiText::fileListTitle));
+    setWindowTitle(toQString(dialogText::fileListTitle));
     setFont(dialogFont());
     setAcceptDrops(true);
     buildForm();
@@ -96,8 +96,8 @@ void FileListDialog::buildForm()
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("fileList"));
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels({ toQString(inputUiText::columnName), toQString(inputUiText::columnEncoding),
-                              toQString(inputUiText::columnPath) });
+    m_list->setHeaderLabels({ toQString(dialogText::columnName), toQString(dialogText::columnEncoding),
+                              toQString(dialogText::columnPath) });
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -110,8 +110,7 @@ void FileListDialog::buildForm()
     m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { chooseEncoding(); });
 
-    const std::u16string_view radioTexts[]
-        = { inputUiText::blankLines, inputUiText::columnBreak, inputUiText::pageBreak };
+    const std::u16string_view radioTexts[] = { dialogText::blankLines, dialogText::columnBreak, dialogText::pageBreak };
     const char* radioNames[] = { "blankLinesRadio", "columnBreakRadio", "pageBreakRadio" };
     for (std::size_t i = 0; i < m_separatorRadios.size(); ++i) {
         m_separatorRadios[i] = new QRadioButton(toQString(radioTexts[i]), this);
@@ -126,14 +125,14 @@ void FileListDialog::buildForm()
     m_countEdit->installEventFilter(this);
     connect(m_countEdit, &QLineEdit::textEdited, this, &FileListDialog::countEdited);
 
-    auto* okButton = new QPushButton(toQString(inputUiText::ok), this);
+    auto* okButton = new QPushButton(toQString(dialogText::ok), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(toQString(inputUiText::cancel), this);
+    auto* cancelButton = new QPushButton(toQString(dialogText::cancel), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    auto* upButton = new QPushButton(toQString(inputUiText::moveUpButton), this);
+    auto* upButton = new QPushButton(toQString(dialogText::moveUpButton), this);
     upButton->setObjectName(QStringLiteral("moveUpButton"));
-    auto* downButton = new QPushButton(toQString(inputUiText::moveDownButton), this);
+    auto* downButton = new QPushButton(toQString(dialogText::moveDownButton), this);
     downButton->setObjectName(QStringLiteral("moveDownButton"));
     for (QPushButton* button : { upButton, downButton }) {
         button->setAutoDefault(false);
@@ -156,7 +155,7 @@ void FileListDialog::buildForm()
     auto* separators = new QHBoxLayout;
     separators->addWidget(m_separatorRadios[0]);
     separators->addWidget(m_countEdit);
-    separators->addWidget(new QLabel(toQString(inputUiText::lineUnit), this));
+    separators->addWidget(new QLabel(toQString(dialogText::lineUnit), this));
     separators->addSpacing(DialogUnits(font()).x(8));
     separators->addWidget(m_separatorRadios[1]);
     separators->addSpacing(DialogUnits(font()).x(8));
@@ -186,27 +185,27 @@ void FileListDialog::buildMenus()
     bar->setNativeMenuBar(false);
     layout()->setMenuBar(bar);
 
-    QMenu* fileMenu = bar->addMenu(toQString(inputUiText::menuFile));
-    addCommand(fileMenu, inputUiText::addFiles, &FileListDialog::addFiles, Qt::Key_Insert)
+    QMenu* fileMenu = bar->addMenu(toQString(dialogText::menuFile));
+    addCommand(fileMenu, dialogText::addFiles, &FileListDialog::addFiles, Qt::Key_Insert)
         ->setObjectName(QStringLiteral("addFilesAction"));
     fileMenu->addSeparator();
-    addCommand(fileMenu, inputUiText::deleteFiles, &FileListDialog::deleteFiles, Qt::Key_Delete)
+    addCommand(fileMenu, dialogText::deleteFiles, &FileListDialog::deleteFiles, Qt::Key_Delete)
         ->setObjectName(QStringLiteral("deleteFilesAction"));
-    addCommand(fileMenu, inputUiText::clearList, &FileListDialog::clearList)
+    addCommand(fileMenu, dialogText::clearList, &FileListDialog::clearList)
         ->setObjectName(QStringLiteral("clearListAction"));
 
-    QMenu* editMenu = bar->addMenu(toQString(inputUiText::menuEdit));
-    addCommand(editMenu, inputUiText::moveUp, &FileListDialog::moveUp, Qt::CTRL | Qt::Key_Up)
+    QMenu* editMenu = bar->addMenu(toQString(dialogText::menuEdit));
+    addCommand(editMenu, dialogText::moveUp, &FileListDialog::moveUp, Qt::CTRL | Qt::Key_Up)
         ->setObjectName(QStringLiteral("moveUpAction"));
-    addCommand(editMenu, inputUiText::moveDown, &FileListDialog::moveDown, Qt::CTRL | Qt::Key_Down)
+    addCommand(editMenu, dialogText::moveDown, &FileListDialog::moveDown, Qt::CTRL | Qt::Key_Down)
         ->setObjectName(QStringLiteral("moveDownAction"));
     editMenu->addSeparator();
-    addCommand(editMenu, inputUiText::chooseEncoding, &FileListDialog::chooseEncoding)
+    addCommand(editMenu, dialogText::chooseEncoding, &FileListDialog::chooseEncoding)
         ->setObjectName(QStringLiteral("chooseEncodingAction"));
     editMenu->addSeparator();
-    addCommand(editMenu, inputUiText::selectAll, &FileListDialog::selectAll, Qt::CTRL | Qt::Key_A)
+    addCommand(editMenu, dialogText::selectAll, &FileListDialog::selectAll, Qt::CTRL | Qt::Key_A)
         ->setObjectName(QStringLiteral("selectAllAction"));
-    addCommand(editMenu, inputUiText::invertSelection, &FileListDialog::invertSelection)
+    addCommand(editMenu, dialogText::invertSelection, &FileListDialog::invertSelection)
         ->setObjectName(QStringLiteral("invertSelectionAction"));
 }
 
@@ -265,9 +264,9 @@ std::vector<bool> FileListDialog::selectedRows() const
 void FileListDialog::addFiles()
 {
     const QStringList names = FileDialog::getOpenFileNames(
-        this, toQString(inputUiText::openTitle),
-        { { toQString(inputUiText::textFilesFilter), toQString(inputUiText::textFilesPatterns) },
-          { toQString(inputUiText::allFilesFilter), toQString(inputUiText::allFilesPatterns) } });
+        this, toQString(dialogText::openTitle),
+        { { toQString(dialogText::textFilesFilter), toQString(dialogText::textFilesPatterns) },
+          { toQString(dialogText::allFilesFilter), toQString(dialogText::allFilesPatterns) } });
     for (const QString& name : names)
         addRow(localPath(name), m_defaultEncoding);
 }
@@ -276,8 +275,7 @@ void FileListDialog::deleteFiles()
 {
     if (m_list->selectedItems().isEmpty())
         return;
-    if (MessageBox::question(this, inputUiText::confirmDelete, QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
+    if (MessageBox::question(this, dialogText::confirmDelete, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     for (int row = 0; row < m_list->topLevelItemCount();) {
         QTreeWidgetItem* item = m_list->topLevelItem(row);
@@ -292,7 +290,7 @@ void FileListDialog::deleteFiles()
 
 void FileListDialog::clearList()
 {
-    if (MessageBox::question(this, inputUiText::confirmClear, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (MessageBox::question(this, dialogText::confirmClear, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     m_list->clear();
     m_itemRecords.clear();
@@ -333,8 +331,8 @@ void FileListDialog::chooseEncoding()
 {
     const QList<QTreeWidgetItem*> selection = m_list->selectedItems();
     if (selection.isEmpty()) {
-        MessageBox::show(this, QMessageBox::Warning, toQString(inputUiText::programCaption),
-                         toQString(inputUiText::changeDefaultEncoding));
+        MessageBox::show(this, QMessageBox::Warning, toQString(dialogText::programCaption),
+                         toQString(dialogText::changeDefaultEncoding));
         SelectEncodingDialog dialog(m_defaultEncoding, this);
         if (dialog.exec() == QDialog::Accepted)
             m_defaultEncoding = dialog.encodingIndex();

@@ -1,8 +1,8 @@
-#include "settings/ui/PresetCombo.h"
+#include "gui/dialogs/PresetCombo.h"
 
 #include <QComboBox>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
 #include "settings/SettingsStore.h"
 
 namespace vantolex {

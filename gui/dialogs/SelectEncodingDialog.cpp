@@ -1,4 +1,4 @@
-#include "input/ui/SelectEncodingDialog.h"
+#include "gui/dialogs/SelectEncodingDialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/DialogUnits.h"
-#include "app/EncodingCombo.h"
-#include "app/QtText.h"
-#include "input/ui/InputUiMessages.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/dialogs/EncodingCombo.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 
@@ -18,18 +18,18 @@ SelectEncodingDialog::SelectEncodingDialog(EncodingIndex initial, QWidget* paren
     , m_encodingIndex(initial)
     , m_encodingCombo(new QComboBox(this))
 {
-    setWindowTitle(toQString(inputUiText::selectEncodingTitle));
+    setWindowTitle(toQString(dialogText::selectEncodingTitle));
     setFont(dialogFont());
 
-    auto* label = new QLabel(toQString(inputUiText::encodingLabel), this);
+    auto* label = new QLabel(toQString(dialogText::encodingLabel), this);
     label->setBuddy(m_encodingCombo);
     m_encodingCombo->setObjectName(QStringLiteral("encodingCombo"));
     fillEncodingCombo(*m_encodingCombo, initial);
 
-    auto* okButton = new QPushButton(toQString(inputUiText::ok), this);
+    auto* okButton = new QPushButton(toQString(dialogText::ok), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(toQString(inputUiText::cancel), this);
+    auto* cancelButton = new QPushButton(toQString(dialogText::cancel), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(okButton, &QPushButton::clicked, this, &SelectEncodingDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &SelectEncodingDialog::reject);

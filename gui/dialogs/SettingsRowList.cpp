@@ -1,10 +1,10 @@
-#include "settings/ui/SettingsRowList.h"
+#include "gui/dialogs/SettingsRowList.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "app/QtText.h"
-#include "settings/ui/SettingsUiMessages.h"
+#include "gui/dialogs/DialogMessages.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 
@@ -12,7 +12,7 @@ QTreeWidget* createSettingsRowList(QWidget* parent, int labelWidth, int valueWid
 {
     auto* list = new QTreeWidget(parent);
     list->setColumnCount(2);
-    list->setHeaderLabels({ toQString(settingsUiText::columnSetting), toQString(settingsUiText::columnValue) });
+    list->setHeaderLabels({ toQString(dialogText::columnSetting), toQString(dialogText::columnValue) });
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);

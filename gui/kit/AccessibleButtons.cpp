@@ -1,4 +1,4 @@
-#include "app/AccessibleButtons.h"
+#include "gui/kit/AccessibleButtons.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

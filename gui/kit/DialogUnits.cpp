@@ -1,9 +1,9 @@
-#include "app/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
 
 #include <QFontMetrics>
 
-#include "app/QtText.h"
-#include "layout/device/FontAliases.h"
+#include "gui/kit/QtText.h"
+#include "settings/FontAliases.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "app/FileDialog.h"
+#include "gui/kit/FileDialog.h"
 
 #include <QFileDialog>
 

@@ -1,9 +1,9 @@
-#include "app/MessageBox.h"
+#include "gui/kit/MessageBox.h"
 
 #include <deque>
 
-#include "app/AppMessages.h"
-#include "app/QtText.h"
+#include "gui/kit/KitMessages.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 
@@ -59,19 +59,19 @@ QMessageBox::StandardButton MessageBox::show(QWidget* owner, QMessageBox::Icon i
 
 void MessageBox::warning(QWidget* owner, std::u16string_view text)
 {
-    show(owner, QMessageBox::Warning, toQString(appText::warningCaption), toQString(text));
+    show(owner, QMessageBox::Warning, toQString(kitText::warningCaption), toQString(text));
 }
 
 void MessageBox::error(QWidget* owner, std::u16string_view text)
 {
-    show(owner, QMessageBox::Critical, toQString(appText::errorCaption), toQString(text));
+    show(owner, QMessageBox::Critical, toQString(kitText::errorCaption), toQString(text));
 }
 
 QMessageBox::StandardButton MessageBox::question(QWidget* owner, std::u16string_view text,
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton)
 {
-    return show(owner, QMessageBox::Question, toQString(appText::confirmCaption), toQString(text), buttons,
+    return show(owner, QMessageBox::Question, toQString(kitText::confirmCaption), toQString(text), buttons,
                 defaultButton);
 }
 

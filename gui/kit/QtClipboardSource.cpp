@@ -1,10 +1,10 @@
-#include "app/QtClipboardSource.h"
+#include "gui/kit/QtClipboardSource.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 

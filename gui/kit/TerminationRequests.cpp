@@ -1,4 +1,4 @@
-#include "app/TerminationRequests.h"
+#include "gui/kit/TerminationRequests.h"
 
 #include <fcntl.h>
 #include <unistd.h>

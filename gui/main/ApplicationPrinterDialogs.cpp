@@ -1,15 +1,15 @@
-#include "app/ui/ApplicationPrinterDialogs.h"
+#include "gui/main/ApplicationPrinterDialogs.h"
 
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/AppMessages.h"
-#include "app/PrinterSync.h"
-#include "app/ui/PageSetupDialog.h"
+#include "app/FileDevices.h"
 #include "base/Errors.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/CupsDestination.h"
+#include "gui/main/PageSetupDialog.h"
+#include "gui/main/PrinterSync.h"
+#include "layout/LayoutMessages.h"
+#include "spool/CupsDestination.h"
 
 namespace vantolex {
 
@@ -17,7 +17,7 @@ namespace {
 
 [[noreturn]] void printerUnavailable()
 {
-    throw Warning(std::u16string(appText::printerUnavailable));
+    throw Warning(std::u16string(layoutText::printerUnavailable));
 }
 
 // The sheet of a PDF file as the print dialog set it up: its paper and orientation, the unprintable border
@@ -36,10 +36,11 @@ SheetFormat sheetOf(const QPrinter& printer)
 } // namespace
 
 ApplicationPrinterDialogs::ApplicationPrinterDialogs(ApplicationPrinter& chosen, PrinterServices& services,
-                                                     QPrinter& printer)
+                                                     QPrinter& printer, const Clock& clock)
     : m_chosen(chosen)
     , m_services(services)
     , m_printer(printer)
+    , m_clock(clock)
 {
 }
 
@@ -67,7 +68,7 @@ std::unique_ptr<Device> ApplicationPrinterDialogs::runPrintDialog(QWidget* owner
         const QString path = m_printer.outputFileName();
         if (path.isEmpty())
             printerUnavailable();
-        return createFileDevice(FileFormat::Pdf, QFile::encodeName(path).toStdString(), sheetOf(m_printer));
+        return createFileDevice(FileFormat::Pdf, QFile::encodeName(path).toStdString(), sheetOf(m_printer), m_clock);
     }
     PrinterSelection selection = selectionFromPrinter(m_printer);
     if (selection.destination.empty())

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "app/ApplicationPrinter.h"
-#include "app/ui/PrinterDialogs.h"
+#include "gui/main/PrinterDialogs.h"
+#include "layout/Clock.h"
 
 class QPrinter;
 
@@ -12,8 +13,9 @@ namespace vantolex {
 class ApplicationPrinterDialogs : public PrinterDialogs
 {
 public:
-    // All three must outlive this object.
-    ApplicationPrinterDialogs(ApplicationPrinter& chosen, PrinterServices& services, QPrinter& printer);
+    // All four must outlive this object; `clock` dates the PDF files that the print dialog writes.
+    ApplicationPrinterDialogs(ApplicationPrinter& chosen, PrinterServices& services, QPrinter& printer,
+                              const Clock& clock);
 
     // The print dialog (no page ranges, no selection, no current page; copies, collation and "print to
     // file"). A confirmed printer becomes the chosen printer and gives a printer device; a confirmed file gives
@@ -31,6 +33,7 @@ private:
     ApplicationPrinter& m_chosen;
     PrinterServices& m_services;
     QPrinter& m_printer;
+    const Clock& m_clock;
 };
 
 } // namespace vantolex

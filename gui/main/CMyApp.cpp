@@ -1,21 +1,22 @@
-#include "app/ui/CMyApp.h"
+#include "gui/main/CMyApp.h"
 
 #include <QLibraryInfo>
 
-#include "app/AccessibleButtons.h"
-#include "app/CommandLineFiles.h"
-#include "app/TerminationRequests.h"
-#include "app/ui/MainDialog.h"
-#include "app/ui/ProgramIcon.h"
+#include "gui/kit/AccessibleButtons.h"
+#include "gui/kit/TerminationRequests.h"
+#include "gui/main/CommandLineFiles.h"
+#include "gui/main/MainDialog.h"
+#include "gui/main/ProgramIcon.h"
 
 namespace vantolex {
 
 CMyApp::CMyApp(int& argc, char** argv)
     : m_application(argc, argv)
     , m_arguments(argv + 1, argv + argc)
+    , m_printerServices(systemClock())
     , m_printer(m_printerServices)
     , m_dialogPrinter(QPrinter::HighResolution)
-    , m_printerDialogs(m_printer, m_printerServices, m_dialogPrinter)
+    , m_printerDialogs(m_printer, m_printerServices, m_dialogPrinter, systemClock())
 {
     // The standard dialogs and buttons in Japanese; without the translation they stay in English.
     if (m_translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -7,8 +7,8 @@
 #include <QTranslator>
 
 #include "app/ApplicationPrinter.h"
-#include "app/ui/ApplicationPrinterDialogs.h"
-#include "layout/device/CupsPrinterServices.h"
+#include "gui/main/ApplicationPrinterDialogs.h"
+#include "spool/CupsPrinterServices.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "app/CommandLineFiles.h"
+#include "gui/main/CommandLineFiles.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,9 +1,9 @@
-#include "app/ui/DialogRunHost.h"
+#include "gui/main/DialogRunHost.h"
 
-#include "app/MessageBox.h"
-#include "app/QtClipboardSource.h"
-#include "app/ui/MainDialog.h"
-#include "settings/ui/AttributeDialog.h"
+#include "gui/dialogs/AttributeDialog.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtClipboardSource.h"
+#include "gui/main/MainDialog.h"
 
 namespace vantolex {
 

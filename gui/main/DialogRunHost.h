@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "app/PrintRun.h"
-#include "app/WaitCursor.h"
+#include "gui/kit/WaitCursor.h"
+#include "layout/PrintRun.h"
 
 namespace vantolex {
 

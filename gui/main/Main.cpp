@@ -1,5 +1,5 @@
 // vantolex: the dialog program.
-#include "app/ui/CMyApp.h"
+#include "gui/main/CMyApp.h"
 
 int main(int argc, char** argv)
 {

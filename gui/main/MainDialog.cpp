@@ -1,4 +1,4 @@
-#include "app/ui/MainDialog.h"
+#include "gui/main/MainDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,31 +17,31 @@
 
 #include <system_error>
 
-#include "app/AppMessages.h"
-#include "app/DialogUnits.h"
-#include "app/EncodingCombo.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "app/SettingsSaveFailure.h"
-#include "app/ui/DialogRunHost.h"
-#include "app/ui/MainDialogMessages.h"
-#include "app/ui/PrinterDialogs.h"
 #include "base/TextFormat.h"
-#include "input/ui/FileListDialog.h"
+#include "gui/dialogs/EditPresetDialog.h"
+#include "gui/dialogs/EncodingCombo.h"
+#include "gui/dialogs/FileListDialog.h"
+#include "gui/dialogs/PresetCombo.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/FileDialog.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtText.h"
+#include "gui/main/DialogRunHost.h"
+#include "gui/main/MainDialogMessages.h"
+#include "gui/main/PrinterDialogs.h"
+#include "gui/main/SettingsSaveFailure.h"
+#include "gui/pages/TabFont.h"
+#include "gui/pages/TabHeader.h"
+#include "gui/pages/TabOption.h"
+#include "gui/pages/TabPreview.h"
+#include "gui/pages/TabRegion.h"
+#include "gui/pages/TabSpace.h"
+#include "gui/pages/TabText.h"
+#include "gui/preview/PreviewWindow.h"
+#include "layout/LayoutMessages.h"
 #include "layout/PreviewFactory.h"
 #include "layout/PrinterFactory.h"
-#include "layout/ui/PreviewWindow.h"
 #include "settings/PageSetupExchange.h"
-#include "settings/ui/EditPresetDialog.h"
-#include "settings/ui/PresetCombo.h"
-#include "settings/ui/TabFont.h"
-#include "settings/ui/TabHeader.h"
-#include "settings/ui/TabOption.h"
-#include "settings/ui/TabPreview.h"
-#include "settings/ui/TabRegion.h"
-#include "settings/ui/TabSpace.h"
-#include "settings/ui/TabText.h"
 
 namespace vantolex {
 
@@ -356,7 +356,7 @@ void MainDialog::print()
     DialogRunHost host(*this);
     const PrintSettings& settings = m_settingsStore.currentSettings;
     if (runPrintJob(host, settings, factory, settings.showInfo) == RunOutcome::Crashed)
-        MessageBox::error(this, appText::unexpectedFailure);
+        MessageBox::error(this, layoutText::unexpectedFailure);
 }
 
 void MainDialog::applyPreset(int index)
@@ -424,7 +424,7 @@ void MainDialog::runPreview()
     PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow);
     DialogRunHost host(*this);
     if (runPrintJob(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
-        MessageBox::error(this, appText::unexpectedFailure);
+        MessageBox::error(this, layoutText::unexpectedFailure);
 }
 
 void MainDialog::closePreviewWindow()

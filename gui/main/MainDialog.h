@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/PrintRun.h"
-#include "app/QtClipboardSource.h"
+#include "gui/kit/QtClipboardSource.h"
 #include "input/FileEntry.h"
+#include "layout/PrintRun.h"
 #include "settings/SettingsStore.h"
 
 class QAbstractButton;

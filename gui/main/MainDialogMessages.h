@@ -7,6 +7,11 @@
 namespace vantolex::mainText {
 
 inline constexpr std::u16string_view caption = u"Vantolex";
+
+// The save of the settings file at the end of the program: %s the reason, %s the file's path.
+inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした。\n%s\n%s";
+inline constexpr std::u16string_view reasonNotStorable
+    = u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。";
 inline constexpr std::u16string_view print = u"印刷(&P)";
 inline constexpr std::u16string_view close = u"終了(&X)";
 inline constexpr std::u16string_view singleFile = u"ファイル(&F)";

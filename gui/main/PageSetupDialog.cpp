@@ -1,4 +1,4 @@
-#include "app/ui/PageSetupDialog.h"
+#include "gui/main/PageSetupDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,9 +13,9 @@
 
 #include <cmath>
 
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
-#include "app/ui/MainDialogMessages.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/QtText.h"
+#include "gui/main/MainDialogMessages.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {

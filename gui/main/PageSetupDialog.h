@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "layout/device/CupsDestination.h"
-#include "layout/device/PrinterSelection.h"
 #include "settings/PageSetupExchange.h"
+#include "spool/CupsDestination.h"
+#include "spool/PrinterSelection.h"
 
 class QButtonGroup;
 class QComboBox;

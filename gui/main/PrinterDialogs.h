@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "layout/device/Device.h"
+#include "layout/Device.h"
 #include "settings/PageSetupExchange.h"
 
 class QWidget;

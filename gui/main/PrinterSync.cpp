@@ -1,4 +1,4 @@
-#include "app/PrinterSync.h"
+#include "gui/main/PrinterSync.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "layout/device/CupsDestination.h"
+#include "spool/CupsDestination.h"
 
 namespace vantolex {
 

@@ -4,7 +4,7 @@
 // and its job options). These carry a choice from one to the other.
 #pragma once
 
-#include "layout/device/PrinterSelection.h"
+#include "spool/PrinterSelection.h"
 
 class QPrinter;
 

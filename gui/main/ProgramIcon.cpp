@@ -1,4 +1,4 @@
-#include "app/ui/ProgramIcon.h"
+#include "gui/main/ProgramIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

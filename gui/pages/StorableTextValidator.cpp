@@ -1,6 +1,6 @@
-#include "settings/ui/StorableTextValidator.h"
+#include "gui/pages/StorableTextValidator.h"
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
 #include "settings/SettingsFileBytes.h"
 
 namespace vantolex {

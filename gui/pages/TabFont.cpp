@@ -1,12 +1,12 @@
-#include "settings/ui/TabFont.h"
+#include "gui/pages/TabFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "app/QtText.h"
-#include "layout/device/FontCatalogue.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
+#include "render/fonts/FontCatalogue.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

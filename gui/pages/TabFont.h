@@ -5,8 +5,8 @@
 #include <memory>
 #include <string_view>
 
-#include "layout/device/FontCatalogue.h"
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
+#include "render/fonts/FontCatalogue.h"
 
 class QCheckBox;
 class QComboBox;

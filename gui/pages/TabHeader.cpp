@@ -1,13 +1,13 @@
-#include "settings/ui/TabHeader.h"
+#include "gui/pages/TabHeader.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/QtText.h"
 #include "base/Utf16.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/StorableTextValidator.h"
+#include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/StorableTextValidator.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

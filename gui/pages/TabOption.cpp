@@ -1,4 +1,4 @@
-#include "settings/ui/TabOption.h"
+#include "gui/pages/TabOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

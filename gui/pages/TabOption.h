@@ -2,7 +2,7 @@
 // the presets with 適用 and 編集.
 #pragma once
 
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
 
 class QCheckBox;
 class QComboBox;

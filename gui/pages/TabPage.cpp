@@ -1,4 +1,4 @@
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "app/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
 
 class QAbstractButton;
 class QLineEdit;

@@ -1,9 +1,9 @@
-#include "settings/ui/TabPreview.h"
+#include "gui/pages/TabPreview.h"
 
 #include <QPushButton>
 
-#include "app/QtText.h"
-#include "settings/ui/TabPageMessages.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
 
 namespace vantolex {
 

@@ -1,7 +1,7 @@
 // The プレビュー page: asks the main dialog for a preview or for the page setup. Shows no settings.
 #pragma once
 
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
 
 namespace vantolex {
 

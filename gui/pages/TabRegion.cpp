@@ -1,12 +1,12 @@
-#include "settings/ui/TabRegion.h"
+#include "gui/pages/TabRegion.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

@@ -1,13 +1,13 @@
-#include "settings/ui/TabSpace.h"
+#include "gui/pages/TabSpace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

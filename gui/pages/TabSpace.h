@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,12 +1,12 @@
-#include "settings/ui/TabText.h"
+#include "gui/pages/TabText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/QtText.h"
+#include "gui/kit/QtText.h"
+#include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabPageMessages.h"
 
 namespace vantolex {
 

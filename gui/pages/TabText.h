@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "settings/ui/TabPage.h"
+#include "gui/pages/TabPage.h"
 
 class QCheckBox;
 class QRadioButton;

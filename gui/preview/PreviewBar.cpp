@@ -1,13 +1,13 @@
-#include "layout/ui/PreviewBar.h"
+#include "gui/preview/PreviewBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/QtText.h"
+#include "gui/preview/PreviewMessages.h"
 #include "layout/PreviewView.h"
-#include "layout/ui/PreviewMessages.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/ui/PreviewPageArea.h"
+#include "gui/preview/PreviewPageArea.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/QtText.h"
 #include "base/Errors.h"
+#include "gui/kit/QtText.h"
 
 namespace vantolex {
 
@@ -20,7 +20,7 @@ namespace {
 constexpr std::int64_t maxSheetPixels = 24 * 1024 * 1024;
 
 // Cairo leaves the fourth byte of its RGB pixels undefined; Qt's RGB32 wants it 0xff.
-QImage toQImage(const CairoImageDevice::Pixels& pixels, double pixelRatio)
+QImage toQImage(const PreviewImage::Pixels& pixels, double pixelRatio)
 {
     QImage image(pixels.width, pixels.height, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -126,9 +126,9 @@ const QImage& PreviewPageArea::imageFor(const ViewMapping& mapping, const QRect&
     const QRect part = physical <= static_cast<double>(maxSheetPixels)
         ? QRect(0, 0, mapping.sheetWidth, mapping.sheetHeight)
         : visible;
-    const std::unique_ptr<CairoImageDevice> drawn = drawPreviewPage(
-        *m_store, *m_layout, m_page, mapping, { part.x(), part.y(), part.width(), part.height() }, pixelRatio);
-    const CairoImageDevice::Pixels pixels = drawn->pixels();
+    const PreviewImage drawn = drawPreviewPage(*m_store, *m_layout, m_page, mapping,
+                                               { part.x(), part.y(), part.width(), part.height() }, pixelRatio);
+    const PreviewImage::Pixels pixels = drawn.pixels();
     QImage image = pixels.data ? toQImage(pixels, pixelRatio) : QImage();
     if (image.isNull()) {
         return m_drawn.image; // no memory for the image: the page stays grey

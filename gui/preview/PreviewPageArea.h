@@ -7,8 +7,8 @@
 
 #include "layout/PageLayout.h"
 #include "layout/PageStore.h"
-#include "layout/PreviewPage.h"
 #include "layout/PreviewView.h"
+#include "render/cairo/PreviewPage.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/ui/PreviewWindow.h"
+#include "gui/preview/PreviewWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -8,13 +8,13 @@
 
 #include <algorithm>
 
-#include "app/AppMessages.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/kit/KitMessages.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtText.h"
+#include "gui/preview/PreviewBar.h"
+#include "gui/preview/PreviewMessages.h"
+#include "gui/preview/PreviewPageArea.h"
 #include "layout/PreviewView.h"
-#include "layout/ui/PreviewBar.h"
-#include "layout/ui/PreviewMessages.h"
-#include "layout/ui/PreviewPageArea.h"
 
 namespace vantolex {
 
@@ -126,7 +126,7 @@ void PreviewWindow::paintFailed(const QString& message)
 {
     if (!paintFailureShown) {
         paintFailureShown = true;
-        MessageBox::show(this, QMessageBox::Warning, toQString(appText::errorCaption), message);
+        MessageBox::show(this, QMessageBox::Warning, toQString(kitText::errorCaption), message);
     }
     close();
 }

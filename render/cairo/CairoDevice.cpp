@@ -1,4 +1,4 @@
-#include "layout/device/CairoDevice.h"
+#include "render/cairo/CairoDevice.h"
 
 #include <cmath>
 #include <utility>

@@ -9,11 +9,11 @@
 
 #include <cairo.h>
 
-#include "layout/device/CairoGlyphPainter.h"
-#include "layout/device/CairoHandles.h"
-#include "layout/device/Device.h"
-#include "layout/device/GlyphFont.h"
-#include "layout/device/LinePlacement.h"
+#include "layout/Device.h"
+#include "render/cairo/CairoGlyphPainter.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/fonts/GlyphFont.h"
+#include "render/fonts/LinePlacement.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/CairoFileDevices.h"
+#include "render/cairo/CairoFileDevices.h"
 
 #include <cerrno>
 #include <string>
@@ -9,36 +9,16 @@
 #include "base/ReplacementFile.h"
 #include "base/TextFormat.h"
 #include "base/WriteFailureReason.h"
+#include "layout/FileByteSink.h"
 #include "layout/LayoutMessages.h"
-#include "layout/device/CairoStreamDevice.h"
-#include "layout/device/FileByteSink.h"
-#include "layout/device/OutputFileFailure.h"
-#include "layout/device/PdfDevice.h"
-#include "layout/device/PngResolution.h"
+#include "layout/OutputFileFailure.h"
+#include "render/cairo/CairoSheet.h"
+#include "render/cairo/CairoStreamDevice.h"
+#include "render/cairo/PngResolution.h"
 
 namespace vantolex {
 
 namespace {
-
-// Holds the sink ahead of the device that writes to it, so that the sink is made first and goes last.
-struct FileSinkHolder
-{
-    explicit FileSinkHolder(const std::filesystem::path& path)
-        : fileSink(path)
-    {
-    }
-    FileByteSink fileSink;
-};
-
-class PdfFileDevice final : private FileSinkHolder, public PdfDevice
-{
-public:
-    PdfFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
-        : FileSinkHolder(path)
-        , PdfDevice(sheetCapabilities(sheet), pdfSheetOf(sheet), fileSink)
-    {
-    }
-};
 
 class CairoVectorFileDevice final : private FileSinkHolder, public CairoStreamDevice
 {
@@ -49,18 +29,6 @@ public:
     {
     }
 };
-
-VectorFormat vectorFormatOf(FileFormat format)
-{
-    switch (format) {
-    case FileFormat::PostScript:
-        return VectorFormat::PostScript;
-    case FileFormat::Svg:
-        return VectorFormat::Svg;
-    default:
-        return VectorFormat::Pdf;
-    }
-}
 
 // One RGB image of the whole sheet, written out at the end of every page and then cleared. Each page goes to a
 // temporary file beside its final name; all of them are put in place together when the document ends, so that
@@ -201,15 +169,19 @@ std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNum
     return page;
 }
 
-std::unique_ptr<Device> createFileDevice(FileFormat format, const std::filesystem::path& path, const SheetFormat& sheet)
+std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
 {
-    if (format == FileFormat::Png) {
-        return std::make_unique<CairoPngDevice>(path, sheet);
-    }
-    if (format == FileFormat::Pdf) {
-        return std::make_unique<PdfFileDevice>(path, sheet);
-    }
-    return std::make_unique<CairoVectorFileDevice>(vectorFormatOf(format), path, sheet);
+    return std::make_unique<CairoVectorFileDevice>(VectorFormat::PostScript, path, sheet);
+}
+
+std::unique_ptr<Device> createSvgFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
+{
+    return std::make_unique<CairoVectorFileDevice>(VectorFormat::Svg, path, sheet);
+}
+
+std::unique_ptr<Device> createPngFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
+{
+    return std::make_unique<CairoPngDevice>(path, sheet);
 }
 
 } // namespace vantolex

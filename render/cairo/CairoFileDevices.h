@@ -1,5 +1,4 @@
-// File devices: a print job written to a PDF file (by our own writer), a PostScript or SVG file (Cairo), or
-// to PNG images, one per page (Cairo).
+// The file devices that Cairo draws: a PostScript or SVG file, or PNG images, one per page.
 //
 // Like a printer, a file device has an unprintable border (SheetFormat), so that its pages print as they
 // look. Every file is written under a temporary name beside its own and put in place by endDoc, all pages of a
@@ -11,23 +10,17 @@
 #include <filesystem>
 #include <memory>
 
-#include "layout/device/Device.h"
-#include "layout/device/SheetFormat.h"
+#include "layout/Device.h"
+#include "layout/SheetFormat.h"
 
 namespace vantolex {
 
-enum class FileFormat
-{
-    Pdf,
-    PostScript,
-    Svg,
-    Png,
-};
+std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet);
+std::unique_ptr<Device> createSvgFileDevice(const std::filesystem::path& path, const SheetFormat& sheet);
 
-// The device writing `path`. For PNG, page n is written to `<stem>-<n>.png` beside `path` (pages counted from
-// 1, n of four digits at least): "out.png" gives "out-0001.png", "out-0002.png" ...
-std::unique_ptr<Device> createFileDevice(FileFormat format, const std::filesystem::path& path,
-                                         const SheetFormat& sheet);
+// Page n is written to `<stem>-<n>.png` beside `path` (pages counted from 1, n of four digits at least):
+// "out.png" gives "out-0001.png", "out-0002.png" ...
+std::unique_ptr<Device> createPngFileDevice(const std::filesystem::path& path, const SheetFormat& sheet);
 
 // The file of page `pageNumber` of a PNG device writing `path`.
 std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNumber);

@@ -1,8 +1,8 @@
-#include "layout/device/CairoGlyphPainter.h"
+#include "render/cairo/CairoGlyphPainter.h"
 
 #include <cairo-ft.h>
 
-#include "layout/device/CodePoints.h"
+#include "render/fonts/CodePoints.h"
 
 namespace vantolex {
 

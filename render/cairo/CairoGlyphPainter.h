@@ -8,8 +8,8 @@
 
 #include <cairo.h>
 
-#include "layout/device/CairoHandles.h"
-#include "layout/device/LinePlacement.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/fonts/LinePlacement.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/CairoImageDevice.h"
+#include "render/cairo/CairoImageDevice.h"
 
 #include <cassert>
 #include <cstdint>

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "layout/device/CairoDevice.h"
+#include "render/cairo/CairoDevice.h"
 
 namespace vantolex {
 

@@ -1,10 +1,11 @@
-#include "layout/device/CairoStreamDevice.h"
+#include "render/cairo/CairoStreamDevice.h"
 
 #include <cairo-pdf.h>
 #include <cairo-ps.h>
 #include <cairo-svg.h>
 
 #include "base/Utf16.h"
+#include "render/cairo/CairoSheet.h"
 
 namespace vantolex {
 

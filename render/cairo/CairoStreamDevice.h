@@ -6,9 +6,9 @@
 // the unprintable border.
 #pragma once
 
-#include "layout/device/ByteSink.h"
-#include "layout/device/CairoDevice.h"
-#include "layout/device/SheetFormat.h"
+#include "layout/ByteSink.h"
+#include "layout/SheetFormat.h"
+#include "render/cairo/CairoDevice.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/PngResolution.h"
+#include "render/cairo/PngResolution.h"
 
 #include <cmath>
 #include <cstdint>

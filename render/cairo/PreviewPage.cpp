@@ -1,14 +1,31 @@
-#include "layout/PreviewPage.h"
+#include "render/cairo/PreviewPage.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "layout/Canvas.h"
+#include "render/cairo/CairoImageDevice.h"
 
 namespace vantolex {
 
-std::unique_ptr<CairoImageDevice> drawPreviewPage(const PageStore& store, const PageLayout& layout, int pageIndex,
-                                                  const ViewMapping& mapping, const SheetPart& part, double pixelRatio)
+PreviewImage::PreviewImage(std::unique_ptr<CairoImageDevice> image)
+    : m_image(std::move(image))
+{
+}
+
+PreviewImage::~PreviewImage() = default;
+PreviewImage::PreviewImage(PreviewImage&&) noexcept = default;
+PreviewImage& PreviewImage::operator=(PreviewImage&&) noexcept = default;
+
+PreviewImage::Pixels PreviewImage::pixels() const
+{
+    const CairoImageDevice::Pixels pixels = m_image->pixels();
+    return { pixels.data, pixels.width, pixels.height, pixels.stride };
+}
+
+PreviewImage drawPreviewPage(const PageStore& store, const PageLayout& layout, int pageIndex,
+                             const ViewMapping& mapping, const SheetPart& part, double pixelRatio)
 {
     const double ratio = pixelRatio > 0 ? pixelRatio : 1.0;
     const int width = std::max(1, static_cast<int>(std::ceil(part.width * ratio)));
@@ -30,7 +47,7 @@ std::unique_ptr<CairoImageDevice> drawPreviewPage(const PageStore& store, const 
 
     const auto records = store.pageLines(pageIndex);
     if (records.empty()) {
-        return image;
+        return PreviewImage(std::move(image));
     }
     image->setView(mapping.scaleX * ratio, mapping.scaleY * ratio, -part.left * ratio, -part.top * ratio);
     Canvas canvas(*image, layout);
@@ -38,7 +55,7 @@ std::unique_ptr<CairoImageDevice> drawPreviewPage(const PageStore& store, const 
     for (const LineRecord& record : records) {
         canvas.drawLine(record.column, record.lineInColumn, record.text);
     }
-    return image;
+    return PreviewImage(std::move(image));
 }
 
 } // namespace vantolex

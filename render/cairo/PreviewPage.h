@@ -5,10 +5,11 @@
 
 #include <memory>
 
+#include "layout/Device.h"
+
 #include "layout/PageLayout.h"
 #include "layout/PageStore.h"
 #include "layout/PreviewView.h"
-#include "layout/device/CairoImageDevice.h"
 
 namespace vantolex {
 
@@ -25,11 +26,38 @@ struct SheetPart
     int height = 0;
 };
 
+class CairoImageDevice;
+
+// A page drawn for the screen: an RGB image in memory.
+class PreviewImage
+{
+public:
+    explicit PreviewImage(std::unique_ptr<CairoImageDevice> image);
+    ~PreviewImage();
+    PreviewImage(PreviewImage&&) noexcept;
+    PreviewImage& operator=(PreviewImage&&) noexcept;
+
+    // The image's memory: `height` rows of `stride` bytes, each pixel one native-endian 32-bit word
+    // 0x00RRGGBB (the fourth byte undefined). Valid while the image lives; null data for an image that could
+    // not be made.
+    struct Pixels
+    {
+        const unsigned char* data = nullptr;
+        int width = 0;
+        int height = 0;
+        int stride = 0;
+    };
+    Pixels pixels() const;
+
+private:
+    std::unique_ptr<CairoImageDevice> m_image;
+};
+
 // Draws `part` of page `pageIndex` (0-based) of `store` as `mapping` places the sheet, on an image of
 // part.width × part.height page-area pixels times `pixelRatio` (the screen's device pixels per page-area
 // pixel, rounded up). The edge is one page-area pixel wide. An empty page (no records) shows the bare sheet
 // without header or footer. Throws Warning when the canvas cannot make its fonts.
-std::unique_ptr<CairoImageDevice> drawPreviewPage(const PageStore& store, const PageLayout& layout, int pageIndex,
-                                                  const ViewMapping& mapping, const SheetPart& part, double pixelRatio);
+PreviewImage drawPreviewPage(const PageStore& store, const PageLayout& layout, int pageIndex,
+                             const ViewMapping& mapping, const SheetPart& part, double pixelRatio);
 
 } // namespace vantolex

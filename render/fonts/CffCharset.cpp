@@ -1,4 +1,4 @@
-#include "layout/device/CffCharset.h"
+#include "render/fonts/CffCharset.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/FaceLibrary.h"
+#include "render/fonts/FaceLibrary.h"
 
 #include <limits>
 

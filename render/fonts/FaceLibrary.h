@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "layout/device/FontFace.h"
+#include "render/fonts/FontFace.h"
 
 namespace vantolex {
 

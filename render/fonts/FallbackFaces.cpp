@@ -1,10 +1,10 @@
-#include "layout/device/FallbackFaces.h"
+#include "render/fonts/FallbackFaces.h"
 
 #include <algorithm>
 #include <string>
 
 #include "base/Utf16.h"
-#include "layout/device/FontFamilies.h"
+#include "render/fonts/FontFamilies.h"
 
 namespace vantolex {
 
@@ -136,11 +136,6 @@ std::optional<std::u16string> FallbackFaces::fallbackFamily() const
         return std::nullopt;
     }
     return fromUtf8(stringOf(m_candidates[1].pattern, FC_FAMILY));
-}
-
-std::u16string fallbackFamilyOf(FaceLibrary& library, std::u16string_view faceName)
-{
-    return FallbackFaces(library, resolveFamily(faceName), 400).fallbackFamily().value_or(std::u16string());
 }
 
 } // namespace vantolex

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/device/CairoHandles.h"
-#include "layout/device/FaceLibrary.h"
+#include "render/fonts/FaceLibrary.h"
+#include "render/fonts/FontHandles.h"
 
 namespace vantolex {
 
@@ -63,9 +63,5 @@ private:
 
 // The Japanese family that stands in first for the characters a face of `style` lacks.
 std::u16string_view styleFallbackFamily(FaceStyle style);
-
-// The family that draws what the face named `faceName` (a leading "@" ignored, a stored name of another
-// system resolved through its alias) lacks; empty when there is none.
-std::u16string fallbackFamilyOf(FaceLibrary& library, std::u16string_view faceName);
 
 } // namespace vantolex

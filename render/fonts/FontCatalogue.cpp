@@ -1,8 +1,8 @@
-#include "layout/device/FontCatalogue.h"
+#include "render/fonts/FontCatalogue.h"
 
 #include <algorithm>
 
-#include "layout/device/FontAliases.h"
+#include "settings/FontAliases.h"
 
 namespace vantolex {
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "layout/device/InstalledFace.h"
+#include "render/fonts/InstalledFace.h"
 #include "settings/FontDescription.h"
 
 namespace vantolex {

@@ -1,4 +1,4 @@
-#include "layout/device/FontFace.h"
+#include "render/fonts/FontFace.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 
 #include <hb-ot.h>
 
-#include "layout/device/CffCharset.h"
+#include "render/fonts/CffCharset.h"
 
 namespace vantolex {
 

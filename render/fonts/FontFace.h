@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "layout/device/CairoHandles.h"
+#include "render/fonts/FontHandles.h"
 
 namespace vantolex {
 

@@ -1,8 +1,8 @@
-#include "layout/device/FontFamilies.h"
+#include "render/fonts/FontFamilies.h"
 
 #include "base/Utf16.h"
-#include "layout/device/CairoHandles.h"
-#include "layout/device/FontAliases.h"
+#include "render/fonts/FontHandles.h"
+#include "settings/FontAliases.h"
 
 namespace vantolex {
 

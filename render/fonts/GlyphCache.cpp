@@ -1,9 +1,9 @@
-#include "layout/device/GlyphCache.h"
+#include "render/fonts/GlyphCache.h"
 
 #include <glib.h>
 
 #include "base/UnicodeTables.h"
-#include "layout/device/CodePoints.h"
+#include "render/fonts/CodePoints.h"
 
 namespace vantolex {
 

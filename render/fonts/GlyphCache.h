@@ -17,8 +17,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "layout/device/FaceLibrary.h"
-#include "layout/device/FallbackFaces.h"
+#include "render/fonts/FaceLibrary.h"
+#include "render/fonts/FallbackFaces.h"
 
 namespace vantolex {
 

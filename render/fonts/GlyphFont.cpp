@@ -1,9 +1,9 @@
-#include "layout/device/GlyphFont.h"
+#include "render/fonts/GlyphFont.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "layout/device/FontFamilies.h"
+#include "render/fonts/FontFamilies.h"
 
 namespace vantolex {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "layout/device/Device.h"
-#include "layout/device/FaceLibrary.h"
-#include "layout/device/FallbackFaces.h"
-#include "layout/device/GlyphCache.h"
+#include "layout/Device.h"
+#include "render/fonts/FaceLibrary.h"
+#include "render/fonts/FallbackFaces.h"
+#include "render/fonts/GlyphCache.h"
 
 namespace vantolex {
 

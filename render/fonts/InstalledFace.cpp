@@ -1,11 +1,11 @@
-#include "layout/device/InstalledFace.h"
+#include "render/fonts/InstalledFace.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <map>
 
 #include "base/Utf16.h"
-#include "layout/device/CairoHandles.h"
+#include "render/fonts/FontHandles.h"
 
 namespace vantolex {
 

@@ -1,9 +1,9 @@
-#include "layout/device/LinePlacement.h"
+#include "render/fonts/LinePlacement.h"
 
 #include <cmath>
 
 #include "base/UnicodeTables.h"
-#include "layout/device/CodePoints.h"
+#include "render/fonts/CodePoints.h"
 
 namespace vantolex {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/device/GlyphFont.h"
+#include "render/fonts/GlyphFont.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/PageCompressor.h"
+#include "render/pdf/PageCompressor.h"
 
 #include <memory>
 #include <vector>

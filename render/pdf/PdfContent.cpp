@@ -1,8 +1,8 @@
-#include "layout/device/PdfContent.h"
+#include "render/pdf/PdfContent.h"
 
 #include <cmath>
 
-#include "layout/device/PdfNumbers.h"
+#include "render/pdf/PdfNumbers.h"
 
 namespace vantolex {
 

@@ -9,22 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/device/Device.h"
-#include "layout/device/GlyphFont.h"
-#include "layout/device/LinePlacement.h"
+#include "layout/Device.h"
+#include "render/fonts/GlyphFont.h"
+#include "render/fonts/LinePlacement.h"
+#include "render/pdf/PdfSheet.h"
 
 namespace vantolex {
-
-// Where the device pixels of a page lie on its sheet, in points (1/72 inch) from the sheet's top left.
-struct PdfSheet
-{
-    double widthPoints = 0;
-    double heightPoints = 0;
-    double pointsPerPixelX = 1;
-    double pointsPerPixelY = 1;
-    double originLeftPoints = 0; // the top left of the printable area
-    double originTopPoints = 0;
-};
 
 // The fonts a document's pages name: /F<face> is the face written horizontally (Identity-H), /V<face> the
 // same face written vertically (Identity-V).

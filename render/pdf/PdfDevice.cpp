@@ -1,10 +1,16 @@
-#include "layout/device/PdfDevice.h"
+#include "render/pdf/PdfDevice.h"
 
 #include <cmath>
-#include <ctime>
+#include <optional>
+#include <vector>
 
-#include "layout/device/PdfFonts.h"
-#include "layout/device/PdfNumbers.h"
+#include "render/fonts/GlyphFont.h"
+#include "render/fonts/LinePlacement.h"
+#include "render/pdf/PageCompressor.h"
+#include "render/pdf/PdfContent.h"
+#include "render/pdf/PdfFonts.h"
+#include "render/pdf/PdfNumbers.h"
+#include "render/pdf/PdfOutput.h"
 
 namespace vantolex {
 
@@ -13,54 +19,65 @@ namespace {
 // Pages drawn ahead of the writing: enough to keep the worker busy, few enough to keep memory low.
 constexpr std::size_t maxOutstandingPages = 8;
 
-void appendTwoDigits(std::string& out, int value)
+// Where a device is in its job: between documents, in a document between pages, or on a page.
+enum class State
 {
-    out += static_cast<char>('0' + value / 10 % 10);
-    out += static_cast<char>('0' + value % 10);
-}
+    Idle,
+    Document,
+    Page,
+};
 
 } // namespace
 
-PdfSheet pdfSheetOf(const cairo_matrix_t& pixelsToPoints, double widthPoints, double heightPoints)
+struct PdfDevice::Writer
 {
-    PdfSheet sheet;
-    sheet.widthPoints = widthPoints;
-    sheet.heightPoints = heightPoints;
-    sheet.pointsPerPixelX = pixelsToPoints.xx;
-    sheet.pointsPerPixelY = pixelsToPoints.yy;
-    sheet.originLeftPoints = pixelsToPoints.x0;
-    sheet.originTopPoints = pixelsToPoints.y0;
-    return sheet;
-}
-
-PdfSheet pdfSheetOf(const SheetFormat& sheet)
-{
-    return pdfSheetOf(sheetPixelsToPoints(sheet), sheetWidthPoints(sheet), sheetHeightPoints(sheet));
-}
-
-std::string pdfDate(std::time_t time)
-{
-    std::tm local {};
-    localtime_r(&time, &local);
-    std::string date = "D:";
-    pdf::appendInteger(date, local.tm_year + 1900);
-    for (const int part : { local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec }) {
-        appendTwoDigits(date, part);
+    Writer(const DeviceCaps& caps_, const PdfSheet& sheet_, ByteSink& sink_, const Clock& clock_)
+        : caps(caps_)
+        , sheet(sheet_)
+        , sink(sink_)
+        , clock(clock_)
+    {
     }
-    const long offsetMinutes = local.tm_gmtoff / 60;
-    date += offsetMinutes < 0 ? '-' : '+';
-    appendTwoDigits(date, static_cast<int>(std::labs(offsetMinutes) / 60));
-    date += '\'';
-    appendTwoDigits(date, static_cast<int>(std::labs(offsetMinutes) % 60));
-    date += '\'';
-    return date;
+
+    DeviceCaps caps;
+    PdfSheet sheet;
+    ByteSink& sink;
+    const Clock& clock;
+    GlyphFonts fonts;
+    std::vector<PlacedGlyph> line;
+    int missingGlyphs = 0;
+
+    State state = State::Idle;
+    bool sinkOpen = false;
+    int failure = 1; // the first failure of the open document, or 1
+    std::u16string title;
+    std::unique_ptr<PdfOutput> output;
+    std::unique_ptr<PageCompressor> compressor;
+    std::unique_ptr<PdfContent> content;
+    PdfFontUse fontUse;
+    std::vector<int> pageObjects;
+    int pagesObject = 0;
+    int resourcesObject = 0;
+};
+
+PdfDevice::PdfDevice(const DeviceCaps& caps, const PdfSheet& sheet, ByteSink& sink, const Clock& clock)
+    : m_writer(std::make_unique<Writer>(caps, sheet, sink, clock))
+{
 }
 
-PdfDevice::PdfDevice(const DeviceCaps& caps, const PdfSheet& sheet, ByteSink& sink)
-    : m_caps(caps)
-    , m_sheet(sheet)
-    , m_sink(sink)
+DeviceCaps PdfDevice::capabilities() const
 {
+    return m_writer->caps;
+}
+
+int PdfDevice::missingGlyphs() const
+{
+    return m_writer->missingGlyphs;
+}
+
+std::u16string PdfDevice::failureText() const
+{
+    return m_writer->sink.failureText();
 }
 
 PdfDevice::~PdfDevice()
@@ -70,166 +87,166 @@ PdfDevice::~PdfDevice()
 
 std::unique_ptr<DeviceFont> PdfDevice::createFont(const FontDescription& description)
 {
-    return m_fonts.create(description, m_caps.dpiX, m_caps.dpiY);
+    return m_writer->fonts.create(description, m_writer->caps.dpiX, m_writer->caps.dpiY);
 }
 
 int PdfDevice::textExtent(const DeviceFont& font, std::u16string_view text)
 {
-    return static_cast<int>(std::lround(placeLine(static_cast<const GlyphFont&>(font), text, m_line)));
+    return static_cast<int>(std::lround(placeLine(static_cast<const GlyphFont&>(font), text, m_writer->line)));
 }
 
 void PdfDevice::textOut(const DeviceFont& font, int x, int y, std::u16string_view text)
 {
-    if (m_state != State::Page || text.empty()) {
+    if (m_writer->state != State::Page || text.empty()) {
         return;
     }
     const auto& glyphFont = static_cast<const GlyphFont&>(font);
-    placeLine(glyphFont, text, m_line);
-    m_missingGlyphs += countMissing(m_line);
-    m_content->line(glyphFont, x, y, text, m_line);
+    placeLine(glyphFont, text, m_writer->line);
+    m_writer->missingGlyphs += countMissing(m_writer->line);
+    m_writer->content->line(glyphFont, x, y, text, m_writer->line);
 }
 
 void PdfDevice::drawText(const DeviceFont& font, const Rect& box, std::u16string_view text, TextAlign align)
 {
-    if (m_state != State::Page || text.empty() || box.right <= box.left || box.bottom <= box.top) {
+    if (m_writer->state != State::Page || text.empty() || box.right <= box.left || box.bottom <= box.top) {
         return;
     }
     const auto& glyphFont = static_cast<const GlyphFont&>(font);
-    const double length = placeLine(glyphFont, text, m_line); // "&" is plain text here: no mnemonic
-    m_missingGlyphs += countMissing(m_line);
+    const double length = placeLine(glyphFont, text, m_writer->line); // "&" is plain text here: no mnemonic
+    m_writer->missingGlyphs += countMissing(m_writer->line);
     const TextBoxPlacement at = placeInBox(glyphFont, box, length, align);
     if (at.overflows) {
-        m_content->clippedLine(box, glyphFont, at.x, at.y, text, m_line);
+        m_writer->content->clippedLine(box, glyphFont, at.x, at.y, text, m_writer->line);
     } else {
-        m_content->line(glyphFont, at.x, at.y, text, m_line);
+        m_writer->content->line(glyphFont, at.x, at.y, text, m_writer->line);
     }
 }
 
 void PdfDevice::dashedLine(int x1, int y1, int x2, int y2)
 {
-    if (m_state == State::Page) {
+    if (m_writer->state == State::Page) {
         // Dashes of about 3 mm with gaps of 1 mm, whatever the resolution.
-        m_content->dashedLine(x1, y1, x2, y2, m_caps.dpiX / 8.0, m_caps.dpiX / 24.0);
+        m_writer->content->dashedLine(x1, y1, x2, y2, m_writer->caps.dpiX / 8.0, m_writer->caps.dpiX / 24.0);
     }
 }
 
 void PdfDevice::fillRect(const Rect& box, Rgb colour)
 {
-    if (m_state == State::Page) {
-        m_content->fillRect(box, colour);
+    if (m_writer->state == State::Page) {
+        m_writer->content->fillRect(box, colour);
     }
 }
 
 void PdfDevice::frameRect(const Rect& box, Rgb colour)
 {
-    if (m_state == State::Page) {
-        m_content->frameRect(box, colour);
+    if (m_writer->state == State::Page) {
+        m_writer->content->frameRect(box, colour);
     }
 }
 
 int PdfDevice::failed(int result)
 {
-    if (m_failure > 0) {
-        m_failure = result;
+    if (m_writer->failure > 0) {
+        m_writer->failure = result;
     }
     return result;
 }
 
 int PdfDevice::startDoc(std::u16string_view jobName)
 {
-    if (m_state != State::Idle) {
+    if (m_writer->state != State::Idle) {
         return SpoolResult::Error;
     }
-    const int opened = m_sink.open(jobName);
+    const int opened = m_writer->sink.open(jobName);
     if (opened <= 0) {
         return opened;
     }
-    m_sinkOpen = true;
-    m_title = jobName;
-    m_output = std::make_unique<PdfOutput>(m_sink);
-    m_compressor = std::make_unique<PageCompressor>();
-    m_fontUse = {};
-    m_content = std::make_unique<PdfContent>(m_fonts.library(), m_fontUse);
-    m_pageObjects.clear();
+    m_writer->sinkOpen = true;
+    m_writer->title = jobName;
+    m_writer->output = std::make_unique<PdfOutput>(m_writer->sink);
+    m_writer->compressor = std::make_unique<PageCompressor>();
+    m_writer->fontUse = {};
+    m_writer->content = std::make_unique<PdfContent>(m_writer->fonts.library(), m_writer->fontUse);
+    m_writer->pageObjects.clear();
     // A binary comment after the header, so that transfer programs treat the file as binary.
-    m_output->write("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
-    m_pagesObject = m_output->reserveObject();
-    m_resourcesObject = m_output->reserveObject();
-    m_output->flush();
-    if (m_output->result() <= 0) {
-        const int result = m_output->result();
+    m_writer->output->write("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
+    m_writer->pagesObject = m_writer->output->reserveObject();
+    m_writer->resourcesObject = m_writer->output->reserveObject();
+    m_writer->output->flush();
+    if (m_writer->output->result() <= 0) {
+        const int result = m_writer->output->result();
         releaseDocument();
         return result;
     }
-    m_failure = 1;
-    m_state = State::Document;
+    m_writer->failure = 1;
+    m_writer->state = State::Document;
     return 1;
 }
 
 int PdfDevice::startPage()
 {
-    if (m_state != State::Document) {
+    if (m_writer->state != State::Document) {
         return SpoolResult::Error;
     }
-    if (m_failure <= 0) {
-        return m_failure;
+    if (m_writer->failure <= 0) {
+        return m_writer->failure;
     }
-    m_content->begin(m_sheet);
-    m_state = State::Page;
+    m_writer->content->begin(m_writer->sheet);
+    m_writer->state = State::Page;
     return 1;
 }
 
 int PdfDevice::writeReadyPages(bool all)
 {
     while (true) {
-        const bool wait = all || m_compressor->outstanding() > maxOutstandingPages;
-        std::optional<std::string> page = m_compressor->next(wait);
+        const bool wait = all || m_writer->compressor->outstanding() > maxOutstandingPages;
+        std::optional<std::string> page = m_writer->compressor->next(wait);
         if (!page) {
-            return m_output->result();
+            return m_writer->output->result();
         }
-        const int pageObject = m_output->reserveObject();
-        const int contents = m_output->reserveObject();
+        const int pageObject = m_writer->output->reserveObject();
+        const int contents = m_writer->output->reserveObject();
         std::string dictionary = "<</Type/Page/Parent ";
-        pdf::appendInteger(dictionary, m_pagesObject);
+        pdf::appendInteger(dictionary, m_writer->pagesObject);
         dictionary += " 0 R/Resources ";
-        pdf::appendInteger(dictionary, m_resourcesObject);
+        pdf::appendInteger(dictionary, m_writer->resourcesObject);
         dictionary += " 0 R/MediaBox[0 0 ";
-        pdf::appendDecimal(dictionary, m_sheet.widthPoints);
+        pdf::appendDecimal(dictionary, m_writer->sheet.widthPoints);
         dictionary += ' ';
-        pdf::appendDecimal(dictionary, m_sheet.heightPoints);
+        pdf::appendDecimal(dictionary, m_writer->sheet.heightPoints);
         dictionary += "]/Contents ";
         pdf::appendInteger(dictionary, contents);
         dictionary += " 0 R>>";
-        m_output->beginObject(pageObject);
-        m_output->write(dictionary);
-        m_output->endObject();
-        m_output->writeStream(contents, "/Filter/FlateDecode", *page);
-        m_pageObjects.push_back(pageObject);
-        if (m_output->result() <= 0) {
-            return m_output->result();
+        m_writer->output->beginObject(pageObject);
+        m_writer->output->write(dictionary);
+        m_writer->output->endObject();
+        m_writer->output->writeStream(contents, "/Filter/FlateDecode", *page);
+        m_writer->pageObjects.push_back(pageObject);
+        if (m_writer->output->result() <= 0) {
+            return m_writer->output->result();
         }
     }
 }
 
 int PdfDevice::endPage()
 {
-    if (m_state != State::Page) {
+    if (m_writer->state != State::Page) {
         return SpoolResult::Error;
     }
-    m_state = State::Document;
-    if (m_failure <= 0) {
-        return m_failure;
+    m_writer->state = State::Document;
+    if (m_writer->failure <= 0) {
+        return m_writer->failure;
     }
-    m_compressor->submit(m_content->finish());
+    m_writer->compressor->submit(m_writer->content->finish());
     if (const int written = writeReadyPages(false); written <= 0) {
         return failed(written);
     }
-    m_output->flush();
-    if (m_output->result() <= 0) {
-        return failed(m_output->result());
+    m_writer->output->flush();
+    if (m_writer->output->result() <= 0) {
+        return failed(m_writer->output->result());
     }
     // A reader that no longer wants the document (a print job the user deleted) says so here.
-    if (const int wanted = m_sink.endPage(); wanted <= 0) {
+    if (const int wanted = m_writer->sink.endPage(); wanted <= 0) {
         return failed(wanted);
     }
     return 1;
@@ -237,65 +254,69 @@ int PdfDevice::endPage()
 
 int PdfDevice::endDoc()
 {
-    if (m_state != State::Document) {
+    if (m_writer->state != State::Document) {
         return SpoolResult::Error;
     }
-    const int written = m_failure <= 0 ? m_failure : writeReadyPages(true);
+    const int written = m_writer->failure <= 0 ? m_writer->failure : writeReadyPages(true);
     if (written <= 0) {
         releaseDocument();
         return written;
     }
-    m_compressor.reset();
+    m_writer->compressor.reset();
 
-    const std::string fonts = writePdfFonts(*m_output, m_fonts.library(), m_fontUse);
+    const std::string fonts = writePdfFonts(*m_writer->output, m_writer->fonts.library(), m_writer->fontUse);
     std::string text = "<</Font<<" + fonts + ">>/ProcSet[/PDF/Text]>>";
-    m_output->beginObject(m_resourcesObject);
-    m_output->write(text);
-    m_output->endObject();
+    m_writer->output->beginObject(m_writer->resourcesObject);
+    m_writer->output->write(text);
+    m_writer->output->endObject();
 
     text = "<</Type/Pages/Count ";
-    pdf::appendInteger(text, static_cast<long long>(m_pageObjects.size()));
+    pdf::appendInteger(text, static_cast<long long>(m_writer->pageObjects.size()));
     text += "/Kids[";
-    for (std::size_t i = 0; i < m_pageObjects.size(); ++i) {
-        pdf::appendInteger(text, m_pageObjects[i]);
+    for (std::size_t i = 0; i < m_writer->pageObjects.size(); ++i) {
+        pdf::appendInteger(text, m_writer->pageObjects[i]);
         text += i % 10 == 9 ? " 0 R\n" : " 0 R ";
     }
     text += "]>>";
-    m_output->beginObject(m_pagesObject);
-    m_output->write(text);
-    m_output->endObject();
+    m_writer->output->beginObject(m_writer->pagesObject);
+    m_writer->output->write(text);
+    m_writer->output->endObject();
 
-    const int catalog = m_output->reserveObject();
+    const int catalog = m_writer->output->reserveObject();
     text = "<</Type/Catalog/Pages ";
-    pdf::appendInteger(text, m_pagesObject);
+    pdf::appendInteger(text, m_writer->pagesObject);
     text += " 0 R>>";
-    m_output->beginObject(catalog);
-    m_output->write(text);
-    m_output->endObject();
+    m_writer->output->beginObject(catalog);
+    m_writer->output->write(text);
+    m_writer->output->endObject();
 
-    const int info = m_output->reserveObject();
+    const int info = m_writer->output->reserveObject();
     text = "<</Title";
-    pdf::appendTextString(text, m_title);
-    text += "/Creator(Vantolex)/Producer(Vantolex)/CreationDate(" + pdfDate(std::time(nullptr)) + ")>>";
-    m_output->beginObject(info);
-    m_output->write(text);
-    m_output->endObject();
+    pdf::appendTextString(text, m_writer->title);
+    text += "/Creator(Vantolex)/Producer(Vantolex)";
+    if (const std::optional<LocalDateTime> now = m_writer->clock.localNow()) {
+        text += "/CreationDate(" + pdfDate(*now) + ")";
+    }
+    text += ">>";
+    m_writer->output->beginObject(info);
+    m_writer->output->write(text);
+    m_writer->output->endObject();
 
-    m_output->finish(catalog, info);
-    if (const int result = m_output->result(); result <= 0) {
+    m_writer->output->finish(catalog, info);
+    if (const int result = m_writer->output->result(); result <= 0) {
         releaseDocument();
         return result;
     }
-    m_state = State::Idle;
-    m_sinkOpen = false;
-    m_output.reset();
-    m_content.reset();
-    return m_sink.close();
+    m_writer->state = State::Idle;
+    m_writer->sinkOpen = false;
+    m_writer->output.reset();
+    m_writer->content.reset();
+    return m_writer->sink.close();
 }
 
 int PdfDevice::abortDoc()
 {
-    if (m_state == State::Idle) {
+    if (m_writer->state == State::Idle) {
         return SpoolResult::Error;
     }
     releaseDocument();
@@ -304,13 +325,13 @@ int PdfDevice::abortDoc()
 
 void PdfDevice::releaseDocument() noexcept
 {
-    m_state = State::Idle;
-    m_compressor.reset();
-    m_content.reset();
-    m_output.reset();
-    if (m_sinkOpen) {
-        m_sinkOpen = false;
-        m_sink.abandon();
+    m_writer->state = State::Idle;
+    m_writer->compressor.reset();
+    m_writer->content.reset();
+    m_writer->output.reset();
+    if (m_writer->sinkOpen) {
+        m_writer->sinkOpen = false;
+        m_writer->sink.abandon();
     }
 }
 

@@ -13,34 +13,26 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include <cairo.h>
-
-#include "layout/device/ByteSink.h"
-#include "layout/device/Device.h"
-#include "layout/device/GlyphFont.h"
-#include "layout/device/LinePlacement.h"
-#include "layout/device/PageCompressor.h"
-#include "layout/device/PdfContent.h"
-#include "layout/device/PdfOutput.h"
-#include "layout/device/SheetFormat.h"
+#include "layout/ByteSink.h"
+#include "layout/Clock.h"
+#include "layout/Device.h"
+#include "render/pdf/PdfSheet.h"
 
 namespace vantolex {
 
 class PdfDevice : public Device
 {
 public:
-    // Pages of `sheet`, written to `sink`, which must outlive the device.
-    PdfDevice(const DeviceCaps& caps, const PdfSheet& sheet, ByteSink& sink);
+    // Pages of `sheet`, written to `sink`; documents dated by `clock`. Both must outlive the device.
+    PdfDevice(const DeviceCaps& caps, const PdfSheet& sheet, ByteSink& sink, const Clock& clock);
     ~PdfDevice() override;
 
     PdfDevice(const PdfDevice&) = delete;
     PdfDevice& operator=(const PdfDevice&) = delete;
 
-    DeviceCaps capabilities() const override { return m_caps; }
+    DeviceCaps capabilities() const override;
     std::unique_ptr<DeviceFont> createFont(const FontDescription& description) override;
     int textExtent(const DeviceFont& font, std::u16string_view text) override;
     void textOut(const DeviceFont& font, int x, int y, std::u16string_view text) override;
@@ -54,56 +46,23 @@ public:
     int endPage() override;
     int endDoc() override;
     int abortDoc() override;
-    int missingGlyphs() const override { return m_missingGlyphs; }
+    int missingGlyphs() const override;
     // The sink's words for its last failure (a file and the system's reason, a printer that takes no jobs).
-    std::u16string failureText() const override { return m_sink.failureText(); }
+    std::u16string failureText() const override;
 
 private:
     // Gives up an open document: the destructor and every failed job operation. A device whose sink it owns
     // holds that sink in a base class ahead of this one, so the sink outlives this call.
     void releaseDocument() noexcept;
-
-    enum class State
-    {
-        Idle,
-        Document,
-        Page,
-    };
-
     // Writes the pages that are compressed (all of them when `all`; else waits only while too many are
     // outstanding). Returns the first failure, or 1.
     int writeReadyPages(bool all);
     // Keeps the first failure of the open document, which every later job operation but abortDoc returns.
     int failed(int result);
 
-    DeviceCaps m_caps;
-    PdfSheet m_sheet;
-    ByteSink& m_sink;
-    GlyphFonts m_fonts;
-    std::vector<PlacedGlyph> m_line;
-    int m_missingGlyphs = 0;
-
-    State m_state = State::Idle;
-    bool m_sinkOpen = false;
-    int m_failure = 1; // the first failure of the open document, or 1
-    std::u16string m_title;
-    std::unique_ptr<PdfOutput> m_output;
-    std::unique_ptr<PageCompressor> m_compressor;
-    std::unique_ptr<PdfContent> m_content;
-    PdfFontUse m_fontUse;
-    std::vector<int> m_pageObjects;
-    int m_pagesObject = 0;
-    int m_resourcesObject = 0;
+    // The fonts, the document being written and its state.
+    struct Writer;
+    std::unique_ptr<Writer> m_writer;
 };
-
-// The sheet of a PdfDevice whose device pixels map to points through `pixelsToPoints` (offset: the top left
-// of the printable area from the top left of the sheet).
-PdfSheet pdfSheetOf(const cairo_matrix_t& pixelsToPoints, double widthPoints, double heightPoints);
-
-// The sheet of a file device.
-PdfSheet pdfSheetOf(const SheetFormat& sheet);
-
-// The PDF date of `time` in local time: D:YYYYMMDDHHmmSS+HH'mm'.
-std::string pdfDate(std::time_t time);
 
 } // namespace vantolex

@@ -1,11 +1,11 @@
-#include "layout/device/PdfFonts.h"
+#include "render/pdf/PdfFonts.h"
 
 #include <algorithm>
 #include <map>
 #include <vector>
 
-#include "layout/device/PageCompressor.h"
-#include "layout/device/PdfNumbers.h"
+#include "render/pdf/PageCompressor.h"
+#include "render/pdf/PdfNumbers.h"
 
 namespace vantolex {
 

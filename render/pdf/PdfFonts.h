@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "layout/device/FaceLibrary.h"
-#include "layout/device/PdfContent.h"
-#include "layout/device/PdfOutput.h"
+#include "render/fonts/FaceLibrary.h"
+#include "render/pdf/PdfContent.h"
+#include "render/pdf/PdfOutput.h"
 
 namespace vantolex {
 

@@ -1,4 +1,4 @@
-#include "layout/device/PdfNumbers.h"
+#include "render/pdf/PdfNumbers.h"
 
 #include <charconv>
 #include <cmath>

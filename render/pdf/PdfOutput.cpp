@@ -1,8 +1,8 @@
-#include "layout/device/PdfOutput.h"
+#include "render/pdf/PdfOutput.h"
 
 #include <cassert>
 
-#include "layout/device/PdfNumbers.h"
+#include "render/pdf/PdfNumbers.h"
 
 namespace vantolex {
 

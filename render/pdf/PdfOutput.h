@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/device/ByteSink.h"
+#include "layout/ByteSink.h"
 
 namespace vantolex {
 

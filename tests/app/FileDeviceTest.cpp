@@ -4,12 +4,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "FaceDescription.h"
-#include "PdfText.h"
+#include "app/FileDevices.h"
 #include "base/Utf16.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/CairoHandles.h"
-#include "layout/device/FontFamilies.h"
+#include "render/cairo/CairoFileDevices.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/fonts/FontFamilies.h"
+#include "support/FaceDescription.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -38,7 +39,7 @@ std::string withoutWhiteSpace(std::string text)
 void writePdf(const std::filesystem::path& pdf, const FontDescription& description,
               const std::vector<std::u16string>& lines)
 {
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
     ASSERT_EQ(device->startDoc(u"sample.txt - Vantolex"), 1);
     auto font = device->createFont(description);
     ASSERT_NE(font, nullptr);
@@ -108,7 +109,7 @@ TEST(PdfFileDevice, JobNameIsTheDocumentTitle)
 {
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-title") / "out.pdf";
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
     ASSERT_EQ(device->startDoc(u"メモ.txt - Vantolex"), 1);
     ASSERT_EQ(device->startPage(), 1);
     ASSERT_EQ(device->endPage(), 1);
@@ -126,11 +127,12 @@ TEST(FileDevice, FileThatCannotBeCreatedFailsTheJobStart)
 {
     const auto folder = scratchFolder("file-missing-folder");
     for (FileFormat format : { FileFormat::Pdf, FileFormat::PostScript, FileFormat::Svg }) {
-        auto device = createFileDevice(format, folder / "no-such-folder" / "out.pdf", SheetFormat {});
+        auto device = createFileDevice(format, folder / "no-such-folder" / "out.pdf", SheetFormat {}, systemClock());
         EXPECT_EQ(device->startDoc(u"job"), SpoolResult::Error);
         EXPECT_EQ(device->startPage(), SpoolResult::Error);
     }
-    auto png = createFileDevice(FileFormat::Png, folder / "no-such-folder" / "out.png", { 50, 50, 50, 50, 5 });
+    auto png = createFileDevice(FileFormat::Png, folder / "no-such-folder" / "out.png", { 50, 50, 50, 50, 5 },
+                                systemClock());
     ASSERT_EQ(png->startDoc(u"job"), 1);
     ASSERT_EQ(png->startPage(), 1);
     EXPECT_EQ(png->endPage(), SpoolResult::Error);
@@ -148,7 +150,7 @@ TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
         return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
     };
     {
-        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
         ASSERT_EQ(device->startDoc(u"job"), 1);
         ASSERT_EQ(device->startPage(), 1);
         EXPECT_EQ(entries(), 2); // the document is written beside the earlier file
@@ -160,7 +162,7 @@ TEST(FileDevice, OnlyAWholeDocumentReplacesAnEarlierFile)
     EXPECT_EQ(entries(), 1);
     EXPECT_EQ(contentOf(pdf), "earlier");
 
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
     ASSERT_EQ(device->startDoc(u"job"), 1);
     ASSERT_EQ(device->startPage(), 1);
     ASSERT_EQ(device->endPage(), 1);
@@ -188,7 +190,7 @@ TEST(FileDevice, AFileThatCannotBeMadeIsNamedWithTheReason)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.filename().string().substr(0, 20));
-        auto device = createFileDevice(row.format, row.path, { 210, 297, row.dpi, row.dpi, 5 });
+        auto device = createFileDevice(row.format, row.path, { 210, 297, row.dpi, row.dpi, 5 }, systemClock());
         EXPECT_LE(device->startDoc(u"job"), 0);
         EXPECT_EQ(device->failureText(),
                   u"出力ファイルを作成できません: " + fromUtf8(row.path.string()) + u"\n" + row.reason);
@@ -200,7 +202,7 @@ TEST(FileDevice, FullDiskIsReportedAsOutOfDisk)
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full";
     }
-    auto device = createFileDevice(FileFormat::PostScript, "/dev/full", { 50, 50, 72, 72, 5 });
+    auto device = createFileDevice(FileFormat::PostScript, "/dev/full", { 50, 50, 72, 72, 5 }, systemClock());
     ASSERT_EQ(device->startDoc(u"job"), 1);
     ASSERT_EQ(device->startPage(), 1);
     device->fillRect({ 0, 0, 10, 10 }, { 0, 0, 0 });
@@ -213,7 +215,7 @@ TEST(PngFileDevice, WritesOneImageOfTheSheetPerPage)
 {
     const auto folder = scratchFolder("png-pages");
     const SheetFormat sheet { 50, 40, 100, 100, 5 };
-    auto device = createFileDevice(FileFormat::Png, folder / "page.png", sheet);
+    auto device = createFileDevice(FileFormat::Png, folder / "page.png", sheet, systemClock());
     EXPECT_EQ(device->capabilities(), (DeviceCaps { 157, 118, 100, 100 }));
     ASSERT_EQ(device->startDoc(u"job"), 1);
     for (int page = 1; page <= 2; ++page) {

@@ -9,9 +9,9 @@
 
 #include "base/Interruption.h"
 #include "cli/PrintTool.h"
-#include "layout/device/CupsPrinterServices.h"
-#include "layout/device/FontFamilies.h"
-#include "layout/device/PrivateCupsd.h"
+#include "render/fonts/FontFamilies.h"
+#include "spool/CupsPrinterServices.h"
+#include "support/PrivateCupsd.h"
 
 namespace vantolex {
 namespace {
@@ -44,7 +44,7 @@ int printInterrupted(const std::string& source)
     std::ostringstream out;
     TerminatingAtPageTwo errBuffer;
     std::ostream err(&errBuffer);
-    CupsPrinterServices services;
+    CupsPrinterServices services(systemClock());
     PrintToolEnvironment environment { in, out, err, true, {} };
     environment.openPrinter = [&services](const std::optional<std::string>& destination) {
         return services.openPrinter({ destination.value_or(""), "", {} });

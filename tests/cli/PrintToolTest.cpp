@@ -7,9 +7,9 @@
 
 #include "cli/PrintTool.h"
 #include "layout/Clock.h"
-#include "layout/device/CairoHandles.h"
-#include "layout/device/FontFamilies.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
+#include "render/fonts/FontFamilies.h"
+#include "render/fonts/FontHandles.h"
 
 namespace vantolex {
 namespace {

@@ -17,10 +17,10 @@
 #include <string>
 #include <thread>
 
-#include "layout/device/PrivateCupsd.h"
-#include "layout/device/TestPdf.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemporaryDirectory.h"
+#include "support/PrivateCupsd.h"
+#include "support/TestPdf.h"
 
 extern char** environ;
 

@@ -9,7 +9,7 @@
 #include "base/Errors.h"
 #include "base/UnicodeTables.h"
 #include "layout/OutputBuffered.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 
 namespace {
 

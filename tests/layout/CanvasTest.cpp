@@ -3,8 +3,8 @@
 #include "base/Utf16.h"
 #include "layout/Canvas.h"
 #include "layout/LayoutMessages.h"
+#include "layout/RecordingDevice.h"
 #include "layout/TemplateParser.h"
-#include "layout/device/RecordingDevice.h"
 #include "support/ExpectThrowMessage.h"
 
 namespace vantolex {

@@ -6,7 +6,7 @@
 
 #include "base/Utf16.h"
 #include "layout/OutputBuffered.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex::test {

@@ -18,12 +18,12 @@
 #include <stdexcept>
 
 #include "LayoutInvariants.h"
-#include "app/PrintRun.h"
 #include "base/Utf16.h"
 #include "input/ClipboardReader.h"
 #include "layout/OutputLayoutJson.h"
+#include "layout/PrintRun.h"
+#include "layout/RecordingDevice.h"
 #include "layout/StreamByteSink.h"
-#include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettingsFields.h"
 #include "support/FixedClipboard.h"
 

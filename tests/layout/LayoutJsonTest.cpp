@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "layout/OutputLayoutJson.h"
+#include "layout/RecordingDevice.h"
 #include "layout/StreamByteSink.h"
-#include "layout/device/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {

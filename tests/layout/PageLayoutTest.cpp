@@ -5,7 +5,7 @@
 #include "base/Utf16.h"
 #include "layout/LayoutMessages.h"
 #include "layout/PageLayout.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 #include "support/ExpectThrowMessage.h"
 
 namespace vantolex {

@@ -4,12 +4,12 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/PrintRun.h"
 #include "base/Errors.h"
 #include "base/Utf16.h"
 #include "input/ClipboardSource.h"
 #include "layout/Output.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/PrintRun.h"
+#include "layout/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 #include "support/FixedClipboard.h"
 

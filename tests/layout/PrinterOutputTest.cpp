@@ -7,7 +7,7 @@
 #include "layout/OutputPrinter.h"
 #include "layout/OutputPrinterBuffered.h"
 #include "layout/PrinterFactory.h"
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 #include "settings/PrintSettings.h"
 #include "support/ExpectThrowMessage.h"
 

@@ -1,7 +1,7 @@
 // The recording device: its fixed capabilities, its two measures, and the record of every call.
 #include <gtest/gtest.h>
 
-#include "layout/device/RecordingDevice.h"
+#include "layout/RecordingDevice.h"
 
 namespace vantolex {
 namespace {

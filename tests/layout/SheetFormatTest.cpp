@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "layout/device/SheetFormat.h"
+#include "layout/SheetFormat.h"
 
 namespace vantolex {
 namespace {
@@ -27,35 +27,21 @@ TEST(SheetFormat, PrintableAreaIsTheSheetWithinTheBorderInWholePixels)
     }
 }
 
-TEST(SheetFormat, PixelsMapToPointsInsideTheBorder)
+TEST(SheetFormat, SheetAndBorderInPoints)
 {
     const SheetFormat sheet { 210, 297, 600, 600, 5 };
-    const cairo_matrix_t matrix = sheetPixelsToPoints(sheet);
-    double x = 0;
-    double y = 0;
-    cairo_matrix_transform_point(&matrix, &x, &y);
-    EXPECT_NEAR(x, 5 * 72 / 25.4, 1e-9);
-    EXPECT_NEAR(y, 5 * 72 / 25.4, 1e-9);
-    x = 600;
-    y = 1200;
-    cairo_matrix_transform_point(&matrix, &x, &y);
-    EXPECT_NEAR(x, 72 + 5 * 72 / 25.4, 1e-9);
-    EXPECT_NEAR(y, 144 + 5 * 72 / 25.4, 1e-9);
+    EXPECT_NEAR(sheetBorderPoints(sheet), 5 * 72 / 25.4, 1e-9);
     EXPECT_NEAR(sheetWidthPoints(sheet), 595.2756, 1e-4);
     EXPECT_NEAR(sheetHeightPoints(sheet), 841.8898, 1e-4);
 }
 
 TEST(SheetFormat, ImageHoldsTheWholeSheetWithTheBorderInWholePixels)
 {
-    const SheetFormat sheet { 210, 297, 100, 100, 5 };
+    const SheetFormat sheet { 210, 297, 100, 150, 5 };
     EXPECT_EQ(sheetWidthPixels(sheet), 827); // 826.77 rounded up
-    EXPECT_EQ(sheetHeightPixels(sheet), 1170);
-    const cairo_matrix_t matrix = sheetPixelsToImage(sheet);
-    double x = 0;
-    double y = 0;
-    cairo_matrix_transform_point(&matrix, &x, &y);
-    EXPECT_EQ(x, 20.0); // 19.69 rounded
-    EXPECT_EQ(y, 20.0);
+    EXPECT_EQ(sheetHeightPixels(sheet), 1754); // 1753.94 rounded up
+    EXPECT_EQ(sheetBorderPixelsX(sheet), 20); // 19.69 rounded
+    EXPECT_EQ(sheetBorderPixelsY(sheet), 30); // 29.53 rounded
 }
 
 } // namespace

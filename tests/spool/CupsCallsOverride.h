@@ -1,7 +1,7 @@
 // Replaces libcups calls in the spooler seam for the lifetime of the object, then puts the real ones back.
 #pragma once
 
-#include "layout/device/CupsCalls.h"
+#include "spool/CupsCalls.h"
 
 namespace vantolex::test {
 

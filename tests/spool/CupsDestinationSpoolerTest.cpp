@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "layout/device/CupsCallsOverride.h"
-#include "layout/device/CupsDestination.h"
-#include "layout/device/CupsHandles.h"
-#include "layout/device/PrivateCupsd.h"
+#include "spool/CupsCallsOverride.h"
+#include "spool/CupsDestination.h"
+#include "spool/CupsHandles.h"
+#include "support/PrivateCupsd.h"
 
 namespace vantolex {
 namespace {

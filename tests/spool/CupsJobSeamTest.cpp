@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "layout/device/CupsCallsOverride.h"
-#include "layout/device/CupsJob.h"
-#include "layout/device/CupsResult.h"
-#include "layout/device/Device.h"
+#include "layout/Device.h"
+#include "spool/CupsCallsOverride.h"
+#include "spool/CupsJob.h"
+#include "spool/CupsResult.h"
 
 // Allocation that fails on demand, for the report of the destructor.
 namespace {

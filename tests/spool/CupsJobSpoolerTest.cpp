@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "layout/device/CupsJob.h"
-#include "layout/device/Device.h"
-#include "layout/device/PrivateCupsd.h"
-#include "layout/device/TestPdf.h"
+#include "layout/Device.h"
+#include "spool/CupsJob.h"
+#include "support/PrivateCupsd.h"
+#include "support/TestPdf.h"
 
 namespace vantolex {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "app/ApplicationPrinter.h"
-#include "layout/device/CupsCallsOverride.h"
-#include "layout/device/CupsPrinterServices.h"
-#include "layout/device/FontFamilies.h"
-#include "layout/device/PrinterDevice.h"
-#include "layout/device/PrivateCupsd.h"
-#include "layout/device/TestPdf.h"
+#include "render/fonts/FontFamilies.h"
+#include "spool/CupsCallsOverride.h"
+#include "spool/CupsPrinterServices.h"
+#include "spool/PrinterDevice.h"
+#include "support/PrivateCupsd.h"
+#include "support/TestPdf.h"
 
 namespace vantolex {
 namespace {
@@ -90,7 +90,7 @@ protected:
     bool captured(const char* printer) const { return std::filesystem::exists(m_cupsd.capturePath(printer)); }
 
     PrivateCupsd m_cupsd;
-    CupsPrinterServices m_services;
+    CupsPrinterServices m_services { systemClock() };
 };
 
 TEST_F(PrinterDeviceSpooler, DefaultPrinterPrintsItsPagesAsOneNamedJob)
@@ -265,7 +265,7 @@ TEST_F(PrinterDeviceSpooler, UnknownDestinationGivesNoDevice)
 TEST(PrinterServicesWithoutSpooler, NoSpoolerMeansNoPrinterDevice)
 {
     cupsSetServer("127.0.0.1:9"); // nothing listens there
-    CupsPrinterServices services;
+    CupsPrinterServices services(systemClock());
     ApplicationPrinter application(services);
     EXPECT_EQ(application.getPrinterDC(), nullptr);
     EXPECT_FALSE(application.chosenPrinter().has_value());

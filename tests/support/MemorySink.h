@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "layout/device/ByteSink.h"
-#include "layout/device/Device.h"
+#include "layout/ByteSink.h"
+#include "layout/Device.h"
 
 namespace vantolex::testing {
 

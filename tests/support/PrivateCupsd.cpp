@@ -1,4 +1,4 @@
-#include "layout/device/PrivateCupsd.h"
+#include "support/PrivateCupsd.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

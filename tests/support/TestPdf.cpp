@@ -1,4 +1,4 @@
-#include "layout/device/TestPdf.h"
+#include "support/TestPdf.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -10,7 +10,7 @@
 #include <regex>
 #include <unistd.h>
 
-#include "layout/device/PrivateCupsd.h"
+#include "support/PrivateCupsd.h"
 
 namespace vantolex::test {
 

@@ -4,9 +4,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/QtText.h"
+#include "gui/dialogs/AttributeDialog.h"
+#include "gui/kit/QtText.h"
 #include "layout/DetailRows.h"
-#include "settings/ui/AttributeDialog.h"
 
 namespace vantolex {
 

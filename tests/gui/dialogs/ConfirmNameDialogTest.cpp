@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "settings/ui/ConfirmNameDialog.h"
+#include "gui/dialogs/ConfirmNameDialog.h"
 
 namespace vantolex {
 

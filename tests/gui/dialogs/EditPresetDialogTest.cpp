@@ -10,13 +10,13 @@
 
 #include <memory>
 
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/dialogs/ConfirmNameDialog.h"
+#include "gui/dialogs/EditPresetDialog.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/QtText.h"
 #include "settings/SettingsRows.h"
 #include "settings/SettingsStore.h"
 #include "settings/TemporaryDirectory.h"
-#include "settings/ui/ConfirmNameDialog.h"
-#include "settings/ui/EditPresetDialog.h"
 
 namespace vantolex {
 

@@ -18,10 +18,10 @@
 
 #include <memory>
 
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "input/ui/FileListDialog.h"
-#include "input/ui/SelectEncodingDialog.h"
+#include "gui/dialogs/FileListDialog.h"
+#include "gui/dialogs/SelectEncodingDialog.h"
+#include "gui/kit/FileDialog.h"
+#include "gui/kit/MessageBox.h"
 
 namespace vantolex {
 

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/EncodingCombo.h"
-#include "input/ui/SelectEncodingDialog.h"
+#include "gui/dialogs/EncodingCombo.h"
+#include "gui/dialogs/SelectEncodingDialog.h"
 
 namespace vantolex {
 

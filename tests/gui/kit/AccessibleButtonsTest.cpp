@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/AccessibleButtons.h"
+#include "gui/kit/AccessibleButtons.h"
 
 namespace vantolex {
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/FileDialog.h"
+#include "gui/kit/FileDialog.h"
 
 namespace vantolex {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/CommandLineFiles.h"
+#include "gui/main/CommandLineFiles.h"
 #include "settings/TemporaryDirectory.h"
 
 namespace vantolex {

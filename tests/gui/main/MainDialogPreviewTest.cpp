@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/MessageBox.h"
-#include "app/ui/MainDialog.h"
-#include "app/ui/PrinterDialogs.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/ui/PreviewWindow.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/MainDialog.h"
+#include "gui/main/PrinterDialogs.h"
+#include "gui/preview/PreviewWindow.h"
+#include "render/cairo/CairoImageDevice.h"
 
 namespace vantolex {
 

@@ -15,15 +15,15 @@
 #include <functional>
 #include <memory>
 
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/ui/MainDialog.h"
-#include "app/ui/MainDialogTestSupport.h"
-#include "app/ui/PrinterDialogs.h"
-#include "input/ui/FileListDialog.h"
-#include "layout/device/RecordingDevice.h"
-#include "settings/ui/AttributeDialog.h"
-#include "settings/ui/EditPresetDialog.h"
+#include "gui/dialogs/AttributeDialog.h"
+#include "gui/dialogs/EditPresetDialog.h"
+#include "gui/dialogs/FileListDialog.h"
+#include "gui/kit/FileDialog.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/MainDialog.h"
+#include "gui/main/MainDialogTestSupport.h"
+#include "gui/main/PrinterDialogs.h"
+#include "layout/RecordingDevice.h"
 
 namespace vantolex {
 

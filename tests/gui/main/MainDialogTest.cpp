@@ -20,17 +20,17 @@
 #include <optional>
 #include <stdexcept>
 
-#include "app/MessageBox.h"
-#include "app/ui/DialogRunHost.h"
-#include "app/ui/MainDialog.h"
-#include "app/ui/MainDialogTestSupport.h"
-#include "app/ui/PrinterDialogs.h"
 #include "base/Errors.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/DialogRunHost.h"
+#include "gui/main/MainDialog.h"
+#include "gui/main/MainDialogTestSupport.h"
+#include "gui/main/PrinterDialogs.h"
+#include "gui/pages/TabPage.h"
 #include "input/TextReader.h"
-#include "layout/device/FontCatalogue.h"
+#include "render/fonts/FontCatalogue.h"
 #include "settings/SettingsComparison.h"
 #include "settings/SettingsStore.h"
-#include "settings/ui/TabPage.h"
 
 namespace vantolex {
 

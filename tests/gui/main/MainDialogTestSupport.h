@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ui/MainDialog.h"
+#include "gui/main/MainDialog.h"
 
 namespace vantolex {
 

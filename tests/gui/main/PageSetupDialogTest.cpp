@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/ui/PageSetupDialog.h"
+#include "gui/main/PageSetupDialog.h"
 
 namespace vantolex {
 

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "app/ApplicationPrinter.h"
-#include "app/ui/ApplicationPrinterDialogs.h"
+#include "gui/main/ApplicationPrinterDialogs.h"
 
 namespace vantolex {
 
@@ -42,7 +42,7 @@ void PrintToFileTest::printToFileWritesOurOwnPdf()
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A5));
     printer.setPageOrientation(QPageLayout::Landscape);
-    ApplicationPrinterDialogs dialogs(chosen, services, printer);
+    ApplicationPrinterDialogs dialogs(chosen, services, printer, systemClock());
 
     bool shown = false;
     QTimer::singleShot(0, [&] {

@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "layout/device/FontCatalogue.h"
+#include "gui/pages/TabFont.h"
+#include "render/fonts/FontCatalogue.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabFont.h"
 
 namespace vantolex {
 

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "gui/pages/TabHeader.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabHeader.h"
 
 namespace vantolex {
 

@@ -7,8 +7,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "gui/pages/TabOption.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabOption.h"
 
 namespace vantolex {
 

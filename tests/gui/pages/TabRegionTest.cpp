@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "gui/pages/TabRegion.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabRegion.h"
 
 namespace vantolex {
 

@@ -4,8 +4,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "gui/pages/TabSpace.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabSpace.h"
 
 namespace vantolex {
 

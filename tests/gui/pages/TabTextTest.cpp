@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "gui/pages/TabText.h"
 #include "settings/PrintSettings.h"
-#include "settings/ui/TabText.h"
 
 namespace vantolex {
 

@@ -8,12 +8,12 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "app/MessageBox.h"
-#include "layout/PreviewPage.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/ui/PreviewPageArea.h"
-#include "layout/ui/PreviewWindow.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/preview/PreviewPageArea.h"
+#include "gui/preview/PreviewWindow.h"
+#include "render/cairo/CairoImageDevice.h"
+#include "render/cairo/PreviewPage.h"
+#include "render/fonts/FontCatalogue.h"
 
 namespace vantolex {
 

@@ -1,12 +1,12 @@
 // The cell grid on paper: a display line drawn as one string must land every character on its cells.
 #include <gtest/gtest.h>
 
-#include "FaceDescription.h"
-#include "PdfText.h"
+#include "app/FileDevices.h"
 #include "base/Utf16.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/device/FontFamilies.h"
+#include "render/cairo/CairoImageDevice.h"
+#include "render/fonts/FontFamilies.h"
+#include "support/FaceDescription.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -91,7 +91,7 @@ TEST(Grid, ColumnKOfAHorizontalLineStartsWhereTheGridSaysOnPaper)
         SCOPED_TRACE(toUtf8(name));
         const auto pdf = folder / (toUtf8(name) + ".pdf");
         {
-            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
             ASSERT_EQ(device->startDoc(u"grid"), 1);
             ASSERT_EQ(device->startPage(), 1);
             auto font = device->createFont(face(name, -charHeight));
@@ -139,7 +139,7 @@ TEST(Grid, CharacterKOfAVerticalLineStartsWhereTheGridSaysOnPaper)
         SCOPED_TRACE(toUtf8(name));
         const auto pdf = folder / (toUtf8(name) + ".pdf");
         {
-            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+            auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
             ASSERT_EQ(device->startDoc(u"grid"), 1);
             ASSERT_EQ(device->startPage(), 1);
             auto font = device->createFont(face(u"@" + name, -charHeight, 2700));
@@ -174,7 +174,7 @@ TEST(Grid, TextInABoxIsAlignedLeftCentredOrRightAndShowsTheAmpersand)
     const auto pdf = testing::scratchFolder("draw-text") / "box.pdf";
     const Rect box { 200, 100, 3200, 144 };
     {
-        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
         ASSERT_EQ(device->startDoc(u"box"), 1);
         ASSERT_EQ(device->startPage(), 1);
         auto font = device->createFont(face(u"IPAGothic", -44));

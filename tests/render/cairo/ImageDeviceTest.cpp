@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PdfText.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/device/FontFamilies.h"
+#include "render/cairo/CairoImageDevice.h"
+#include "render/fonts/FontFamilies.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "MemorySink.h"
-#include "layout/device/CairoStreamDevice.h"
-#include "layout/device/PdfDevice.h"
+#include "render/cairo/CairoStreamDevice.h"
+#include "render/pdf/PdfDevice.h"
+#include "support/MemorySink.h"
 
 namespace vantolex {
 namespace {
@@ -67,7 +67,8 @@ const StreamDeviceMaker streamDevices[] = {
       [](ByteSink& sink) { return std::make_unique<CairoStreamDevice>(VectorFormat::PostScript, smallSheet, sink); } },
     { "PDF writer",
       [](ByteSink& sink) {
-          return std::make_unique<PdfDevice>(sheetCapabilities(smallSheet), pdfSheetOf(smallSheet), sink);
+          return std::make_unique<PdfDevice>(sheetCapabilities(smallSheet), pdfSheetOf(smallSheet), sink,
+                                             systemClock());
       } },
 };
 

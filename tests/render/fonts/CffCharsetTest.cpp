@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "layout/device/CffCharset.h"
+#include "render/fonts/CffCharset.h"
 
 namespace vantolex {
 namespace {

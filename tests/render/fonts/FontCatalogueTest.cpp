@@ -2,11 +2,11 @@
 
 #include <set>
 
-#include "PdfText.h"
 #include "base/Utf16.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/device/FontFamilies.h"
+#include "render/fonts/FontCatalogue.h"
+#include "render/fonts/FontFamilies.h"
 #include "settings/SettingsStore.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "FaceDescription.h"
-#include "PdfText.h"
 #include "base/Utf16.h"
-#include "layout/device/CairoImageDevice.h"
-#include "layout/device/FontAliases.h"
-#include "layout/device/FontFamilies.h"
-#include "layout/device/GlyphFont.h"
-#include "layout/device/LinePlacement.h"
+#include "render/cairo/CairoImageDevice.h"
+#include "render/fonts/FontFamilies.h"
+#include "render/fonts/GlyphFont.h"
+#include "render/fonts/LinePlacement.h"
+#include "settings/FontAliases.h"
+#include "support/FaceDescription.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {

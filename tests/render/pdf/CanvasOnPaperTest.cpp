@@ -3,12 +3,12 @@
 
 #include <cmath>
 
+#include "app/FileDevices.h"
 #include "base/Utf16.h"
-#include "device/PdfText.h"
 #include "layout/Canvas.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/FontCatalogue.h"
-#include "layout/device/FontFamilies.h"
+#include "render/fonts/FontCatalogue.h"
+#include "render/fonts/FontFamilies.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -33,7 +33,7 @@ Drawn drawOnPaper(bool vertical, int column, int line, std::u16string_view text,
     const auto choice = catalogue.selectFont(false, vertical, settings.language, settings.fontName);
     settings.fontDescriptor = choice.description;
     const auto pdf = testing::scratchFolder(name) / "page.pdf";
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
     Drawn drawn { computeLayout(*device, settings, u"grid.txt"), {} };
     EXPECT_EQ(device->startDoc(u"grid"), 1);
     EXPECT_EQ(device->startPage(), 1);

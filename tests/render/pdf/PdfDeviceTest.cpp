@@ -7,17 +7,17 @@
 #include <cstdlib>
 #include <functional>
 
-#include "FaceDescription.h"
-#include "PdfText.h"
+#include "app/FileDevices.h"
 #include "base/UnicodeTables.h"
 #include "base/Utf16.h"
-#include "layout/device/CairoFileDevices.h"
-#include "layout/device/CairoHandles.h"
-#include "layout/device/CairoStreamDevice.h"
-#include "layout/device/FileByteSink.h"
-#include "layout/device/FontFamilies.h"
-#include "layout/device/GlyphCache.h"
-#include "layout/device/PdfDevice.h"
+#include "layout/FileByteSink.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/cairo/CairoStreamDevice.h"
+#include "render/fonts/FontFamilies.h"
+#include "render/fonts/GlyphCache.h"
+#include "render/pdf/PdfDevice.h"
+#include "support/FaceDescription.h"
+#include "support/PdfText.h"
 
 namespace vantolex {
 namespace {
@@ -83,7 +83,7 @@ void drawPage(Device& device, const FontDescription& description, const std::vec
 void writePdf(const std::filesystem::path& pdf, const FontDescription& description,
               const std::vector<std::u16string>& lines)
 {
-    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+    auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
     drawPage(*device, description, lines);
 }
 
@@ -162,7 +162,7 @@ TEST(PdfWriter, CharacterThatNoFaceHasIsTheMissingGlyphCountedAndKeepsItsText)
     SKIP_WITHOUT_PDFTOTEXT();
     const auto pdf = scratchFolder("pdf-writer-missing") / "missing.pdf";
     {
-        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {});
+        auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
         // U+0378 is unassigned: no face has a glyph for it.
         drawPage(*device, onCells(u"IPAGothic", -100, 50, false), { u"a\u0378b\u0378" });
         EXPECT_EQ(device->missingGlyphs(), 2);

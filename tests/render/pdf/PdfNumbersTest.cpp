@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "layout/device/PdfNumbers.h"
+#include "render/pdf/PdfNumbers.h"
 
 namespace vantolex {
 namespace {
