@@ -65,13 +65,12 @@ protected:
     // makes the measuring font from the layout's font on `device`; a device that cannot make it gives
     // Error with layoutText::measuringFontFailed. The output keeps its own copy of `settings`; `device` must
     // outlive it.
-    Output(Device& device, const PrintSettings& settings, std::u16string_view title,
-           const Clock& clock = systemClock());
+    Output(Device& device, const PrintSettings& settings, std::u16string_view title, const Clock& clock);
 
     // The same with a device that the output owns and releases last, after its fonts (a printer output's
     // device context). `device` must not be null.
     Output(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
-           const Clock& clock = systemClock());
+           const Clock& clock);
 
     // Hands over one finished display line: lineText() at column() and lineInColumn().
     virtual void emitLine() = 0;

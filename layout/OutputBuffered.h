@@ -34,10 +34,9 @@ public:
 
 protected:
     // The Output construction, then an empty store with page 1 started.
-    OutputBuffered(Device& device, const PrintSettings& settings, std::u16string_view title,
-                   const Clock& clock = systemClock());
+    OutputBuffered(Device& device, const PrintSettings& settings, std::u16string_view title, const Clock& clock);
     OutputBuffered(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
-                   const Clock& clock = systemClock());
+                   const Clock& clock);
 
     // Stores lineText() at column() and lineInColumn().
     void emitLine() override;

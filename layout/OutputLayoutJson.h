@@ -15,7 +15,7 @@ public:
     // Lays out on `device` (its capabilities and measures; nothing is drawn) and writes to `sink`, which must
     // outlive the output.
     OutputLayoutJson(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
-                     ByteSink& sink, const Clock& clock = systemClock());
+                     ByteSink& sink, const Clock& clock);
 
     // Completes the pages and writes the JSON through the sink, one page at a time. A failing sink gives up
     // the document and raises PrinterError with the sink's own words (failureText) when it has any.
@@ -32,8 +32,7 @@ private:
 class LayoutJsonFactory : public OutputFactory
 {
 public:
-    LayoutJsonFactory(std::function<std::unique_ptr<Device>()> makeDevice, ByteSink& sink,
-                      const Clock& clock = systemClock())
+    LayoutJsonFactory(std::function<std::unique_ptr<Device>()> makeDevice, ByteSink& sink, const Clock& clock)
         : m_makeDevice(std::move(makeDevice))
         , m_sink(sink)
         , m_clock(clock)

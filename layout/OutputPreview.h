@@ -16,7 +16,7 @@ public:
     // Lays out on `printer` (the chosen printer's device, kept only for measuring a proportional font; it
     // never starts a job). Throws Warning from the layout. `display` must outlive the output.
     OutputPreview(std::unique_ptr<Device> printer, const PrintSettings& settings, std::u16string_view title,
-                  PreviewDisplay& display, const Clock& clock = systemClock());
+                  PreviewDisplay& display, const Clock& clock);
 
     // Completes the pages and gives them, with the layout, to the window. Called once.
     void finish() override;

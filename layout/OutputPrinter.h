@@ -16,7 +16,7 @@ class OutputPrinter : public Output
 public:
     // Takes over `printer`. Throws Warning from the layout or when the canvas cannot make its fonts.
     OutputPrinter(std::unique_ptr<Device> printer, const PrintSettings& settings, std::u16string_view title,
-                  const Clock& clock = systemClock());
+                  const Clock& clock);
 
     // Ends an open job: the open page, then the document (aborted when the page could not be ended); an
     // aborted job is aborted once more.

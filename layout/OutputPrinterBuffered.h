@@ -14,7 +14,7 @@ class OutputPrinterBuffered : public OutputBuffered
 public:
     // Takes over `device`. Throws Warning from the layout.
     OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings, std::u16string_view title,
-                          const Clock& clock = systemClock());
+                          const Clock& clock);
 
     // Completes the pages and, unless aborted, prints them.
     void finish() override;

@@ -62,7 +62,7 @@ struct PageLayout : PageGrid
 // with the message of the first failing check (layoutText::noPrintFont without a font description). The
 // settings must be valid.
 PageLayout computeLayout(const Device& device, const PrintSettings& settings, std::u16string_view title,
-                         const Clock& clock = systemClock());
+                         const Clock& clock);
 
 // The last path component of `path`: the text after the last "/" that is not the final character.
 std::u16string lastPathComponent(std::u16string_view path);

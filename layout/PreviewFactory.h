@@ -18,7 +18,7 @@ class PreviewFactory : public OutputFactory
 {
 public:
     // `display` (the main dialog's preview window) must outlive the factory and its outputs.
-    PreviewFactory(PrinterDeviceSource printer, PreviewDisplay& display, const Clock& clock = systemClock())
+    PreviewFactory(PrinterDeviceSource printer, PreviewDisplay& display, const Clock& clock)
         : m_printer(std::move(printer))
         , m_display(display)
         , m_clock(clock)

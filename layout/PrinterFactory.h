@@ -22,7 +22,7 @@ public:
 class PrinterFactory : public OutputFactory
 {
 public:
-    explicit PrinterFactory(PrinterChooser& chooser, const Clock& clock = systemClock())
+    explicit PrinterFactory(PrinterChooser& chooser, const Clock& clock)
         : m_chooser(chooser)
         , m_clock(clock)
     {

@@ -23,7 +23,7 @@ struct PrintSettings;
 // call; an empty text when the clock fails), "&p" as TermPage, "&P" as TermTotalPage. A U+0000 ends the
 // template as its end does. An empty template appends nothing.
 void parseTemplate(std::u16string_view templateText, TermList& list, std::u16string_view title,
-                   std::u16string_view fileName, const Clock& clock = systemClock());
+                   std::u16string_view fileName, const Clock& clock);
 
 // True when settings.useHeaderFooter is set and one of the six templates holds "&P" (the built-in templates
 // never do). Only then must the whole document be laid out before the first page is drawn.

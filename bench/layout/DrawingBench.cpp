@@ -77,7 +77,7 @@ void drawPages(benchmark::State& state, bool vertical, bool ourWriter)
         devicePointer = std::make_unique<CairoStreamDevice>(VectorFormat::Pdf, SheetFormat {}, sink);
     }
     Device& device = *devicePointer;
-    const PageLayout layout = computeLayout(device, settings, u"bench.txt");
+    const PageLayout layout = computeLayout(device, settings, u"bench.txt", systemClock());
     const auto lines = fullLines(layout.cellsPerLine, 2 * layout.columnLines);
 
     long long pages = 0;

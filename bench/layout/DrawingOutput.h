@@ -14,7 +14,7 @@ class DrawingOutput final : public Output
 {
 public:
     DrawingOutput(Device& device, const PrintSettings& settings, std::u16string_view title)
-        : Output(device, settings, title)
+        : Output(device, settings, title, systemClock())
     {
         newPage(); // the first page begins with the output
     }

@@ -104,7 +104,7 @@ class OutputBench : public OutputBuffered
 {
 public:
     OutputBench(Device& device, const PrintSettings& settings)
-        : OutputBuffered(device, settings, u"bench.txt")
+        : OutputBuffered(device, settings, u"bench.txt", systemClock())
     {
     }
     void finish() override { completePages(); }

@@ -31,7 +31,7 @@ inline void layOutSample(PreviewDocument& document, const PrintSettings& setting
                          std::u16string_view title = u"/home/user/文書/サンプル.txt")
 {
     PreviewFactory factory([] { return std::make_unique<CairoImageDevice>(1, 1, sheetCapabilities(SheetFormat {})); },
-                           document);
+                           document, systemClock());
     std::unique_ptr<Output> output = factory.createOutput(settings, title);
     const std::vector<std::u16string> pieces = sampleLines(400);
     int number = 0;

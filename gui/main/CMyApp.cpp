@@ -30,7 +30,7 @@ int CMyApp::run()
 {
     const std::vector<std::string> files = commandLineFiles(m_arguments);
     const TerminationRequests termination;
-    MainDialog dialog(m_printerDialogs);
+    MainDialog dialog(m_printerDialogs, systemClock());
     for (const std::string& file : files)
         dialog.addFile(file);
     QObject::connect(&termination, &TerminationRequests::terminationRequested, &dialog, &MainDialog::endForTermination);

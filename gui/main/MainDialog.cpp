@@ -75,10 +75,12 @@ QString shownPath(const std::filesystem::path& path)
 
 } // namespace
 
-MainDialog::MainDialog(PrinterDialogs& printers, std::filesystem::path settingsFile, QWidget* parent)
+MainDialog::MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesystem::path settingsFile,
+                       QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_settingsStore(settingsFile.empty() ? SettingsStore() : SettingsStore(std::move(settingsFile)))
     , m_printers(printers)
+    , m_clock(clock)
 {
     setWindowTitle(toQString(mainText::caption));
     setFont(dialogFont());
@@ -352,7 +354,7 @@ void MainDialog::print()
     if (!validateSettings())
         return;
     DialogPrinterChooser chooser(m_printers, this);
-    PrinterFactory factory(chooser);
+    PrinterFactory factory(chooser, m_clock);
     DialogRunHost host(*this);
     const PrintSettings& settings = m_settingsStore.currentSettings;
     if (runPrintJob(host, settings, factory, settings.showInfo) == RunOutcome::Crashed)
@@ -421,7 +423,7 @@ void MainDialog::runPreview()
 {
     if (!m_previewWindow)
         m_previewWindow = new PreviewWindow(this);
-    PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow);
+    PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow, m_clock);
     DialogRunHost host(*this);
     if (runPrintJob(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
         MessageBox::error(this, layoutText::unexpectedFailure);

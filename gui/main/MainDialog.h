@@ -11,6 +11,7 @@
 
 #include "gui/kit/QtClipboardSource.h"
 #include "input/FileEntry.h"
+#include "layout/Clock.h"
 #include "layout/PrintRun.h"
 #include "settings/SettingsStore.h"
 
@@ -39,9 +40,10 @@ class MainDialog : public QDialog
     Q_OBJECT
 
 public:
-    // The store of `settingsFile`; an empty path: the program's settings file. `printers` must outlive the
-    // dialog.
-    explicit MainDialog(PrinterDialogs& printers, std::filesystem::path settingsFile = {}, QWidget* parent = nullptr);
+    // The store of `settingsFile`; an empty path: the program's settings file. `printers` and `clock` (the
+    // dates and times of headers, footers and documents) must outlive the dialog.
+    MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesystem::path settingsFile = {},
+               QWidget* parent = nullptr);
     // Saves the settings file; a failure is shown in a box.
     ~MainDialog() override;
 
@@ -101,6 +103,7 @@ private:
     std::filesystem::path m_shownFile; // the file last put into the file-name box, by its bytes
     QtClipboardSource m_clipboard;
     PrinterDialogs& m_printers;
+    const Clock& m_clock;
     bool m_opened = false;
 
     QPushButton* m_printButton = nullptr;

@@ -59,7 +59,7 @@ void setDrawing(PageLayout& layout, int columns, bool vertical, bool separator)
 void setTemplate(PageLayout& layout, TermListIndex list, std::u16string_view text)
 {
     layout.termLists[list].clear();
-    parseTemplate(text, layout.termLists[list], u"/home/user/メモ.txt", u"メモ.txt");
+    parseTemplate(text, layout.termLists[list], u"/home/user/メモ.txt", u"メモ.txt", systemClock());
     if (list <= HeaderRight) {
         layout.hasHeader = true;
     } else {
@@ -110,7 +110,7 @@ TEST(Canvas, RedrawAfterTheSettingsChangedDrawsTheLayoutItWasMadeWith)
     settings.columns = 3;
     settings.vertical = true;
     settings.columnSeparator = true;
-    const PageLayout kept = computeLayout(device, settings, u"a.txt");
+    const PageLayout kept = computeLayout(device, settings, u"a.txt", systemClock());
     settings.columns = 1;
     settings.vertical = false;
     settings.columnSeparator = false;

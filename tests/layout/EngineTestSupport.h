@@ -37,7 +37,7 @@ class OutputKeeping : public OutputBuffered
 {
 public:
     OutputKeeping(Device& device, const PrintSettings& settings, std::u16string_view title = u"/docs/text.txt")
-        : OutputBuffered(device, settings, title)
+        : OutputBuffered(device, settings, title, systemClock())
     {
     }
 
@@ -79,7 +79,7 @@ public:
     };
 
     OutputDirectProbe(Device& device, const PrintSettings& settings)
-        : Output(device, settings, u"probe")
+        : Output(device, settings, u"probe", systemClock())
     {
     }
 

@@ -22,7 +22,7 @@ class OutputOwning : public OutputBuffered
 {
 public:
     OutputOwning(std::unique_ptr<Device> device, const PrintSettings& settings)
-        : OutputBuffered(std::move(device), settings, u"owned")
+        : OutputBuffered(std::move(device), settings, u"owned", systemClock())
     {
     }
     void finish() override { }

@@ -217,7 +217,8 @@ TEST(OutputPreview, FinishHandsTheCompletedPagesOverOnce)
 {
     test::Grid grid(10, 2);
     DisplayRecord display;
-    PreviewFactory factory([&] { return std::make_unique<RecordingDevice>(grid.device.capabilities()); }, display);
+    PreviewFactory factory([&] { return std::make_unique<RecordingDevice>(grid.device.capabilities()); }, display,
+                           systemClock());
     std::unique_ptr<Output> output = factory.createOutput(grid.settings, u"/docs/memo.txt");
     output->newPage(); // page 1 empty, as after a leading page break
     for (int number = 1; number <= 3; ++number)
@@ -237,7 +238,8 @@ TEST(OutputPreview, AbortClosesTheWindowAndShowsNothing)
 {
     test::Grid grid(10, 2);
     DisplayRecord display;
-    PreviewFactory factory([&] { return std::make_unique<RecordingDevice>(grid.device.capabilities()); }, display);
+    PreviewFactory factory([&] { return std::make_unique<RecordingDevice>(grid.device.capabilities()); }, display,
+                           systemClock());
     std::unique_ptr<Output> output = factory.createOutput(grid.settings, u"memo.txt");
     output->putLine(1, u"line");
     output->abort();
@@ -256,7 +258,7 @@ TEST(PreviewFactory, WithoutAPrinterWarns)
             ++asked;
             return std::unique_ptr<Device>();
         },
-        display);
+        display, systemClock());
     EXPECT_THROW_MESSAGE(factory.createOutput(grid.settings, u"memo.txt"), Warning,
                          u"プリンタの設定が取得できません。");
     EXPECT_EQ(asked, 1);

@@ -23,7 +23,7 @@ class OutputLog : public Output
 {
 public:
     OutputLog(Device& device, const PrintSettings& settings, std::u16string_view title, Events& events)
-        : Output(device, settings, title)
+        : Output(device, settings, title, systemClock())
         , m_events(events)
     {
         m_events.push_back("create " + toUtf8(title));

@@ -127,7 +127,7 @@ TEST(PrinterErrorText, MapsSpoolResults)
 TEST_F(PrinterOutputTest, EmptySourceStartsNoJob)
 {
     {
-        OutputPrinter output(device(), settings, u"/home/user/memo.txt");
+        OutputPrinter output(device(), settings, u"/home/user/memo.txt", systemClock());
         EXPECT_EQ(output.docName(), u"memo.txt - Vantolex");
         output.finish();
         EXPECT_EQ(output.state(), JobState::Finished);
@@ -138,7 +138,7 @@ TEST_F(PrinterOutputTest, EmptySourceStartsNoJob)
 TEST_F(PrinterOutputTest, DirectJobStartsAtTheFirstLineAndEndsAtFinish)
 {
     {
-        OutputPrinter output(device(), settings, u"/tmp/a.txt");
+        OutputPrinter output(device(), settings, u"/tmp/a.txt", systemClock());
         output.putLine(1, u"abc");
         output.putLine(2, u"日本");
         EXPECT_EQ(output.state(), JobState::InPage);
@@ -153,7 +153,7 @@ TEST_F(PrinterOutputTest, PageBreakFirstPrintsAnEmptyFirstPageWithItsFurniture)
 {
     settings.showPageNumber = true; // footer "- &p -"
     {
-        OutputPrinter output(device(), settings, u"a.txt");
+        OutputPrinter output(device(), settings, u"a.txt", systemClock());
         output.newPage();
         output.putLine(1, u"x");
         output.finish();
@@ -174,7 +174,7 @@ TEST_F(PrinterOutputTest, DirectSpoolerFailureIsAPrinterErrorAndTheJobIsAborted)
 {
     failures[{ Kind::EndPage, 1 }] = SpoolResult::UserAbort;
     {
-        OutputPrinter output(device(), settings, u"a.txt");
+        OutputPrinter output(device(), settings, u"a.txt", systemClock());
         output.putLine(1, u"x");
         EXPECT_THROW_MESSAGE(output.newPage(), PrinterError, u"印刷が中止されました。");
         EXPECT_EQ(output.state(), JobState::Aborted);
@@ -190,7 +190,7 @@ TEST_F(PrinterOutputTest, DirectSpoolerFailureIsAPrinterErrorAndTheJobIsAborted)
 TEST_F(PrinterOutputTest, DirectStartFailureThrowsFromTheFirstLine)
 {
     failures[{ Kind::StartDoc, 1 }] = SpoolResult::OutOfDisk;
-    OutputPrinter output(device(), settings, u"a.txt");
+    OutputPrinter output(device(), settings, u"a.txt", systemClock());
     EXPECT_THROW_MESSAGE(output.putLine(1, u"x"), PrinterError, u"スプールに必要なディスク領域がありません。");
     EXPECT_EQ(output.state(), JobState::Aborted);
 }
@@ -198,7 +198,7 @@ TEST_F(PrinterOutputTest, DirectStartFailureThrowsFromTheFirstLine)
 TEST_F(PrinterOutputTest, DestructorEndsAnOpenJob)
 {
     {
-        OutputPrinter output(device(), settings, u"a.txt");
+        OutputPrinter output(device(), settings, u"a.txt", systemClock());
         output.putLine(1, u"x");
     }
     EXPECT_EQ(journal().back(), "EndDoc");
@@ -206,7 +206,7 @@ TEST_F(PrinterOutputTest, DestructorEndsAnOpenJob)
     recording.clearCalls();
     failures[{ Kind::EndPage, 1 }] = SpoolResult::Error;
     {
-        OutputPrinter output(device(), settings, u"a.txt");
+        OutputPrinter output(device(), settings, u"a.txt", systemClock());
         output.putLine(1, u"x");
     }
     EXPECT_EQ(journal().back(), "AbortDoc");
@@ -215,7 +215,7 @@ TEST_F(PrinterOutputTest, DestructorEndsAnOpenJob)
 TEST_F(PrinterOutputTest, FinishFailureIsReported)
 {
     failures[{ Kind::EndDoc, 1 }] = SpoolResult::OutOfMemory;
-    OutputPrinter output(device(), settings, u"a.txt");
+    OutputPrinter output(device(), settings, u"a.txt", systemClock());
     output.putLine(1, u"x");
     EXPECT_THROW_MESSAGE(output.finish(), PrinterError, u"スプールに必要なメモリがありません。");
 }
@@ -225,7 +225,7 @@ TEST_F(PrinterOutputTest, BufferedPrintsWithTheTotalAndSkipsEmptyPages)
     settings.useHeaderFooter = true;
     settings.footerCenter = u"&p/&P";
     {
-        OutputPrinterBuffered output(device(), settings, u"dir/b.txt");
+        OutputPrinterBuffered output(device(), settings, u"dir/b.txt", systemClock());
         EXPECT_EQ(output.docName(), u"b.txt - Vantolex");
         output.newPage(); // page 1 stays empty
         output.putLine(1, u"x");
@@ -243,14 +243,14 @@ TEST_F(PrinterOutputTest, BufferedDocumentWithoutALinePrintsItsEmptyPagesLikeThe
 {
     settings.showPageNumber = true;
     {
-        OutputPrinter output(device(), settings, u"b.txt");
+        OutputPrinter output(device(), settings, u"b.txt", systemClock());
         output.breakColumn();
         output.finish();
     }
     const std::vector<std::string> direct = journal();
     recording.clearCalls();
     {
-        OutputPrinterBuffered output(device(), settings, u"b.txt");
+        OutputPrinterBuffered output(device(), settings, u"b.txt", systemClock());
         output.breakColumn();
         output.finish();
     }
@@ -269,7 +269,7 @@ TEST_F(PrinterOutputTest, BufferedDocumentWithoutALinePrintsItsEmptyPagesLikeThe
 TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
 {
     {
-        OutputPrinterBuffered output(device(), settings, u"b.txt");
+        OutputPrinterBuffered output(device(), settings, u"b.txt", systemClock());
         output.putLine(1, u"x");
         output.abort();
         output.finish();
@@ -282,7 +282,7 @@ TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
 TEST_F(PrinterOutputTest, BufferedSpoolerFailureIsReportedAfterAbortingTheJob)
 {
     failures[{ Kind::StartPage, 2 }] = SpoolResult::Error;
-    OutputPrinterBuffered output(device(), settings, u"b.txt");
+    OutputPrinterBuffered output(device(), settings, u"b.txt", systemClock());
     output.putLine(1, u"x");
     output.newPage();
     output.putLine(2, u"y");
@@ -308,7 +308,7 @@ private:
 TEST_F(PrinterOutputTest, FactoryChoosesBufferedOnlyForTheTotalPageCount)
 {
     FixedChooser chooser([this] { return device(); });
-    PrinterFactory factory(chooser);
+    PrinterFactory factory(chooser, systemClock());
     EXPECT_NE(dynamic_cast<OutputPrinter*>(factory.createOutput(settings, u"a").get()), nullptr);
     settings.useHeaderFooter = true;
     settings.headerRight = u"&p / &P";
@@ -317,7 +317,7 @@ TEST_F(PrinterOutputTest, FactoryChoosesBufferedOnlyForTheTotalPageCount)
     EXPECT_NE(dynamic_cast<OutputPrinter*>(factory.createOutput(settings, u"a").get()), nullptr);
 
     FixedChooser declining(nullptr);
-    PrinterFactory declined(declining);
+    PrinterFactory declined(declining, systemClock());
     EXPECT_EQ(declined.createOutput(settings, u"a"), nullptr);
 }
 

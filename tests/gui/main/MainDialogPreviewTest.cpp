@@ -61,7 +61,7 @@ void MainDialogPreviewTest::previewFromDialog(FixedPrinter& printer, const std::
         text.write(QByteArray::number(line) + "\r\n");
     text.close();
 
-    MainDialog dialog(printer, folder.filePath(QStringLiteral("VANTOLEX.DAT")).toStdString());
+    MainDialog dialog(printer, systemClock(), folder.filePath(QStringLiteral("VANTOLEX.DAT")).toStdString());
     QTimer::singleShot(0, &dialog, [&] {
         dialog.findChild<QRadioButton*>(QStringLiteral("singleFileRadio"))->click();
         dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(text.fileName());

@@ -237,7 +237,7 @@ void MainDialogTest::aFileNameThatIsNotUtf8IsReadByItsBytesUntilRetyped()
             std::filesystem::remove(path, ignored);
         }
     } removal { path };
-    m_dialog = std::make_unique<MainDialog>(m_printers, m_settingsFile);
+    m_dialog = std::make_unique<MainDialog>(m_printers, systemClock(), m_settingsFile);
     m_dialog->addFile(path);
     m_dialog->show();
     DialogRunHost host(*m_dialog);

@@ -18,7 +18,7 @@ namespace vantolex {
 inline std::unique_ptr<MainDialog> showMainDialog(PrinterDialogs& printers, const std::filesystem::path& settingsFile,
                                                   const QStringList& files)
 {
-    auto dialog = std::make_unique<MainDialog>(printers, settingsFile);
+    auto dialog = std::make_unique<MainDialog>(printers, systemClock(), settingsFile);
     for (const QString& file : files)
         dialog->addFile(file.toStdString());
     dialog->show();

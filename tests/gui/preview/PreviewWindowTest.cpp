@@ -27,7 +27,7 @@ PageLayout sampleLayout()
     settings.showPageNumber = true;
     settings.fontDescriptor = catalogue.selectFont(false, false, settings.language, settings.fontName).description;
     CairoImageDevice printer(1, 1, { 4724, 6779, 600, 600 });
-    return computeLayout(printer, settings, u"sample.txt");
+    return computeLayout(printer, settings, u"sample.txt", systemClock());
 }
 
 // `count` pages of three lines each.

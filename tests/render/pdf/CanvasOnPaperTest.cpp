@@ -34,7 +34,7 @@ Drawn drawOnPaper(bool vertical, int column, int line, std::u16string_view text,
     settings.fontDescriptor = choice.description;
     const auto pdf = testing::scratchFolder(name) / "page.pdf";
     auto device = createFileDevice(FileFormat::Pdf, pdf, SheetFormat {}, systemClock());
-    Drawn drawn { computeLayout(*device, settings, u"grid.txt"), {} };
+    Drawn drawn { computeLayout(*device, settings, u"grid.txt", systemClock()), {} };
     EXPECT_EQ(device->startDoc(u"grid"), 1);
     EXPECT_EQ(device->startPage(), 1);
     {

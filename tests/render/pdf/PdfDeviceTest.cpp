@@ -17,6 +17,7 @@
 #include "render/fonts/GlyphCache.h"
 #include "render/pdf/PdfDevice.h"
 #include "support/FaceDescription.h"
+#include "support/MemorySink.h"
 #include "support/PdfText.h"
 
 namespace vantolex {
@@ -131,6 +132,32 @@ TEST(PdfWriter, DocumentIsValidWithEmbeddedSubsetsAndItsInformation)
     EXPECT_NE(info->find("Title:           sample.txt - Vantolex\n"), std::string::npos) << *info;
     EXPECT_NE(info->find("Creator:         Vantolex\n"), std::string::npos) << *info;
     EXPECT_NE(info->find("CreationDate:"), std::string::npos) << *info;
+}
+
+TEST(PdfWriter, DocumentIsDatedByTheClockOfTheRun)
+{
+    struct Row
+    {
+        const char* name;
+        std::optional<LocalDateTime> now;
+        const char* expected; // the end of the information dictionary
+    };
+    const Row rows[] = {
+        { "Japan", LocalDateTime { 2026, 12, 9, 14, 30, 5, 540 }, "/CreationDate(D:20261209143005+09'00')>>" },
+        { "west of Greenwich", LocalDateTime { 2027, 1, 2, 3, 4, 5, -210 },
+          "/CreationDate(D:20270102030405-03'30')>>" },
+        { "no time known", std::nullopt, "/Producer(Vantolex)>>" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ClockFixed clock(row.now);
+        testing::MemorySink sink;
+        PdfDevice device(sheetCapabilities(SheetFormat {}), pdfSheetOf(SheetFormat {}), sink, clock);
+        ASSERT_EQ(device.startDoc(u"dated.txt - Vantolex"), 1);
+        ASSERT_EQ(device.endDoc(), 1);
+        EXPECT_NE(sink.bytes.find(row.expected), std::string::npos) << sink.bytes;
+        EXPECT_EQ(row.now.has_value(), sink.bytes.find("/CreationDate") != std::string::npos);
+    }
 }
 
 TEST(PdfWriter, TextReadsBackExactlyAcrossAndInContentOrderDown)
