@@ -28,6 +28,7 @@
 #include "layout/StreamByteSink.h"
 #include "render/fonts/FallbackFamilies.h"
 #include "render/fonts/FontCatalogue.h"
+#include "settings/FaceName.h"
 #include "settings/PrintSettingsFields.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsRows.h"
@@ -63,11 +64,9 @@ SheetFormat sheetOf(const PrintToolOptions& options)
 // it.
 void matchFaceToWritingDirection(PrintSettings& settings)
 {
-    const bool marked = !settings.fontName.empty() && settings.fontName.front() == u'@';
-    if (settings.vertical && !marked)
-        settings.fontName.insert(settings.fontName.begin(), u'@');
-    else if (!settings.vertical && marked)
-        settings.fontName.erase(settings.fontName.begin());
+    FaceName face = FaceName::parse(settings.fontName);
+    face.vertical = settings.vertical;
+    settings.fontName = face.stored();
 }
 
 // One line per face and script: script, face, pitch, writing direction, and the face that draws what the

@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "layout/LayoutMessages.h"
+#include "settings/FaceName.h"
 
 namespace vantolex {
 
@@ -9,9 +10,9 @@ FontDescription headerFontDescription(const FontDescription& textFont)
 {
     FontDescription header = textFont;
     header.escapement = 0;
-    if (!header.faceName.empty() && header.faceName.front() == u'@') {
+    if (const FaceName face = FaceName::parse(header.faceName); face.vertical) {
         constexpr std::size_t maxFaceNameLength = 31;
-        header.faceName = header.faceName.substr(1, maxFaceNameLength);
+        header.faceName = face.family.substr(0, maxFaceNameLength);
     }
     return header;
 }

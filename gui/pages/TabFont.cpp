@@ -6,6 +6,7 @@
 #include "gui/kit/QtText.h"
 #include "gui/pages/TabPageMessages.h"
 #include "render/fonts/FontCatalogue.h"
+#include "settings/FaceName.h"
 #include "settings/PrintSettings.h"
 
 namespace vantolex {
@@ -77,13 +78,9 @@ void TabFont::fillFaceCombo()
 void TabFont::verticalClicked()
 {
     const std::u16string language = toU16(m_language->currentText());
-    std::u16string face = toU16(m_face->currentText());
-    const bool marked = !face.empty() && face.front() == u'@';
-    if (m_vertical->isChecked() && !marked)
-        face.insert(face.begin(), u'@');
-    else if (!m_vertical->isChecked() && marked)
-        face.erase(face.begin());
-    selectFont(m_proportional->isChecked(), m_vertical->isChecked(), language, face);
+    FaceName face = FaceName::parse(toU16(m_face->currentText()));
+    face.vertical = m_vertical->isChecked();
+    selectFont(m_proportional->isChecked(), m_vertical->isChecked(), language, face.stored());
 }
 
 void TabFont::proportionalClicked()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/FaceName.h"
 #include "settings/FontAliases.h"
 
 namespace vantolex {
@@ -50,7 +51,7 @@ void FontCatalogue::enumerateFonts(bool vertical, bool proportional)
             if (verticalFace && !face.eastAsian) {
                 continue;
             }
-            const std::u16string fullName = verticalFace ? u"@" + face.name : face.name;
+            const std::u16string fullName = FaceName { face.name, verticalFace }.stored();
             for (const std::u16string& script : face.scripts) {
                 if (face.fixedPitch == proportional || verticalFace != vertical) {
                     continue;
@@ -102,14 +103,10 @@ FontCatalogue::Choice FontCatalogue::selectFont(bool proportional, bool vertical
                                [&](const FaceEntry& entry) { return startsWithIgnoringCase(entry.first, face); });
     if (chosen == faces.end()) {
         // A stored name of another system: the installed face that stands in for it.
-        const bool verticalName = !face.empty() && face.front() == u'@';
-        const auto alias = aliasFamily(verticalName ? face.substr(1) : face);
+        const auto alias = aliasFamily(FaceName::parse(face).family);
         if (alias) {
             chosen = std::find_if(faces.begin(), faces.end(), [&](const FaceEntry& entry) {
-                std::u16string_view name = entry.first;
-                if (vertical && !name.empty() && name.front() == u'@') {
-                    name.remove_prefix(1);
-                }
+                const std::u16string name = FaceName::parse(entry.first).family;
                 const auto installed = std::find_if(m_faces.begin(), m_faces.end(),
                                                     [&](const InstalledFace& f) { return f.name == name; });
                 return installed != m_faces.end()

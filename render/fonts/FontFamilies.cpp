@@ -2,6 +2,7 @@
 
 #include "base/Utf16.h"
 #include "render/fonts/FontHandles.h"
+#include "settings/FaceName.h"
 #include "settings/FontAliases.h"
 
 namespace vantolex {
@@ -22,16 +23,14 @@ bool isFamilyInstalled(std::u16string_view family)
 
 std::u16string resolveFamily(std::u16string_view faceName)
 {
-    if (!faceName.empty() && faceName.front() == u'@') {
-        faceName.remove_prefix(1);
+    std::u16string family = FaceName::parse(faceName).family;
+    if (isFamilyInstalled(family)) {
+        return family;
     }
-    if (isFamilyInstalled(faceName)) {
-        return std::u16string(faceName);
-    }
-    if (auto alias = aliasFamily(faceName); alias && isFamilyInstalled(*alias)) {
+    if (auto alias = aliasFamily(family); alias && isFamilyInstalled(*alias)) {
         return *alias;
     }
-    return std::u16string(faceName);
+    return family;
 }
 
 } // namespace vantolex

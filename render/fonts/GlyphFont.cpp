@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "render/fonts/FontFamilies.h"
+#include "settings/FaceName.h"
 
 namespace vantolex {
 
@@ -32,15 +33,11 @@ std::unique_ptr<GlyphFont> GlyphFonts::create(const FontDescription& description
         || dpiY <= 0) {
         return nullptr;
     }
-    std::u16string_view faceName = description.faceName;
-    const bool verticalFace = !faceName.empty() && faceName.front() == u'@';
-    if (verticalFace) {
-        faceName.remove_prefix(1);
-    }
-    if (faceName.empty()) {
+    const FaceName faceName = FaceName::parse(description.faceName);
+    if (faceName.family.empty()) {
         return nullptr;
     }
-    Family* family = familyOf(resolveFamily(faceName), std::clamp(description.weight, 100, 900));
+    Family* family = familyOf(resolveFamily(faceName.family), std::clamp(description.weight, 100, 900));
     if (!family) {
         return nullptr;
     }
@@ -48,7 +45,7 @@ std::unique_ptr<GlyphFont> GlyphFonts::create(const FontDescription& description
     GlyphFont::Metrics metrics;
     metrics.direction = description.escapement == 2700 ? GlyphFont::Direction::Down : GlyphFont::Direction::Across;
     const bool down = metrics.direction == GlyphFont::Direction::Down;
-    GlyphCache& glyphs = verticalFace && down ? *family->vertical : *family->horizontal;
+    GlyphCache& glyphs = faceName.vertical && down ? *family->vertical : *family->horizontal;
 
     // A negative height is the character (em) height; a positive one the cell height, ascender plus
     // descender of the face. Heights are measured across the line, in the device pixels of that axis.
