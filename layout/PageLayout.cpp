@@ -11,33 +11,6 @@ namespace vantolex {
 
 namespace text = layoutText;
 
-PageLayout::PageLayout(const PageLayout& other)
-    : PageGrid(other)
-    , lastLine(other.lastLine)
-    , lineNumberFormat(other.lineNumberFormat)
-    , hasHeader(other.hasHeader)
-    , hasFooter(other.hasFooter)
-    , fileName(other.fileName)
-    , totalPages(other.totalPages)
-    , columns(other.columns)
-    , vertical(other.vertical)
-    , columnSeparator(other.columnSeparator)
-    , proportional(other.proportional)
-    , font(other.font)
-{
-    for (std::size_t i = 0; i < termLists.size(); ++i)
-        termLists[i] = cloneTerms(other.termLists[i]);
-}
-
-PageLayout& PageLayout::operator=(const PageLayout& other)
-{
-    if (this != &other) {
-        PageLayout copy(other);
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
 std::u16string lastPathComponent(std::u16string_view path)
 {
     if (path.size() < 2)

@@ -27,7 +27,7 @@ enum TermListIndex : int
 };
 
 // The grid fields come from PageGrid (pageWidth ... columnLines). One per output, owned by it; the preview
-// window keeps a copy. Copying clones every term.
+// window keeps a copy (the term lists copy their terms).
 struct PageLayout : PageGrid
 {
     int lastLine = 0; // source line after which the run ends; 0 = no line limit
@@ -47,13 +47,6 @@ struct PageLayout : PageGrid
     // layout keeps its own copy so that a later run cannot change the font of a preview still on screen;
     // every font drawn or measured for this layout is made from it.
     FontDescription font;
-
-    PageLayout() = default;
-    PageLayout(const PageLayout& other);
-    PageLayout& operator=(const PageLayout& other);
-    PageLayout(PageLayout&&) noexcept = default;
-    PageLayout& operator=(PageLayout&&) noexcept = default;
-    ~PageLayout() = default;
 };
 
 // The layout for printing `title` with `settings` on `device`. Parses the header and footer templates

@@ -41,14 +41,21 @@ std::unique_ptr<Term> TermTotalPage::clone() const
     return std::make_unique<TermTotalPage>(*this);
 }
 
-TermList cloneTerms(const TermList& list)
+TermList::TermList(const TermList& other)
 {
-    TermList copy;
-    copy.reserve(list.size());
-    for (const auto& term : list) {
-        copy.push_back(term->clone());
+    m_terms.reserve(other.size());
+    for (const auto& term : other) {
+        m_terms.push_back(term->clone());
     }
-    return copy;
+}
+
+TermList& TermList::operator=(const TermList& other)
+{
+    if (this != &other) {
+        TermList copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
 }
 
 std::u16string renderTerms(const TermList& list, const PageNumbers& numbers)

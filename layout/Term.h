@@ -74,11 +74,32 @@ public:
     std::unique_ptr<Term> clone() const override;
 };
 
-// A parsed template: its terms in order. Destroying the list destroys the terms; an empty list draws nothing.
-using TermList = std::vector<std::unique_ptr<Term>>;
+// A parsed template: its terms in order; an empty list draws nothing. The list owns its terms: a copy holds
+// clones of them, so that whatever holds lists (the page layout, the preview's copy of it) copies itself.
+class TermList
+{
+public:
+    using Terms = std::vector<std::unique_ptr<Term>>;
 
-// A list of clones of the terms of `list`, in the same order.
-TermList cloneTerms(const TermList& list);
+    TermList() = default;
+    TermList(const TermList& other);
+    TermList& operator=(const TermList& other);
+    TermList(TermList&&) noexcept = default;
+    TermList& operator=(TermList&&) noexcept = default;
+    ~TermList() = default;
+
+    void push_back(std::unique_ptr<Term> term) { m_terms.push_back(std::move(term)); }
+    void clear() noexcept { m_terms.clear(); }
+
+    bool empty() const noexcept { return m_terms.empty(); }
+    std::size_t size() const noexcept { return m_terms.size(); }
+    const Term& operator[](std::size_t index) const { return *m_terms[index]; }
+    Terms::const_iterator begin() const noexcept { return m_terms.begin(); }
+    Terms::const_iterator end() const noexcept { return m_terms.end(); }
+
+private:
+    Terms m_terms;
+};
 
 // The rendered terms of `list` joined in order; an empty list gives an empty string.
 std::u16string renderTerms(const TermList& list, const PageNumbers& numbers);

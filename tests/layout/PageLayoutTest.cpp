@@ -176,7 +176,7 @@ TEST_F(LayoutCase, CopyClonesTheTermsAndKeepsEveryField)
     EXPECT_TRUE(copy.hasHeader && copy.hasFooter);
     ASSERT_EQ(copy.termLists[FooterCenter].size(), original.termLists[FooterCenter].size());
     for (std::size_t i = 0; i < copy.termLists[FooterCenter].size(); ++i)
-        EXPECT_NE(copy.termLists[FooterCenter][i].get(), original.termLists[FooterCenter][i].get());
+        EXPECT_NE(&copy.termLists[FooterCenter][i], &original.termLists[FooterCenter][i]);
     original = PageLayout(); // the copy outlives the original's terms
     EXPECT_EQ(rendered(copy.termLists[FooterCenter], 4, 9), "- 4 of 9 -");
     EXPECT_EQ(rendered(copy.termLists[HeaderCenter], 4, 9), "メモ.txt");
@@ -184,7 +184,7 @@ TEST_F(LayoutCase, CopyClonesTheTermsAndKeepsEveryField)
     PageLayout assigned;
     assigned = copy;
     EXPECT_EQ(assigned.totalPages, 9);
-    EXPECT_NE(assigned.termLists[HeaderCenter].front().get(), copy.termLists[HeaderCenter].front().get());
+    EXPECT_NE(&assigned.termLists[HeaderCenter][0], &copy.termLists[HeaderCenter][0]);
     EXPECT_EQ(rendered(assigned.termLists[FooterCenter], 1, 2), "- 1 of 2 -");
 }
 

@@ -209,18 +209,19 @@ TEST(BuiltInTemplates, RenderFileNameHeaderAndPageNumberFooter)
     EXPECT_FALSE(parsed(layoutText::fileNameTemplate).empty());
 }
 
-TEST(CloneTerms, MakesAnEqualIndependentList)
+TEST(TermList, CopyIsAnEqualIndependentList)
 {
     TermList original = parsed(u"&w: &p of &P (&d)");
-    const TermList copy = cloneTerms(original);
+    TermList copy = original;
     ASSERT_EQ(copy.size(), original.size());
     EXPECT_EQ(describe(copy), describe(original));
     for (std::size_t index = 0; index < copy.size(); ++index) {
-        EXPECT_NE(copy[index].get(), original[index].get());
+        EXPECT_NE(&copy[index], &original[index]);
     }
     original.clear();
     EXPECT_EQ(renderTerms(copy, { 2, 5 }), u"日本語.txt: 2 of 5 (2026/12/07)");
-    EXPECT_TRUE(cloneTerms(TermList {}).empty());
+    copy = TermList {};
+    EXPECT_TRUE(copy.empty());
 }
 
 TEST(NeedsTotalPages, IsTrueOnlyForTheTotalPageEscapeInAnActiveTemplate)
