@@ -90,8 +90,9 @@ int clampPage(int requested, int count)
     if (count <= 0) {
         return -1;
     }
-    // Compared as unsigned, so that -1 (before the first page) also becomes the last page.
-    if (static_cast<unsigned>(requested) >= static_cast<unsigned>(count)) {
+    // A request before the first page (the window asks for -1 when it opens on the last page) or past the end
+    // shows the last page.
+    if (requested < 0 || requested >= count) {
         return count - 1;
     }
     return requested;

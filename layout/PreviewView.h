@@ -59,8 +59,8 @@ struct ScrollAxis
 ScrollAxis horizontalScroll(const PageGrid& page, int areaWidth);
 ScrollAxis verticalScroll(const PageGrid& page, int areaHeight);
 
-// The page index shown when page `requested` (0-based) of `count` is asked for: a request at or beyond the
-// end, -1 included, shows the last page; without pages, -1.
+// The page index shown when page `requested` (0-based) of `count` is asked for: a request before the first
+// page or at or beyond the end shows the last page; without pages, -1.
 int clampPage(int requested, int count);
 
 // The bar for page `number` (1-based) of `count`: next page while number < count, previous page while

@@ -131,14 +131,12 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
 
 std::vector<PrinterSelection> printerDestinations()
 {
-    cups_dest_t* list = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &list);
+    const CupsDestinationList list(CUPS_HTTP_DEFAULT);
     std::vector<PrinterSelection> destinations;
-    for (int i = 0; i < count; ++i) {
-        if (list[i].name)
-            destinations.push_back({ list[i].name, list[i].instance ? list[i].instance : "", {} });
+    for (const cups_dest_t& destination : list) {
+        if (destination.name)
+            destinations.push_back({ destination.name, destination.instance ? destination.instance : "", {} });
     }
-    cupsFreeDests(count, list);
     return destinations;
 }
 

@@ -22,6 +22,24 @@ using DestinationHandle = std::unique_ptr<cups_dest_t, handles::Deleter<freeDest
 using DestinationInfoHandle = std::unique_ptr<cups_dinfo_t, handles::Deleter<cupsFreeDestInfo>>;
 using IppMessage = std::unique_ptr<ipp_t, handles::Deleter<ippDelete>>;
 
+// The destination list of cupsGetDests2.
+class CupsDestinationList
+{
+public:
+    // The destinations of the spooler `connection` reaches (CUPS_HTTP_DEFAULT: the default server).
+    explicit CupsDestinationList(http_t* connection) { m_count = cupsGetDests2(connection, &m_destinations); }
+    CupsDestinationList(const CupsDestinationList&) = delete;
+    CupsDestinationList& operator=(const CupsDestinationList&) = delete;
+    ~CupsDestinationList() { cupsFreeDests(m_count, m_destinations); }
+
+    const cups_dest_t* begin() const noexcept { return m_destinations; }
+    const cups_dest_t* end() const noexcept { return m_destinations + m_count; }
+
+private:
+    int m_count = 0;
+    cups_dest_t* m_destinations = nullptr;
+};
+
 // A cups_option_t array as libcups builds it with cupsAddOption.
 class CupsOptionList
 {

@@ -47,25 +47,22 @@ void FontCatalogue::enumerateFonts(bool vertical, bool proportional)
     m_facesByScript.clear();
     m_languages.clear();
     for (const InstalledFace& face : m_faces) {
-        for (const bool verticalFace : { false, true }) {
-            if (verticalFace && !face.eastAsian) {
-                continue;
+        // Every face is offered for horizontal writing; vertically, only those that cover Chinese, Japanese or
+        // Korean, named as their vertical-writing faces.
+        if (face.fixedPitch == proportional || (vertical && !face.eastAsian)) {
+            continue;
+        }
+        const std::u16string fullName = FaceName { face.name, vertical }.stored();
+        for (const std::u16string& script : face.scripts) {
+            FontDescription description;
+            description.faceName = fullName;
+            description.script = script;
+            description.pitch = face.fixedPitch ? FontPitch::Fixed : FontPitch::Variable;
+            m_fontList.push_back(std::move(description));
+            if (m_facesByScript.find(script) == m_facesByScript.end()) {
+                m_languages.push_back(script);
             }
-            const std::u16string fullName = FaceName { face.name, verticalFace }.stored();
-            for (const std::u16string& script : face.scripts) {
-                if (face.fixedPitch == proportional || verticalFace != vertical) {
-                    continue;
-                }
-                FontDescription description;
-                description.faceName = fullName;
-                description.script = script;
-                description.pitch = face.fixedPitch ? FontPitch::Fixed : FontPitch::Variable;
-                m_fontList.push_back(std::move(description));
-                if (m_facesByScript.find(script) == m_facesByScript.end()) {
-                    m_languages.push_back(script);
-                }
-                m_facesByScript.emplace(script, FaceEntry { fullName, m_fontList.size() - 1 });
-            }
+            m_facesByScript.emplace(script, FaceEntry { fullName, m_fontList.size() - 1 });
         }
     }
 }

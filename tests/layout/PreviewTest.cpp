@@ -182,7 +182,8 @@ TEST(PreviewView, ShowPageClampsAndTheBarFollows)
         { 5, 2, 2, { true, true, u"3/5" } },
         { 5, 4, 4, { false, true, u"5/5" } },
         { 5, 5, 4, { false, true, u"5/5" } },
-        { 5, -1, 4, { false, true, u"5/5" } }, // compared as unsigned: before the first is past the last
+        { 5, -1, 4, { false, true, u"5/5" } }, // before the first page: the last
+        { 5, -2, 4, { false, true, u"5/5" } },
         { 5, 0, 0, { true, false, u"1/5" } },
         { 0, 0, -1, { false, false, u"0/0" } },
     };
