@@ -2,11 +2,15 @@
 
 #include <cerrno>
 
-#include "base/TextFormat.h"
 #include "base/Utf16.h"
 #include "input/InputMessages.h"
 
 namespace vantolex {
+
+std::u16string fileFailureText(std::u16string_view sentence, const std::filesystem::path& path)
+{
+    return std::u16string(sentence) + u'\n' + fromUtf8(path.string());
+}
 
 std::u16string fileFailureText(int errorNumber, FileStage stage, const std::filesystem::path& path)
 {
@@ -41,8 +45,7 @@ std::u16string fileFailureText(int errorNumber, FileStage stage, const std::file
     default:
         break;
     }
-    const std::u16string name = fromUtf8(path.string());
-    return formatText(pattern, { std::u16string_view(name) });
+    return fileFailureText(pattern, path);
 }
 
 } // namespace vantolex

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vantolex {
 
@@ -11,6 +12,9 @@ enum class FileStage
     Open, // opening or measuring the file
     Read, // reading its content
 };
+
+// `sentence` (one of the file-layer failures of InputMessages.h) with the file's path on the next line.
+std::u16string fileFailureText(std::u16string_view sentence, const std::filesystem::path& path);
 
 // The Japanese text for the system error number `errorNumber` met at `stage` on the file at `path`.
 std::u16string fileFailureText(int errorNumber, FileStage stage, const std::filesystem::path& path);

@@ -61,7 +61,7 @@ FileReader::FileReader(const std::filesystem::path& path, const Encoding& decode
     if (S_ISDIR(status.st_mode))
         throw Error(fileFailureText(EISDIR, FileStage::Open, path));
     if (!S_ISREG(status.st_mode))
-        throw Error(formatText(inputText::fileNotRegular, { std::u16string_view(fromUtf8(path.string())) }));
+        throw Error(fileFailureText(inputText::fileNotRegular, path));
 
     std::error_code ignored;
     m_path = std::filesystem::absolute(path, ignored).lexically_normal();

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "base/BaseMessages.h"
+
 namespace vantolex::inputText {
 
 // Display names of the encodings, in EncodingIndex order.
@@ -26,17 +28,17 @@ inline constexpr std::u16string_view conversionFailed = u"文字コードの変�
 inline constexpr std::u16string_view fileTooLarge = u"ファイルが大きすぎます。";
 inline constexpr std::u16string_view fileReadIncomplete = u"ファイルの読み込み失敗。";
 
-// Failures of the file layer; %s is the file's path as given.
-inline constexpr std::u16string_view fileNotFound = u"ファイルが見つかりません。\n%s";
-inline constexpr std::u16string_view fileAccessDenied = u"ファイルにアクセスする権限がありません。\n%s";
-inline constexpr std::u16string_view fileIsDirectory = u"ファイルではなくフォルダーです。\n%s";
-inline constexpr std::u16string_view fileNotRegular = u"通常のファイルではありません。\n%s";
-inline constexpr std::u16string_view fileBusy = u"ファイルが他のプログラムで使用中です。\n%s";
-inline constexpr std::u16string_view fileNameTooLong = u"ファイル名が長すぎます。\n%s";
-inline constexpr std::u16string_view fileTooManyOpen = u"開いているファイルが多すぎます。\n%s";
-inline constexpr std::u16string_view fileOutOfMemory = u"メモリが足りません。\n%s";
-inline constexpr std::u16string_view fileReadError = u"ファイルの読み込み中にエラーが発生しました。\n%s";
-inline constexpr std::u16string_view fileOpenFailed = u"ファイルを開けません。\n%s";
+// Failures of the file layer, each shown with the file's path as given on the next line (fileFailureText).
+inline constexpr std::u16string_view fileNotFound = u"ファイルが見つかりません。";
+inline constexpr std::u16string_view fileAccessDenied = u"ファイルにアクセスする権限がありません。";
+inline constexpr std::u16string_view fileIsDirectory = u"ファイルではなくフォルダーです。";
+inline constexpr std::u16string_view fileNotRegular = u"通常のファイルではありません。";
+inline constexpr std::u16string_view fileBusy = u"ファイルが他のプログラムで使用中です。";
+inline constexpr std::u16string_view fileNameTooLong = baseText::reasonNameTooLong;
+inline constexpr std::u16string_view fileTooManyOpen = u"開いているファイルが多すぎます。";
+inline constexpr std::u16string_view fileOutOfMemory = baseText::reasonNoMemory;
+inline constexpr std::u16string_view fileReadError = u"ファイルの読み込み中にエラーが発生しました。";
+inline constexpr std::u16string_view fileOpenFailed = u"ファイルを開けません。";
 
 // Failures of the clipboard.
 inline constexpr std::u16string_view clipboardOpenFailed = u"クリップボードを開けません。";

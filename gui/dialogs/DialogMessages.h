@@ -44,8 +44,6 @@ inline constexpr std::u16string_view programCaption = u"Vantolex";
 inline constexpr std::u16string_view openTitle = u"ファイル選択 [Vantolex]";
 inline constexpr std::u16string_view textFilesFilter = u"テキストファイル(*.txt)";
 inline constexpr std::u16string_view textFilesPatterns = u"*.TXT";
-inline constexpr std::u16string_view allFilesFilter = u"全てのファイル(*.*)";
-inline constexpr std::u16string_view allFilesPatterns = u"*";
 
 // The encoding selection dialog.
 inline constexpr std::u16string_view selectEncodingTitle = u"文字コード選択";

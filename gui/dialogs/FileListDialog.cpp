@@ -26,6 +26,7 @@
 #include "gui/dialogs/SelectEncodingDialog.h"
 #include "gui/kit/DialogUnits.h"
 #include "gui/kit/FileDialog.h"
+#include "gui/kit/KitMessages.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/QtText.h"
 #include "input/RowMoves.h"
@@ -266,7 +267,7 @@ void FileListDialog::addFiles()
     const QStringList names = FileDialog::getOpenFileNames(
         this, toQString(dialogText::openTitle),
         { { toQString(dialogText::textFilesFilter), toQString(dialogText::textFilesPatterns) },
-          { toQString(dialogText::allFilesFilter), toQString(dialogText::allFilesPatterns) } });
+          { toQString(kitText::allFilesFilter), toQString(kitText::allFilesPatterns) } });
     for (const QString& name : names)
         addRow(localPath(name), m_defaultEncoding);
 }

@@ -1,4 +1,4 @@
-// The texts every window shares: the captions of the message boxes.
+// The texts every window shares: the captions of the message boxes, the file-open dialogs' filter of all files.
 #pragma once
 
 #include <string_view>
@@ -8,5 +8,9 @@ namespace vantolex::kitText {
 inline constexpr std::u16string_view warningCaption = u"警告 [Vantolex]";
 inline constexpr std::u16string_view errorCaption = u"エラー [Vantolex]";
 inline constexpr std::u16string_view confirmCaption = u"確認 [Vantolex]";
+
+// The filter of the file-open dialogs that shows every file, names without a dot included.
+inline constexpr std::u16string_view allFilesFilter = u"全てのファイル(*.*)";
+inline constexpr std::u16string_view allFilesPatterns = u"*";
 
 } // namespace vantolex::kitText

@@ -19,7 +19,7 @@ public:
 
     // The print dialog (no page ranges, no selection, no current page; copies, collation and "print to
     // file"). A confirmed printer becomes the chosen printer and gives a printer device; a confirmed file gives
-    // our own PDF device for that file (the chosen printer stays). Warning "プリンタの設定が取得できません。"
+    // our own PDF device for that file (the chosen printer stays). Warning layoutText::printerUnavailable
     // when the dialog was confirmed without a printer or file, or the printer cannot be opened.
     std::unique_ptr<Device> runPrintDialog(QWidget* owner) override;
     // Our page-setup dialog on the spooler's destinations; without any destination the chosen printer stays.

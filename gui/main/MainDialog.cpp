@@ -24,6 +24,7 @@
 #include "gui/dialogs/PresetCombo.h"
 #include "gui/kit/DialogUnits.h"
 #include "gui/kit/FileDialog.h"
+#include "gui/kit/KitMessages.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/QtText.h"
 #include "gui/main/DialogRunHost.h"
@@ -265,8 +266,9 @@ void MainDialog::takeFiles(std::vector<FileEntry> files)
 
 void MainDialog::browse()
 {
-    const QStringList paths = FileDialog::getOpenFileNames(this, toQString(mainText::openCaption),
-                                                           { { toQString(mainText::allFiles), QStringLiteral("*") } });
+    const QStringList paths = FileDialog::getOpenFileNames(
+        this, toQString(mainText::openCaption),
+        { { toQString(kitText::allFilesFilter), toQString(kitText::allFilesPatterns) } });
     if (paths.isEmpty())
         return;
     const EncodingIndex encoding = m_encoding->currentIndex();

@@ -25,7 +25,6 @@ inline constexpr std::array<std::u16string_view, 7> tabs
 
 // The file-open dialog of 参照.
 inline constexpr std::u16string_view openCaption = u"開く";
-inline constexpr std::u16string_view allFiles = u"全てのファイル(*.*)";
 
 inline constexpr std::u16string_view noPresetSelected = u"適用する設定が選択されていません。";
 
