@@ -35,6 +35,19 @@ def wait_for(what, timeout=20.0):
     return None
 
 
+def has_state(node, state):
+    """Whether `node` is in `state` (pyatspi.STATE_...); a node that went away is in none."""
+    try:
+        return node is not None and node.getState().contains(state)
+    except Exception:
+        return False
+
+
+def showing(node):
+    """`node` once it is on the screen, else None: for wait_for."""
+    return node if has_state(node, pyatspi.STATE_SHOWING) else None
+
+
 def children(node):
     try:
         return [node.getChildAtIndex(i) for i in range(node.childCount)]
@@ -121,15 +134,18 @@ def main():
         if main_dialog is None:
             print("the dialog program did not appear on the accessibility bus", file=sys.stderr)
             return 1
-        time.sleep(0.5)
+        if wait_for(lambda: showing(find(main_dialog, "push button", "印刷(P)"))) is None:
+            print("the main dialog did not show its print button", file=sys.stderr)
+            dump(app)
+            return 1
         if shots:
             tabs = [tab for tab in children(find(main_dialog, "page tab list")) if tab.getRoleName() == "page tab"]
             for tab, page in zip(tabs, PAGES):
                 press(tab)
-                time.sleep(0.4)
+                wait_for(lambda: True if has_state(tab, pyatspi.STATE_SELECTED) else None, 5)
                 screenshot(shots, "main-" + page, "Vantolex")
             press(tabs[0])
-            time.sleep(0.2)
+            wait_for(lambda: True if has_state(tabs[0], pyatspi.STATE_SELECTED) else None, 5)
 
         chars_per_line = find(main_dialog, "text", "文字/行(C)")
         chars_per_line.queryEditableText().setTextContents("80")
@@ -156,19 +172,24 @@ def main():
             print("no print dialog", file=sys.stderr)
             dump(app)
             return 1
-        time.sleep(0.5)
-        screenshot(shots, "print-dialog", printing.name)
-        confirm = find(printing, "push button", prefix="印刷")
+        confirm = wait_for(lambda: showing(find(printing, "push button", prefix="印刷")), 10)
         if confirm is None:
             dump(printing)
             return 1
+        screenshot(shots, "print-dialog", printing.name)
         press(confirm)
         if wait_for(lambda: None if print_dialog() else True) is None:
             print("the print dialog stayed open", file=sys.stderr)
             dump(app)
             return 1
-        time.sleep(0.5)
-        press(find(main_dialog, "push button", "終了(X)"))
+        # The print runs in the dialog program once its dialog has closed; the program answers the accessibility
+        # bus again when the run is over and its main dialog shows its buttons.
+        close = wait_for(lambda: showing(find(main_dialog, "push button", "終了(X)")), 30)
+        if close is None:
+            print("the main dialog did not show 終了 again after printing", file=sys.stderr)
+            dump(app)
+            return 1
+        press(close)
         try:
             return 0 if dialog_program.wait(timeout=30) == 0 else 1
         except subprocess.TimeoutExpired:

@@ -149,23 +149,7 @@ std::string PrivateCupsd::start()
                         | fs::perms::others_exec);
     for (const char* folder : { "conf/ppd", "spool/tmp", "log", "cache", "state", "out" })
         fs::create_directories(m_root / folder);
-    m_port = freeLoopbackPort();
-    if (m_port == 0)
-        return "no free port on the loopback interface";
-
     const std::string root = m_root.string();
-    // No authentication and no access control: the daemon listens on the loopback interface only.
-    writeFile(m_root / "conf/cupsd.conf",
-              "Listen 127.0.0.1:" + std::to_string(m_port)
-                  + "\n"
-                    "LogLevel debug\n"
-                    "Browsing No\n"
-                    "WebInterface No\n"
-                    "DefaultAuthType None\n"
-                    "MaxRequestSize 2m\n"
-                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                    "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
-                    "  </Limit>\n</Policy>\n");
     writeFile(m_root / "conf/cups-files.conf",
               "ServerRoot " + root
                   + "/conf\n"
@@ -238,24 +222,15 @@ std::string PrivateCupsd::start()
     }
     writeFile(m_root / "conf/printers.conf", printers);
 
-    const std::string config = root + "/conf/cupsd.conf";
-    const std::string filesConfig = root + "/conf/cups-files.conf";
-    std::array<const char*, 7> arguments
-        = { cupsdProgram, "-f", "-c", config.c_str(), "-s", filesConfig.c_str(), nullptr };
-    if (posix_spawn(&m_pid, cupsdProgram, nullptr, nullptr, const_cast<char* const*>(arguments.data()), environ) != 0) {
-        m_pid = -1;
-        return "cupsd could not be started";
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!acceptsConnections(m_port)) {
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            return "cupsd stopped at start-up: " + errorLog();
-        }
-        if (std::chrono::steady_clock::now() > deadline)
-            return "cupsd did not answer within 10 seconds";
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // The port is free when it is chosen, but another program may take it before cupsd binds it: then cupsd
+    // says so in its log, and the spooler starts again on another port.
+    constexpr int attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        const Listening listening = listen();
+        if (listening.started)
+            break;
+        if (!listening.clash || attempt == attempts)
+            return listening.failure;
     }
 
     // The client side of this process and of the programs it starts use this spooler only.
@@ -268,13 +243,76 @@ std::string PrivateCupsd::start()
     return {};
 }
 
-void PrivateCupsd::stop() noexcept
+PrivateCupsd::Listening PrivateCupsd::listen()
+{
+    m_port = freeLoopbackPort();
+    if (m_port == 0)
+        return { false, false, "no free port on the loopback interface" };
+    const std::string address = "127.0.0.1:" + std::to_string(m_port);
+    const fs::path log = m_root / "log/error_log";
+    std::error_code ignored;
+    fs::remove(log, ignored);
+    // No authentication and no access control: the daemon listens on the loopback interface only.
+    writeFile(m_root / "conf/cupsd.conf",
+              "Listen " + address
+                  + "\n"
+                    "LogLevel debug\n"
+                    "Browsing No\n"
+                    "WebInterface No\n"
+                    "DefaultAuthType None\n"
+                    "MaxRequestSize 2m\n"
+                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                    "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
+                    "  </Limit>\n</Policy>\n");
+
+    const std::string config = (m_root / "conf/cupsd.conf").string();
+    const std::string filesConfig = (m_root / "conf/cups-files.conf").string();
+    std::array<const char*, 7> arguments
+        = { cupsdProgram, "-f", "-c", config.c_str(), "-s", filesConfig.c_str(), nullptr };
+    if (posix_spawn(&m_pid, cupsdProgram, nullptr, nullptr, const_cast<char* const*>(arguments.data()), environ) != 0) {
+        m_pid = -1;
+        return { false, false, "cupsd could not be started" };
+    }
+    // Ready when cupsd says it listens on the port and the port answers; a port that answers while cupsd says it
+    // could not bind it belongs to another program.
+    const std::string listening = "Listening to " + address + " on fd";
+    const std::string refused = "Unable to open listen socket for address " + address;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (true) {
+        const std::string text = readFileBytes(log);
+        if (text.find(refused) != std::string::npos) {
+            stopDaemon();
+            return { false, true, "cupsd could not listen on " + address + ": " + text };
+        }
+        if (text.find(listening) != std::string::npos && acceptsConnections(m_port))
+            return { true, false, {} };
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return { false, false, "cupsd stopped at start-up: " + text };
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            stopDaemon();
+            return { false, false, "cupsd did not answer within 10 seconds" };
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+void PrivateCupsd::stopDaemon() noexcept
 {
     if (m_pid > 0) {
         kill(m_pid, SIGTERM);
         int status = 0;
         waitpid(m_pid, &status, 0);
         m_pid = -1;
+    }
+}
+
+void PrivateCupsd::stop() noexcept
+{
+    if (m_pid > 0) {
+        stopDaemon();
         cupsSetServer(nullptr);
     }
     if (!m_root.empty()) {

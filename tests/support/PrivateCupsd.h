@@ -51,6 +51,16 @@ public:
     ipp_jstate_t waitForJob(const std::string& printer, int jobId, ipp_jstate_t state) const;
 
 private:
+    // One start of cupsd on a port of its own; `clash` when another program took the port first.
+    struct Listening
+    {
+        bool started = false;
+        bool clash = false;
+        std::string failure;
+    };
+    Listening listen();
+    void stopDaemon() noexcept;
+
     std::filesystem::path m_root;
     int m_port = 0;
     pid_t m_pid = -1;

@@ -14,6 +14,7 @@
 #include "render/cairo/CairoImageDevice.h"
 #include "render/cairo/PreviewPage.h"
 #include "render/fonts/FontCatalogue.h"
+#include "support/PostedEvents.h"
 
 namespace vantolex {
 
@@ -220,7 +221,7 @@ void PreviewWindowTest::closeRequestClosesOnlyAnOpenWindow()
 {
     m_mainDialog->show();
     m_window->closeWindow(); // a failed run before any preview
-    QTest::qWait(10);
+    QVERIFY(testing::deliverPostedEvents());
     QVERIFY(!m_window->isVisible());
 
     m_window->showPages(samplePages(3), m_layout);
@@ -262,7 +263,7 @@ void PreviewWindowTest::paintFailureBoxOnceWindowClosedEachTime()
     // The next preview that can be drawn shows and stays.
     m_window->showPages(samplePages(2), m_layout);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::qWait(50);
+    QVERIFY(testing::deliverPostedEvents()); // nothing posted by the failed preview closes it
     QVERIFY(m_window->isVisible());
 }
 
