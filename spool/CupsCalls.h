@@ -1,7 +1,7 @@
 // The seam between the spooler code and libcups.
 //
 // Every libcups call that can fail goes through the table that cupsCalls() returns, so that a test can make
-// any one of them fail (see tests/layout/device/CupsCallsOverride.h). Production code never changes it.
+// any one of them fail (see tests/spool/CupsCallsOverride.h). Production code never changes it.
 #pragma once
 
 #include <cups/cups.h>
