@@ -8,18 +8,24 @@
 
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "LayoutInvariants.h"
 #include "base/Utf16.h"
 #include "input/ClipboardReader.h"
+#include "input/CodePage932.h"
+#include "input/FileEntry.h"
 #include "layout/OutputLayoutJson.h"
 #include "layout/PrintRun.h"
 #include "layout/RecordingDevice.h"
@@ -50,6 +56,16 @@ std::string fileText(const fs::path& path)
 //   "settings": fields of the record by name, on top of the defaults (values as for --set)
 //   "title":    the source's title (default "/docs/text.txt")
 //   "text":     the source text; "\n" ends a line, "\f" at the start of a line is a column break
+//   "files":    instead of "title" and "text", several files printed as one document: an array of
+//               {"text": ..., "encoding": n}, n the encoding index of the file list (0 Shift JIS or 3 UTF-8,
+//               the two the runner writes); each is written to a temporary file and the run reads them
+//               through the multi-file reader with the settings' separatorMethod and separatorLines
+struct CaseFile
+{
+    std::string bytes; // the file's content, in its encoding
+    EncodingIndex encoding = 0;
+};
+
 struct GoldenCase
 {
     DeviceCaps caps;
@@ -57,7 +73,22 @@ struct GoldenCase
     PrintSettings settings;
     std::u16string title = u"/docs/text.txt";
     std::u16string text;
+    std::vector<CaseFile> files; // empty: the text is the source
 };
+
+CaseFile caseFile(const nlohmann::json& file)
+{
+    const std::string text = file.at("text");
+    const int encoding = file.at("encoding");
+    if (encoding == 3)
+        return { text, encoding };
+    if (encoding != 0)
+        throw std::runtime_error("the runner writes files in encoding 0 or 3 only");
+    const std::optional<std::string> bytes = cp932::encode(fromUtf8(text));
+    if (!bytes)
+        throw std::runtime_error("not Shift JIS: " + text);
+    return { *bytes, encoding };
+}
 
 GoldenCase readCase(const fs::path& path)
 {
@@ -65,7 +96,7 @@ GoldenCase readCase(const fs::path& path)
     GoldenCase result;
     const auto& device = input.at("device");
     result.caps = { device.at(0), device.at(1), device.at(2), device.at(3) };
-    if (input.value("measure", "fixed") == "proportional")
+    if (input.contains("measure") && input.at("measure") == "proportional")
         result.measure = RecordingMeasure::Proportional;
     result.settings.fontDescriptor = FontDescription { u"IPAGothic", u"日本語" };
     const nlohmann::json fields = input.value("settings", nlohmann::json::object());
@@ -76,11 +107,46 @@ GoldenCase readCase(const fs::path& path)
         if (setField(result.settings, name, text) != SetFieldResult::Done)
             throw std::runtime_error("cannot set " + name + " to " + text);
     }
+    if (input.contains("files")) {
+        for (const nlohmann::json& file : input.at("files"))
+            result.files.push_back(caseFile(file));
+        return result;
+    }
     if (input.contains("title"))
         result.title = fromUtf8(input.at("title").get<std::string>());
     result.text = fromUtf8(input.at("text").get<std::string>());
     return result;
 }
+
+// The case's files written to a temporary folder of their own for as long as it lives, as the file list.
+class CaseFiles
+{
+public:
+    CaseFiles(const GoldenCase& golden, const std::string& name)
+        : m_folder(fs::temp_directory_path() / ("vantolex-golden-" + name + "-" + std::to_string(::getpid())))
+    {
+        if (golden.files.empty())
+            return;
+        fs::create_directories(m_folder);
+        for (std::size_t index = 0; index < golden.files.size(); ++index) {
+            const fs::path path = m_folder / ("file" + std::to_string(index + 1) + ".txt");
+            std::ofstream(path, std::ios::binary) << golden.files[index].bytes;
+            entries.push_back({ path, golden.files[index].encoding });
+        }
+    }
+    ~CaseFiles()
+    {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+    CaseFiles(const CaseFiles&) = delete;
+    CaseFiles& operator=(const CaseFiles&) = delete;
+
+    std::vector<FileEntry> entries;
+
+private:
+    fs::path m_folder;
+};
 
 // The clipboard reader under the case's title.
 class CaseReader : public ClipboardReader
@@ -97,17 +163,28 @@ private:
     std::u16string m_title;
 };
 
+// The case's source: the clipboard text under the case's title, or the list of its files as the print run
+// reads a list.
 class CaseHost : public PrintRunHost
 {
 public:
-    explicit CaseHost(const GoldenCase& golden)
+    CaseHost(const GoldenCase& golden, const std::vector<FileEntry>& files)
         : m_golden(golden)
+        , m_files(files)
     {
     }
 
-    SourceChoice sourceChoice() const override { return {}; }
-    std::unique_ptr<TextReader> createSourceReader(const PrintSettings&) override
+    SourceChoice sourceChoice() const override
     {
+        SourceChoice choice;
+        choice.kind = SourceKind::MultipleFiles;
+        choice.files = &m_files;
+        return choice;
+    }
+    std::unique_ptr<TextReader> createSourceReader(const PrintSettings& settings) override
+    {
+        if (!m_golden.files.empty())
+            return PrintRunHost::createSourceReader(settings);
         return std::make_unique<CaseReader>(m_clipboard, m_golden.title);
     }
     bool clipboardHasText() override { return true; }
@@ -119,17 +196,18 @@ public:
 
 private:
     const GoldenCase& m_golden;
+    const std::vector<FileEntry>& m_files;
     FixedClipboard m_clipboard { m_golden.text + u'\0' };
 };
 
 // The text units of the items the case's reader delivers, without line ends and breaks.
-std::u16string placedText(const GoldenCase& golden)
+std::u16string placedText(const GoldenCase& golden, const std::vector<FileEntry>& files)
 {
-    FixedClipboard clipboard(golden.text + u'\0');
-    ClipboardReader reader(clipboard);
+    CaseHost host(golden, files);
+    const std::unique_ptr<TextReader> reader = host.createSourceReader(golden.settings);
     std::u16string units;
-    while (reader.nextLine()) {
-        const TextLine line = reader.currentLine();
+    while (reader->nextLine()) {
+        const TextLine line = reader->currentLine();
         if (line.kind == LineKind::Text && line.text)
             units += line.text;
     }
@@ -175,17 +253,18 @@ TEST_P(GoldenLayout, MatchesItsExpectationAndTheInvariants)
     const GoldenCase golden = readCase(caseFolder / (GetParam() + ".case"));
     std::u16string invalid;
     ASSERT_TRUE(validate(invalid, golden.settings)) << toUtf8(invalid);
+    const CaseFiles files(golden, GetParam());
 
     std::ostringstream out;
     StreamByteSink sink(out, u"");
-    CaseHost host(golden);
+    CaseHost host(golden, files.entries);
     LayoutJsonFactory factory([&golden] { return std::make_unique<RecordingDevice>(golden.caps, golden.measure); },
                               sink, caseClock);
     ASSERT_EQ(runPrintJob(host, golden.settings, factory, false), RunOutcome::Finished) << host.reported;
     const std::string actual = out.str();
 
-    for (const std::string& failure :
-         test::layoutInvariantFailures(nlohmann::json::parse(actual), golden.settings, placedText(golden)))
+    for (const std::string& failure : test::layoutInvariantFailures(nlohmann::json::parse(actual), golden.settings,
+                                                                    placedText(golden, files.entries)))
         ADD_FAILURE() << failure;
 
     if (std::getenv("VANTOLEX_REGENERATE_GOLDEN")) {

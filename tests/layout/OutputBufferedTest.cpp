@@ -25,17 +25,6 @@ TEST(OutputBuffered, EmptySourceIsOneEmptyPage)
     EXPECT_TRUE(output.pageStore()->pageLines(0).empty());
 }
 
-TEST(OutputBuffered, SourceFillingTwoPagesExactlyHasNoThirdPage)
-{
-    Grid grid(10, 3, 2);
-    OutputKeeping output(grid.device, grid.settings);
-    for (int number = 1; number <= 12; ++number)
-        output.putLine(number, u"line");
-    output.finish();
-    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 6, 12 }));
-    EXPECT_EQ(output.layout().totalPages, 2);
-}
-
 TEST(OutputBuffered, PageBreakFirstLeavesAnEmptyFirstPageThatCounts)
 {
     Grid grid(10, 3);
@@ -67,22 +56,6 @@ TEST(OutputBuffered, PageLimitOneOnALongerSourceKeepsOnePage)
     output.finish();
     EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 3 }));
     EXPECT_EQ(output.layout().totalPages, 1);
-}
-
-TEST(OutputBuffered, RecordsKeepTheirGridPositions)
-{
-    Grid grid(10, 2, 2);
-    OutputKeeping output(grid.device, grid.settings);
-    output.putLine(1, u"a");
-    output.breakColumn();
-    output.putLine(2, u"b");
-    output.putLine(3, u"c");
-    output.putLine(4, u"d");
-    output.finish();
-    const std::vector<LineRecord> expected = { { 0, 0, u"a" }, { 1, 0, u"b" }, { 1, 1, u"c" }, { 0, 0, u"d" } };
-    const LineRange lines = output.pageStore()->lines();
-    EXPECT_EQ(std::vector<LineRecord>(lines.begin(), lines.end()), expected);
-    EXPECT_EQ(output.pageStore()->pageStarts(), (Starts { 0, 3, 4 }));
 }
 
 TEST(OutputBuffered, ReleasedStoreGoesWithItsPages)

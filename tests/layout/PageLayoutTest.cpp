@@ -1,5 +1,6 @@
-// The page layout around the grid: header and footer lists, file name, line range, line-number format, the
-// completed font and its own copy, and copies that clone their terms.
+// The page layout around the grid: header and footer lists, file name, line-number format, the completed font
+// and its own copy, and copies that clone their terms. The last line of each print range is in the golden
+// layout cases (tests/layout/golden/range-*.case).
 #include <gtest/gtest.h>
 
 #include "base/Utf16.h"
@@ -85,25 +86,6 @@ TEST_F(LayoutCase, FileNameIsTheLastPathComponent)
     EXPECT_EQ(lastPathComponent(u"/a/dir/"), u"dir/");
     EXPECT_EQ(lastPathComponent(u"/"), u"/");
     EXPECT_EQ(lastPathComponent(u""), u"");
-}
-
-TEST_F(LayoutCase, LastLineFollowsTheEndCondition)
-{
-    settings.startLine = 10;
-    settings.endValue = 30;
-    const struct
-    {
-        int condition;
-        int lastLine;
-    } rows[] = { { EndCondition::ToEnd, 0 },
-                 { EndCondition::LineCount, 40 },
-                 { EndCondition::ToLine, 30 },
-                 { EndCondition::PageCount, 0 } };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.condition);
-        settings.endCondition = row.condition;
-        EXPECT_EQ(layout().lastLine, row.lastLine);
-    }
 }
 
 TEST_F(LayoutCase, LineNumberFormatHasTheDigitCount)

@@ -233,28 +233,6 @@ TEST_F(PrintRunTest, StartSkipAtTheEndPrintsNothingAndBeyondItWarnsBeforeTheOutp
     EXPECT_EQ(factory.calls, 1);
 }
 
-TEST_F(PrintRunTest, LineNumbersStartAfterTheStartLine)
-{
-    useClipboard(u"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16\n17");
-    settings.lineNumberInterval = 1;
-    settings.lineNumberDigits = 2;
-    settings.startLine = 10;
-    settings.endCondition = EndCondition::LineCount;
-    settings.endValue = 5;
-    EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events expected = { "create クリップボード",
-                              "busy",
-                              "line 11:11",
-                              "line 12:12",
-                              "line 13:13",
-                              "line 14:14",
-                              "line 15:15",
-                              "finish",
-                              "idle",
-                              "destroy output" };
-    EXPECT_EQ(events, expected);
-}
-
 TEST_F(PrintRunTest, DeclinedPrinterChoiceEndsSilently)
 {
     useClipboard(u"a");
@@ -310,30 +288,6 @@ TEST_F(PrintRunTest, StandardLibraryFailuresEndTheRunAndOnlyALackOfMemoryIsRepor
     factory.failure = [] { throw std::length_error("vector"); };
     EXPECT_EQ(run(), RunOutcome::Crashed);
     EXPECT_EQ(events.back(), "destroy output");
-}
-
-TEST_F(PrintRunTest, MultiFileLineNumbersRunOnAcrossFilesAndSeparators)
-{
-    const auto folder = std::filesystem::temp_directory_path() / "vantolex-print-run-multi";
-    std::filesystem::create_directories(folder);
-    std::vector<FileEntry> files;
-    for (int i = 0; i < 3; ++i) {
-        const auto path = folder / ("f" + std::to_string(i) + ".txt");
-        std::ofstream(path, std::ios::binary) << "x" << i << "\r\ny" << i << "\r\n";
-        files.push_back({ path, 0 });
-    }
-    settings.separatorMethod = SeparatorMethod::BlankLines;
-    settings.separatorLines = 1;
-    settings.lineNumberInterval = 1;
-    settings.lineNumberDigits = 1;
-    host.choice.kind = SourceKind::MultipleFiles;
-    host.choice.files = &files;
-    EXPECT_EQ(run(), RunOutcome::Finished);
-    const Events lines(events.begin() + 2, events.end() - 3);
-    const Events expected
-        = { "line 1:x0", "line 2:y0", "line 3:", "line 4:x1", "line 5:y1", "line 6:", "line 7:x2", "line 8:y2" };
-    EXPECT_EQ(lines, expected);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
