@@ -272,7 +272,7 @@ private:
     std::optional<int> showInformation()
     {
         if (m_options.help) {
-            m_out << toUtf8(cliText::help);
+            m_out << toUtf8(helpText());
             return PrintedStatus;
         }
         if (m_options.version) {
