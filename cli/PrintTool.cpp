@@ -281,10 +281,10 @@ private:
         const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
         std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_err : &m_out) : nullptr;
         ToolHost host(m_options.files, m_options.encoding, m_environment.in, m_err, details);
-        const Clock& clock = m_environment.clock ? *m_environment.clock : systemClock();
+        const Clock& clock = m_environment.clock;
         Progress progress(m_err, m_environment.errIsTerminal);
         int missingGlyphs = 0;
-        ToolPrinterChooser chooser(m_options, m_environment, clock, progress, missingGlyphs);
+        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
 
         if (m_options.layoutJson) {
             // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.

@@ -32,7 +32,8 @@ std::unique_ptr<Device> ToolPrinterChooser::choosePrinter()
     std::unique_ptr<Device> device;
     if (m_options.output || (m_options.layoutJson && !m_options.printer)) {
         const auto format = m_options.output ? m_options.outputFormat : FileFormat::Pdf;
-        device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options), m_clock);
+        device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options),
+                                  m_environment.clock);
     } else {
         device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
         if (!device && m_options.printer)

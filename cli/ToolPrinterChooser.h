@@ -7,7 +7,6 @@
 
 namespace vantolex {
 
-class Clock;
 class Progress;
 struct PrintToolEnvironment;
 struct PrintToolOptions;
@@ -17,11 +16,10 @@ class ToolPrinterChooser : public PrinterChooser
 {
 public:
     // `missingGlyphs` receives, at the end of each document, the characters that no face had.
-    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, const Clock& clock,
-                       Progress& progress, int& missingGlyphs)
+    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, Progress& progress,
+                       int& missingGlyphs)
         : m_options(options)
         , m_environment(environment)
-        , m_clock(clock)
         , m_progress(progress)
         , m_missingGlyphs(missingGlyphs)
     {
@@ -34,7 +32,6 @@ public:
 private:
     const PrintToolOptions& m_options;
     PrintToolEnvironment& m_environment;
-    const Clock& m_clock;
     Progress& m_progress;
     int& m_missingGlyphs;
 };
