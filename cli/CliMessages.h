@@ -49,33 +49,15 @@ inline constexpr std::u16string_view verticalWriting = u"縦書き";
 
 inline constexpr std::u16string_view version = u"vantolex-print %s";
 
-inline constexpr std::u16string_view help
+// --help: the text before the options and the text after them. The options' lines come from the option table
+// of the command line (CommandLine.cpp), so that no option goes without one.
+inline constexpr std::u16string_view helpBeforeOptions
     = u"使い方: vantolex-print [オプション] [ファイル...]\n"
       u"テキストファイルを段組みして印刷します。ファイルが1つなら単一ファイル、複数なら続けて1つの文書として"
       u"印刷します。\"-\" は標準入力です（ほかのファイルとは一緒に指定できません）。\n"
-      u"\n"
-      u"  -e, --encoding E       sjis | utf16le | utf16be | utf8 | jis | euc、表示名、または 0～5\n"
-      u"                         （既定: Shift JIS。複数ファイルではすべてに適用）\n"
-      u"  -o, --output PATH      ファイルに出力。形式は拡張子で決まる: .pdf .ps .svg .png\n"
-      u"                         （PNG はページごとに PATH の拡張子の前へ -0001, -0002, ... を付けたファイル）\n"
-      u"  -P, --printer NAME     CUPS のプリンタ NAME に印刷。-o も -P もなければ既定のプリンタ\n"
-      u"      --paper SIZE       ファイル出力の用紙: A4（既定）, A3, B4, B5, Letter, Legal, または 幅x高さ（mm）\n"
-      u"      --dpi N            ファイル出力の解像度（既定 600）\n"
-      u"      --border MM        ファイル出力の印刷できない周囲の幅（既定 5。0 で用紙全体に印刷）\n"
-      u"      --device-caps W,H,DX,DY  印刷可能な幅と高さ（ピクセル）と横・縦の dpi を指定\n"
-      u"      --settings PATH    設定ファイル PATH を読む\n"
-      u"      --defaults         設定ファイルを読まず、既定の設定で始める\n"
-      u"      --preset NAME      プリセット NAME を適用する\n"
-      u"      --set FIELD=VALUE  設定項目を1つ変更する（例: charsPerLine=80, vertical=1, headerLeft=&f）\n"
-      u"      --layout-json PATH 描画せず、レイアウトを JSON で PATH（\"-\" は標準出力）に書く\n"
-      u"      --show-settings    設定の一覧を表示して終了\n"
-      u"      --details          印刷の前に詳細情報を表示\n"
-      u"      --list-fonts       フォントの一覧（言語、フォント、ピッチ、書字方向、代替フォント）を表示して終了\n"
-      u"      --list-presets     プリセット名の一覧を表示して終了\n"
-      u"      --save-preset NAME 設定をプリセット NAME として保存\n"
-      u"      --delete-preset NAME  プリセット NAME を削除\n"
-      u"      --version, --help\n"
-      u"\n"
+      u"\n";
+inline constexpr std::u16string_view helpAfterOptions
+    = u"\n"
       u"出力ファイルは書き終えてから置き換えます。中断や失敗のときは元のファイルが残ります。\n"
       u"設定ファイルはプログラムと同じフォルダーに VANTOLEX.DAT があればそれを、なければ\n"
       u"$XDG_CONFIG_HOME/vantolex/VANTOLEX.DAT（既定 ~/.config/vantolex/）を使います。\n"

@@ -19,50 +19,11 @@ namespace vantolex {
 
 namespace {
 
-enum LongOnly : int
-{
-    PaperOption = 256,
-    DpiOption,
-    BorderOption,
-    DeviceCapsOption,
-    SettingsOption,
-    DefaultsOption,
-    PresetOption,
-    SetOption,
-    LayoutJsonOption,
-    ShowSettingsOption,
-    DetailsOption,
-    ListFontsOption,
-    ListPresetsOption,
-    SavePresetOption,
-    DeletePresetOption,
-    VersionOption,
-    HelpOption,
-};
+// getopt_long's code for an option without a short name: this plus the option's place in the table.
+constexpr int firstLongOnlyCode = 256;
 
-const option longOptions[] = {
-    { "encoding", required_argument, nullptr, 'e' },
-    { "output", required_argument, nullptr, 'o' },
-    { "printer", required_argument, nullptr, 'P' },
-    { "paper", required_argument, nullptr, PaperOption },
-    { "dpi", required_argument, nullptr, DpiOption },
-    { "border", required_argument, nullptr, BorderOption },
-    { "device-caps", required_argument, nullptr, DeviceCapsOption },
-    { "settings", required_argument, nullptr, SettingsOption },
-    { "defaults", no_argument, nullptr, DefaultsOption },
-    { "preset", required_argument, nullptr, PresetOption },
-    { "set", required_argument, nullptr, SetOption },
-    { "layout-json", required_argument, nullptr, LayoutJsonOption },
-    { "show-settings", no_argument, nullptr, ShowSettingsOption },
-    { "details", no_argument, nullptr, DetailsOption },
-    { "list-fonts", no_argument, nullptr, ListFontsOption },
-    { "list-presets", no_argument, nullptr, ListPresetsOption },
-    { "save-preset", required_argument, nullptr, SavePresetOption },
-    { "delete-preset", required_argument, nullptr, DeletePresetOption },
-    { "version", no_argument, nullptr, VersionOption },
-    { "help", no_argument, nullptr, HelpOption },
-    { nullptr, 0, nullptr, 0 },
-};
+// The description of each option begins in this column of --help, or two spaces after a longer name.
+constexpr std::size_t helpColumn = 25;
 
 // The short names of the encodings, by EncodingIndex.
 constexpr std::array<std::string_view, encodingCount> encodingShortNames
@@ -124,6 +85,140 @@ std::variant<std::u16string, UsageError> presetNameToSave(std::string_view value
     return name;
 }
 
+// An option that switches something on.
+template <bool PrintToolOptions::*flag> std::optional<UsageError> switchOn(PrintToolOptions& options, std::string_view)
+{
+    options.*flag = true;
+    return std::nullopt;
+}
+
+// An option whose value is kept as the bytes given: a path, a printer's name.
+template <std::optional<std::string> PrintToolOptions::*member>
+std::optional<UsageError> keepBytes(PrintToolOptions& options, std::string_view value)
+{
+    options.*member = std::string(value);
+    return std::nullopt;
+}
+
+// An option whose value is a name, taken as UTF-8.
+template <std::optional<std::u16string> PrintToolOptions::*member>
+std::optional<UsageError> keepName(PrintToolOptions& options, std::string_view value)
+{
+    options.*member = fromUtf8(value);
+    return std::nullopt;
+}
+
+// A whole number from `lowest` to `highest` into `target`; the refusal names the option as `option`.
+std::optional<UsageError> keepNumber(int& target, std::string_view value, int lowest, int highest,
+                                     std::string_view option)
+{
+    const auto number = parseInteger(value);
+    if (!number || *number < lowest || *number > highest)
+        return usage(cliText::badNumber, option, value);
+    target = *number;
+    return std::nullopt;
+}
+
+// Every option, once: getopt_long's declarations, the parse and the lines of --help all come from here.
+constexpr CommandLineOption optionTable[] = {
+    { 'e', "encoding", "E",
+      u"sjis | utf16le | utf16be | utf8 | jis | euc、表示名、または 0～5\n"
+      u"（既定: Shift JIS。複数ファイルではすべてに適用）",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          const auto index = parseEncodingName(value);
+          if (!index)
+              return usage(cliText::badEncoding, value);
+          options.encoding = *index;
+          return std::nullopt;
+      } },
+    { 'o', "output", "PATH",
+      u"ファイルに出力。形式は拡張子で決まる: .pdf .ps .svg .png\n"
+      u"（PNG はページごとに PATH の拡張子の前へ -0001, -0002, ... を付けたファイル）",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          const auto format = formatOfPath(std::string(value));
+          if (!format)
+              return usage(cliText::unknownFormat, value);
+          options.output = std::string(value);
+          options.outputFormat = *format;
+          return std::nullopt;
+      } },
+    { 'P', "printer", "NAME", u"CUPS のプリンタ NAME に印刷。-o も -P もなければ既定のプリンタ",
+      keepBytes<&PrintToolOptions::printer> },
+    { 0, "paper", "SIZE", u"ファイル出力の用紙: A4（既定）, A3, B4, B5, Letter, Legal, または 幅x高さ（mm）",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          const auto paper = parsePaperSize(value);
+          if (!paper)
+              return usage(cliText::badPaper, value);
+          options.paper = *paper;
+          return std::nullopt;
+      } },
+    { 0, "dpi", "N", u"ファイル出力の解像度（既定 600）",
+      [](PrintToolOptions& options, std::string_view value) {
+          return keepNumber(options.dpi, value, 1, 9600, "--dpi");
+      } },
+    { 0, "border", "MM", u"ファイル出力の印刷できない周囲の幅（既定 5。0 で用紙全体に印刷）",
+      [](PrintToolOptions& options, std::string_view value) {
+          return keepNumber(options.borderMillimetres, value, 0, 100, "--border");
+      } },
+    { 0, "device-caps", "W,H,DX,DY", u"印刷可能な幅と高さ（ピクセル）と横・縦の dpi を指定",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          const auto caps = parseDeviceCaps(value);
+          if (!caps)
+              return usage(cliText::badDeviceCaps, value);
+          options.deviceCaps = *caps;
+          return std::nullopt;
+      } },
+    { 0, "settings", "PATH", u"設定ファイル PATH を読む", keepBytes<&PrintToolOptions::settingsPath> },
+    { 0, "defaults", "", u"設定ファイルを読まず、既定の設定で始める", switchOn<&PrintToolOptions::defaults> },
+    { 0, "preset", "NAME", u"プリセット NAME を適用する", keepName<&PrintToolOptions::preset> },
+    { 0, "set", "FIELD=VALUE", u"設定項目を1つ変更する（例: charsPerLine=80, vertical=1, headerLeft=&f）",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          const auto equals = value.find('=');
+          if (equals == std::string_view::npos || equals == 0)
+              return usage(cliText::badFieldSetting, value);
+          options.fieldSettings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+          return std::nullopt;
+      } },
+    { 0, "layout-json", "PATH", u"描画せず、レイアウトを JSON で PATH（\"-\" は標準出力）に書く",
+      keepBytes<&PrintToolOptions::layoutJson> },
+    { 0, "show-settings", "", u"設定の一覧を表示して終了", switchOn<&PrintToolOptions::showSettings> },
+    { 0, "details", "", u"印刷の前に詳細情報を表示", switchOn<&PrintToolOptions::details> },
+    { 0, "list-fonts", "", u"フォントの一覧（言語、フォント、ピッチ、書字方向、代替フォント）を表示して終了",
+      switchOn<&PrintToolOptions::listFonts> },
+    { 0, "list-presets", "", u"プリセット名の一覧を表示して終了", switchOn<&PrintToolOptions::listPresets> },
+    { 0, "save-preset", "NAME", u"設定をプリセット NAME として保存",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          auto name = presetNameToSave(value);
+          if (auto* refusal = std::get_if<UsageError>(&name))
+              return std::move(*refusal);
+          options.savePreset = std::move(std::get<std::u16string>(name));
+          return std::nullopt;
+      } },
+    { 0, "delete-preset", "NAME", u"プリセット NAME を削除", keepName<&PrintToolOptions::deletePreset> },
+    { 0, "version", "", u"", switchOn<&PrintToolOptions::version> },
+    { 0, "help", "", u"", switchOn<&PrintToolOptions::help> },
+};
+
+// The code getopt_long returns for the option at `index` of the table.
+int codeOf(std::size_t index)
+{
+    const char shortName = optionTable[index].shortName;
+    return shortName != 0 ? shortName : firstLongOnlyCode + static_cast<int>(index);
+}
+
+// How --help writes an option: "-e, --encoding E", "--paper SIZE".
+std::u16string writtenName(const CommandLineOption& row)
+{
+    std::string name = row.shortName != 0 ? std::string { '-', row.shortName, ',', ' ' } : std::string();
+    name += "--";
+    name += row.longName;
+    if (!row.valueName.empty()) {
+        name += ' ';
+        name += row.valueName;
+    }
+    return fromUtf8(name);
+}
+
 } // namespace
 
 std::optional<int> parseEncodingName(std::string_view text)
@@ -178,8 +273,58 @@ std::optional<PaperSize> parsePaperSize(std::string_view text)
     return PaperSize { *width, *height };
 }
 
+std::span<const CommandLineOption> commandLineOptions()
+{
+    return optionTable;
+}
+
+std::u16string helpText()
+{
+    std::u16string text(cliText::helpBeforeOptions);
+    for (std::size_t index = 0; index < std::size(optionTable); ++index) {
+        // Long names line up whether or not a short name comes before them.
+        std::u16string line = optionTable[index].shortName != 0 ? u"  " : u"      ";
+        line += writtenName(optionTable[index]);
+        std::u16string_view help = optionTable[index].help;
+        if (help.empty()) {
+            // The options that say nothing of themselves are named together.
+            while (index + 1 < std::size(optionTable) && optionTable[index + 1].help.empty())
+                line += u", " + writtenName(optionTable[++index]);
+            text += line + u'\n';
+            continue;
+        }
+        line.append(line.size() < helpColumn ? helpColumn - line.size() : 2, u' ');
+        for (;;) {
+            const auto newline = help.find(u'\n');
+            line += help.substr(0, newline);
+            text += line + u'\n';
+            if (newline == std::u16string_view::npos)
+                break;
+            help.remove_prefix(newline + 1);
+            line.assign(helpColumn, u' ');
+        }
+    }
+    text += cliText::helpAfterOptions;
+    return text;
+}
+
 std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std::string> arguments)
 {
+    // The options as getopt_long takes them; ':' first, so that a missing value is told from an unknown option.
+    std::string shortOptions = ":";
+    std::vector<option> longOptions;
+    for (std::size_t index = 0; index < std::size(optionTable); ++index) {
+        const CommandLineOption& row = optionTable[index];
+        const bool takesValue = !row.valueName.empty();
+        if (row.shortName != 0) {
+            shortOptions += row.shortName;
+            if (takesValue)
+                shortOptions += ':';
+        }
+        longOptions.push_back({ row.longName, takesValue ? required_argument : no_argument, nullptr, codeOf(index) });
+    }
+    longOptions.push_back({ nullptr, 0, nullptr, 0 });
+
     // getopt_long permutes its argument vector, so it works on a private copy.
     std::vector<std::string> storage(1, "vantolex-print");
     storage.insert(storage.end(), arguments.begin(), arguments.end());
@@ -193,102 +338,20 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
     opterr = 0;
     optind = 0; // 0, not 1: glibc then re-initialises its whole state, so the parser can run again
     for (;;) {
-        int longIndex = -1;
-        const int code = getopt_long(argc, argv.data(), ":e:o:P:", longOptions, &longIndex);
+        const int code = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr);
         if (code == -1)
             break;
         const std::string_view value = optarg ? optarg : "";
         const std::string_view given = argv[optind - 1] ? argv[optind - 1] : "";
-        switch (code) {
-        case 'e':
-            if (const auto index = parseEncodingName(value))
-                options.encoding = *index;
-            else
-                return usage(cliText::badEncoding, value);
-            break;
-        case 'o':
-            options.output = std::string(value);
-            if (const auto format = formatOfPath(*options.output))
-                options.outputFormat = *format;
-            else
-                return usage(cliText::unknownFormat, value);
-            break;
-        case 'P':
-            options.printer = std::string(value);
-            break;
-        case PaperOption:
-            if (const auto paper = parsePaperSize(value))
-                options.paper = *paper;
-            else
-                return usage(cliText::badPaper, value);
-            break;
-        case DpiOption:
-        case BorderOption: {
-            const auto number = parseInteger(value);
-            const bool isDpi = code == DpiOption;
-            if (!number || (isDpi ? *number < 1 || *number > 9600 : *number < 0 || *number > 100))
-                return usage(cliText::badNumber, isDpi ? "--dpi" : "--border", value);
-            (isDpi ? options.dpi : options.borderMillimetres) = *number;
-            break;
-        }
-        case DeviceCapsOption:
-            if (const auto caps = parseDeviceCaps(value))
-                options.deviceCaps = *caps;
-            else
-                return usage(cliText::badDeviceCaps, value);
-            break;
-        case SettingsOption:
-            options.settingsPath = std::string(value);
-            break;
-        case DefaultsOption:
-            options.defaults = true;
-            break;
-        case PresetOption:
-            options.preset = fromUtf8(value);
-            break;
-        case SetOption: {
-            const auto equals = value.find('=');
-            if (equals == std::string_view::npos || equals == 0)
-                return usage(cliText::badFieldSetting, value);
-            options.fieldSettings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
-            break;
-        }
-        case LayoutJsonOption:
-            options.layoutJson = std::string(value);
-            break;
-        case ShowSettingsOption:
-            options.showSettings = true;
-            break;
-        case DetailsOption:
-            options.details = true;
-            break;
-        case ListFontsOption:
-            options.listFonts = true;
-            break;
-        case ListPresetsOption:
-            options.listPresets = true;
-            break;
-        case SavePresetOption: {
-            auto name = presetNameToSave(value);
-            if (auto* refusal = std::get_if<UsageError>(&name))
-                return std::move(*refusal);
-            options.savePreset = std::move(std::get<std::u16string>(name));
-            break;
-        }
-        case DeletePresetOption:
-            options.deletePreset = fromUtf8(value);
-            break;
-        case VersionOption:
-            options.version = true;
-            break;
-        case HelpOption:
-            options.help = true;
-            break;
-        case ':':
+        if (code == ':')
             return usage(cliText::missingValue, offendingOption(given, optopt));
-        default:
+        std::size_t index = 0;
+        while (index < std::size(optionTable) && codeOf(index) != code)
+            ++index;
+        if (index == std::size(optionTable))
             return usage(cliText::unknownOption, offendingOption(given, optopt));
-        }
+        if (std::optional<UsageError> refusal = optionTable[index].apply(options, value))
+            return std::move(*refusal);
     }
     for (int i = optind; i < argc; ++i)
         options.files.emplace_back(argv[i]);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -52,6 +53,27 @@ struct UsageError
 {
     std::u16string message;
 };
+
+// One option of the command line: how it is written, as the parser takes it and --help lists it, and what it
+// does.
+struct CommandLineOption
+{
+    char shortName = 0; // 0: none
+    const char* longName = nullptr; // without "--"
+    std::string_view valueName; // as --help names the value; empty: the option takes no value
+    // What --help says of the option; lines after the first are set under the first. Empty: the option shares
+    // one line with the options next to it that say nothing either (--version, --help).
+    std::u16string_view help;
+    // Applies the value (empty for an option without one) to the options, or refuses it. An option given
+    // again applies again: the last value holds, except where the options collect the values (--set).
+    std::optional<UsageError> (*apply)(PrintToolOptions& options, std::string_view value) = nullptr;
+};
+
+// The options, in the order --help lists them.
+std::span<const CommandLineOption> commandLineOptions();
+
+// The text of --help: how the tool is called, a line or more for each option, files and exit statuses.
+std::u16string helpText();
 
 // Parses the arguments after the program name. Options and files may be mixed; "--" ends the options. Names
 // (presets) are taken as UTF-8 and held as UTF-16; paths stay the bytes they are. Refuses, among others,

@@ -18,7 +18,9 @@ int main(int argc, char** argv)
 
     vantolex::CupsPrinterServices printerServices(vantolex::systemClock());
     vantolex::ApplicationPrinter applicationPrinter(printerServices);
-    vantolex::PrintToolEnvironment environment { std::cin, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, {} };
+    vantolex::PrintToolEnvironment environment {
+        std::cin, std::cout, std::cerr, vantolex::systemClock(), ::isatty(STDERR_FILENO) == 1, {}
+    };
     // -P names the printer to choose; without it the chosen printer falls back to the default destination.
     environment.openPrinter = [&](const std::optional<std::string>& destination) {
         if (destination)

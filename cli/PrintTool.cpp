@@ -1,12 +1,7 @@
 #include "cli/PrintTool.h"
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <new>
 
 #include "app/FileDevices.h"
@@ -17,8 +12,11 @@
 #include "base/WriteFailureReason.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
-#include "cli/ToolDevice.h"
+#include "cli/FontListing.h"
+#include "cli/OutputPathChecks.h"
+#include "cli/Progress.h"
 #include "cli/ToolHost.h"
+#include "cli/ToolPrinterChooser.h"
 #include "layout/Clock.h"
 #include "layout/FileByteSink.h"
 #include "layout/LayoutMessages.h"
@@ -26,7 +24,6 @@
 #include "layout/OutputLayoutJson.h"
 #include "layout/PrinterFactory.h"
 #include "layout/StreamByteSink.h"
-#include "render/fonts/FallbackFamilies.h"
 #include "render/fonts/FontCatalogue.h"
 #include "settings/FaceName.h"
 #include "settings/PrintSettingsFields.h"
@@ -50,16 +47,6 @@ int usageFailure(std::ostream& err, std::u16string_view message)
     return UsageStatus;
 }
 
-SheetFormat sheetOf(const PrintToolOptions& options)
-{
-    SheetFormat sheet;
-    sheet.widthMillimetres = options.paper.widthMillimetres;
-    sheet.heightMillimetres = options.paper.heightMillimetres;
-    sheet.dpiX = sheet.dpiY = options.dpi;
-    sheet.borderMillimetres = options.borderMillimetres;
-    return sheet;
-}
-
 // The vertical-writing face carries a leading "@" exactly when vertical writing is on, as the font page keeps
 // it.
 void matchFaceToWritingDirection(PrintSettings& settings)
@@ -68,105 +55,6 @@ void matchFaceToWritingDirection(PrintSettings& settings)
     face.vertical = settings.vertical;
     settings.fontName = face.stored();
 }
-
-// One line per face and script: script, face, pitch, writing direction, and the face that draws what the
-// face lacks.
-void listFonts(std::ostream& out)
-{
-    FontCatalogue catalogue;
-    FallbackFamilies fallbacks;
-    for (const bool vertical : { false, true }) {
-        for (const bool proportional : { false, true }) {
-            catalogue.enumerateFonts(vertical, proportional);
-            for (const auto& language : catalogue.languages()) {
-                for (const auto& [face, index] : catalogue.facesOf(language)) {
-                    out << toUtf8(language) << '\t' << toUtf8(face) << '\t'
-                        << toUtf8(proportional ? cliText::proportionalPitch : cliText::fixedPitch) << '\t'
-                        << toUtf8(vertical ? cliText::verticalWriting : cliText::horizontalWriting) << '\t'
-                        << toUtf8(fallbacks.of(face)) << '\n';
-                }
-            }
-        }
-    }
-}
-
-// Shows the number of each page started, on one terminal line.
-class Progress
-{
-public:
-    Progress(std::ostream& err, bool shown)
-        : m_err(err)
-        , m_shown(shown)
-    {
-    }
-    ~Progress() { finish(); }
-
-    // Ends the line of the page count, so that messages can follow.
-    void finish()
-    {
-        if (m_pages > 0)
-            m_err << toUtf8(formatText(cliText::progressDone, { m_pages })) << std::flush;
-        m_pages = 0;
-    }
-    Progress(const Progress&) = delete;
-    Progress& operator=(const Progress&) = delete;
-
-    std::function<void(int)> callback()
-    {
-        if (!m_shown)
-            return {};
-        return [this](int page) {
-            m_pages = page;
-            m_err << toUtf8(formatText(cliText::progress, { page })) << std::flush;
-        };
-    }
-
-private:
-    std::ostream& m_err;
-    bool m_shown;
-    int m_pages = 0;
-};
-
-// Hands out the one device the command line describes, wrapped for --device-caps and progress.
-class ToolPrinterChooser : public PrinterChooser
-{
-public:
-    // `missingGlyphs` receives, at the end of each document, the characters that no face had.
-    ToolPrinterChooser(const PrintToolOptions& options, PrintToolEnvironment& environment, const Clock& clock,
-                       Progress& progress, int& missingGlyphs)
-        : m_options(options)
-        , m_environment(environment)
-        , m_clock(clock)
-        , m_progress(progress)
-        , m_missingGlyphs(missingGlyphs)
-    {
-    }
-
-    std::unique_ptr<Device> choosePrinter() override
-    {
-        std::unique_ptr<Device> device;
-        if (m_options.output || (m_options.layoutJson && !m_options.printer)) {
-            const auto format = m_options.output ? m_options.outputFormat : FileFormat::Pdf;
-            device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options), m_clock);
-        } else {
-            device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
-            if (!device && m_options.printer)
-                throw Warning(
-                    formatText(cliText::printerUnavailable, { std::u16string_view(fromUtf8(*m_options.printer)) }));
-            if (!device)
-                throw Warning(std::u16string(layoutText::printerUnavailable));
-        }
-        return std::make_unique<ToolDevice>(std::move(device), m_options.deviceCaps, m_progress.callback(),
-                                            [this](int missing) { m_missingGlyphs = missing; });
-    }
-
-private:
-    const PrintToolOptions& m_options;
-    PrintToolEnvironment& m_environment;
-    const Clock& m_clock;
-    Progress& m_progress;
-    int& m_missingGlyphs;
-};
 
 int statusOf(RunOutcome outcome, std::ostream& err)
 {
@@ -183,51 +71,6 @@ int statusOf(RunOutcome outcome, std::ostream& err)
     }
     writeLine(err, layoutText::unexpectedFailure);
     return ErrorStatus;
-}
-
-// A path as it can be compared with another: without symbolic links, "." and ".." where it exists.
-std::filesystem::path comparablePath(const std::filesystem::path& path)
-{
-    std::error_code error;
-    std::filesystem::path result = std::filesystem::weakly_canonical(path, error);
-    if (error)
-        result = std::filesystem::absolute(path, error).lexically_normal();
-    return result;
-}
-
-// Whether writing `output` would write over the file `input`: the same file on the disk, or the same path
-// where either does not exist.
-bool isSameFile(const std::filesystem::path& output, const std::filesystem::path& input)
-{
-    struct stat outputStatus = {};
-    struct stat inputStatus = {};
-    if (::stat(output.c_str(), &outputStatus) == 0 && ::stat(input.c_str(), &inputStatus) == 0)
-        return outputStatus.st_dev == inputStatus.st_dev && outputStatus.st_ino == inputStatus.st_ino;
-    return comparablePath(output) == comparablePath(input);
-}
-
-// Whether `input` is named like a page that a PNG output to `output` writes: <stem>-<4 digits or more>.png
-// in the same folder.
-bool isPngPageOf(const std::filesystem::path& input, const std::filesystem::path& output)
-{
-    const std::filesystem::path page = comparablePath(input);
-    const std::filesystem::path target = comparablePath(output);
-    const std::string name = page.filename().string();
-    const std::string prefix = target.stem().string() + "-";
-    if (page.parent_path() != target.parent_path() || !name.starts_with(prefix) || !name.ends_with(".png"))
-        return false;
-    const std::string number = name.substr(prefix.size(), name.size() - prefix.size() - 4);
-    return number.size() >= 4 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The system's error when the folder of `path` is missing or is no folder; 0 when it is there.
-int folderError(const std::filesystem::path& path)
-{
-    const std::filesystem::path folder = path.parent_path();
-    struct stat status = {};
-    if (::stat(folder.empty() ? "." : folder.c_str(), &status) != 0)
-        return errno;
-    return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
 }
 
 // One run of the tool, in the order of its steps: what needs no settings, the outputs, the settings, the
@@ -272,7 +115,7 @@ private:
     std::optional<int> showInformation()
     {
         if (m_options.help) {
-            m_out << toUtf8(cliText::help);
+            m_out << toUtf8(helpText());
             return PrintedStatus;
         }
         if (m_options.version) {
@@ -438,10 +281,10 @@ private:
         const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
         std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_err : &m_out) : nullptr;
         ToolHost host(m_options.files, m_options.encoding, m_environment.in, m_err, details);
-        const Clock& clock = m_environment.clock ? *m_environment.clock : systemClock();
+        const Clock& clock = m_environment.clock;
         Progress progress(m_err, m_environment.errIsTerminal);
         int missingGlyphs = 0;
-        ToolPrinterChooser chooser(m_options, m_environment, clock, progress, missingGlyphs);
+        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
 
         if (m_options.layoutJson) {
             // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.

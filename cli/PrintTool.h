@@ -29,11 +29,11 @@ struct PrintToolEnvironment
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    const Clock& clock; // the clock of "&d" and "&t", and the date of a PDF output
     bool errIsTerminal = false; // show progress on standard error
     // The device of the spooler destination named, or of the default destination when none is named; null
     // when there is no such printer.
     std::function<std::unique_ptr<Device>(const std::optional<std::string>& destination)> openPrinter;
-    const Clock* clock = nullptr; // the clock of "&d" and "&t"; null: the system's
 };
 
 // Runs the tool with `arguments` (without the program name) and returns the exit status.

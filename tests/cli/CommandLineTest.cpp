@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/Utf16.h"
 #include "cli/CommandLine.h"
 
 namespace vantolex {
@@ -139,6 +140,23 @@ TEST(CommandLine, ParsesAgainAfterAnError)
     EXPECT_EQ(options.dpi, 300);
     EXPECT_TRUE(options.listPresets);
     EXPECT_EQ(options.files, (std::vector<std::string> { "f" }));
+}
+
+// Each option of the parser has its line in --help, with the name of its value, in the order of the table.
+TEST(CommandLine, TheHelpNamesEveryOptionInOrder)
+{
+    const std::string help = toUtf8(helpText());
+    std::size_t from = 0;
+    for (const CommandLineOption& option : commandLineOptions()) {
+        std::string written = option.shortName != 0 ? std::string { ' ', '-', option.shortName, ',' } : "";
+        written += std::string(" --") + option.longName;
+        if (!option.valueName.empty())
+            written += " " + std::string(option.valueName);
+        SCOPED_TRACE(written);
+        const std::size_t at = help.find(written, from);
+        ASSERT_NE(at, std::string::npos) << help;
+        from = at + written.size();
+    }
 }
 
 } // namespace

@@ -45,7 +45,7 @@ int printInterrupted(const std::string& source)
     TerminatingAtPageTwo errBuffer;
     std::ostream err(&errBuffer);
     CupsPrinterServices services(systemClock());
-    PrintToolEnvironment environment { in, out, err, true, {} };
+    PrintToolEnvironment environment { in, out, err, systemClock(), true, {} };
     environment.openPrinter = [&services](const std::optional<std::string>& destination) {
         return services.openPrinter({ destination.value_or(""), "", {} });
     };

@@ -32,7 +32,7 @@ protected:
         std::istringstream in(input);
         out.str({});
         err.str({});
-        PrintToolEnvironment environment { in, out, err, false, {}, &clock };
+        PrintToolEnvironment environment { in, out, err, clock, false, {} };
         environment.openPrinter = [this](const std::optional<std::string>& destination) -> std::unique_ptr<Device> {
             openedPrinter = destination.value_or("(default)");
             if (!printerAvailable)
@@ -124,6 +124,17 @@ TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInput)
     EXPECT_EQ(document["pages"][0]["footer"], (nlohmann::json { "", "- 1 -", "" }));
     EXPECT_EQ(document["pages"][0]["lines"][1]["text"], "日本語");
     EXPECT_TRUE(openedPrinter.empty());
+}
+
+TEST_F(PrintToolTest, HeadersAreDatedByTheClockOfTheEnvironment)
+{
+    EXPECT_EQ(run({ "--defaults", "--device-caps", "4800,6600,600,600", "--set", "useHeaderFooter=1", "--set",
+                    "headerLeft=&d &t", "--layout-json", "-", "-" },
+                  "x\n"),
+              0)
+        << err.str();
+    const auto document = nlohmann::json::parse(out.str());
+    EXPECT_EQ(document["pages"][0]["header"][0], "2026/12/07 09:05:03");
 }
 
 TEST_F(PrintToolTest, DetailsGoToStandardErrorBesideTheJson)
