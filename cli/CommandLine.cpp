@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 
 #include "base/TextFormat.h"
