@@ -42,11 +42,14 @@ private:
     std::abort();
 }
 
+// Dates and times in headers from a fixed clock, so that a run repeats exactly.
+const ClockFixed fuzzClock(LocalDateTime { 2026, 12, 9, 12, 0, 0 });
+
 class OutputChecked : public OutputBuffered
 {
 public:
     OutputChecked(Device& device, const PrintSettings& settings)
-        : OutputBuffered(device, settings, u"/fuzz/t.txt")
+        : OutputBuffered(device, settings, u"/fuzz/t.txt", fuzzClock)
     {
         if (settings.proportional)
             m_font = device.createFont(layout().font);
