@@ -47,6 +47,17 @@ inline constexpr std::u16string_view proportionalPitch = u"プロポーショナ
 inline constexpr std::u16string_view horizontalWriting = u"横書き";
 inline constexpr std::u16string_view verticalWriting = u"縦書き";
 
+// Job options (-o NAME=VALUE, --job-option, -n) given with a file output.
+inline constexpr std::u16string_view jobOptionsForFile
+    = u"ジョブのオプション（-o 名前=値、--job-option、-n）はファイル出力には指定できません。";
+inline constexpr std::u16string_view badJobOption = u"--job-option の値が正しくありません（名前=値）: %s";
+// --paper with a printer that has no such paper: the paper as given, the printer, its paper sizes ("A4, Letter").
+inline constexpr std::u16string_view paperNotOnPrinter = u"用紙サイズ %s はプリンタ %s にありません。使える用紙: %s";
+// No file given, and standard input is a terminal.
+inline constexpr std::u16string_view noFileOnTerminal = u"ファイルが指定されていません（標準入力は端末です）。";
+// What every line of vantolex-print on standard error begins with, so that a log tells whose it is.
+inline constexpr std::u16string_view messagePrefix = u"vantolex-print: ";
+
 inline constexpr std::u16string_view version = u"vantolex-print %s";
 
 // --help: the text before the options and the text after them. The options' lines come from the option table

@@ -13,6 +13,7 @@
 #include "cli/CliMessages.h"
 #include "input/EncodingIndex.h"
 #include "settings/SettingsFileBytes.h"
+#include "spool/JobOptions.h"
 
 namespace vantolex {
 
@@ -118,11 +119,33 @@ std::optional<UsageError> keepNumber(int& target, std::string_view value, int lo
     return std::nullopt;
 }
 
+// True when the value of -o is job options rather than a path: it begins with NAME=.
+bool isJobOptionText(std::string_view value)
+{
+    const auto start = value.find_first_not_of(" \t");
+    const auto equals = value.find('=');
+    if (start == std::string_view::npos || equals == std::string_view::npos || equals == start)
+        return false;
+    return std::all_of(value.begin() + static_cast<std::ptrdiff_t>(start), value.begin() + static_cast<std::ptrdiff_t>(equals),
+                       [](unsigned char c) { return std::isalnum(c) || c == '-' || c == '_'; });
+}
+
+std::optional<UsageError> addJobOptions(PrintToolOptions& options, std::string_view value)
+{
+    const JobOptionList parsed = parseJobOptions(value);
+    if (parsed.empty())
+        return usage(cliText::badJobOption, value);
+    for (const auto& [name, setting] : parsed)
+        setJobOption(options.jobOptions, name, setting);
+    return std::nullopt;
+}
+
 // Every option, once: getopt_long's declarations, the parse and the lines of --help all come from here.
 constexpr CommandLineOption optionTable[] = {
     { 'e', "encoding", "E",
       u"sjis | utf16le | utf16be | utf8 | jis | euc、表示名、または 0～5\n"
-      u"（既定: Shift JIS。複数ファイルではすべてに適用）",
+      u"（既定: Shift JIS。複数ファイルではすべてに適用）\n"
+      u"ファイルを指定しなければ、端末でない標準入力をこの形式で読む（端末なら使い方の誤り）",
       [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
           const auto index = parseEncodingName(value);
           if (!index)
@@ -132,8 +155,11 @@ constexpr CommandLineOption optionTable[] = {
       } },
     { 'o', "output", "PATH",
       u"ファイルに出力。形式は拡張子で決まる: .pdf .ps .svg .png\n"
-      u"（PNG はページごとに PATH の拡張子の前へ -0001, -0002, ... を付けたファイル）",
+      u"（PNG はページごとに PATH の拡張子の前へ -0001, -0002, ... を付けたファイル）\n"
+      u"-o 名前=値 の形ならジョブのオプション（--job-option と同じ。lp の -o）",
       [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          if (isJobOptionText(value))
+              return addJobOptions(options, value);
           const auto format = formatOfPath(std::string(value));
           if (!format)
               return usage(cliText::unknownFormat, value);
@@ -141,14 +167,32 @@ constexpr CommandLineOption optionTable[] = {
           options.outputFormat = *format;
           return std::nullopt;
       } },
-    { 'P', "printer", "NAME", u"CUPS のプリンタ NAME に印刷。-o も -P もなければ既定のプリンタ",
+    { 'P', "printer", "NAME",
+      u"CUPS のプリンタ NAME（NAME/INSTANCE も可）に印刷。-o も -P もなければ既定のプリンタ\n"
+      u"ユーザーの既定のオプション（~/.cups/lpoptions、CUPS の lpoptions）を lp と同じく適用",
       keepBytes<&PrintToolOptions::printer> },
-    { 0, "paper", "SIZE", u"ファイル出力の用紙: A4（既定）, A3, B4, B5, Letter, Legal, または 幅x高さ（mm）",
+    { 'd', "destination", "NAME", u"-P と同じ（lp の -d）", keepBytes<&PrintToolOptions::printer> },
+    { 'n', "copies", "N", u"部数（ジョブの copies。lp の -n）",
+      [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
+          int copies = 1;
+          if (auto refusal = keepNumber(copies, value, 1, 9999, "--copies"))
+              return refusal;
+          setJobOption(options.jobOptions, "copies", std::to_string(copies));
+          return std::nullopt;
+      } },
+    { 0, "job-option", "NAME=VALUE",
+      u"ジョブのオプション（lp の -o と同じ。sides, media, number-up, page-set, job-priority など）。\n"
+      u"繰り返し可。lpoptions の既定より優先。landscape と orientation-requested は用紙を横向きにする",
+      addJobOptions },
+    { 0, "paper", "SIZE",
+      u"用紙: A4（ファイル出力の既定）, A3, B4, B5, Letter, Legal, または 幅x高さ（mm）\n"
+      u"プリンタではジョブの用紙（media）になる。プリンタにない用紙は使い方の誤り",
       [](PrintToolOptions& options, std::string_view value) -> std::optional<UsageError> {
           const auto paper = parsePaperSize(value);
           if (!paper)
               return usage(cliText::badPaper, value);
           options.paper = *paper;
+          options.paperName = std::string(value);
           return std::nullopt;
       } },
     { 0, "dpi", "N", u"ファイル出力の解像度（既定 600）",
@@ -357,6 +401,8 @@ std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std:
 
     if (options.output && options.printer)
         return UsageError { std::u16string(cliText::outputAndPrinter) };
+    if (options.output && !options.jobOptions.empty())
+        return UsageError { std::u16string(cliText::jobOptionsForFile) };
     if (options.defaults && options.settingsPath)
         return UsageError { std::u16string(cliText::defaultsAndSettings) };
     if (options.defaults && (options.savePreset || options.deletePreset))

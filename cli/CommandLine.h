@@ -29,8 +29,12 @@ struct PrintToolOptions
     int encoding = 0; // EncodingIndex, for every file
     std::optional<std::string> output; // file output; the format follows the extension
     FileFormat outputFormat = FileFormat::Pdf; // of `output`
-    std::optional<std::string> printer; // CUPS destination
-    PaperSize paper; // for file output
+    std::optional<std::string> printer; // CUPS destination: NAME or NAME/INSTANCE
+    // Job options of a printer (-o NAME=VALUE, --job-option, -n as "copies"), each name once, in the order
+    // first given; they override the user's defaults for the destination.
+    std::vector<std::pair<std::string, std::string>> jobOptions;
+    PaperSize paper; // for file output; on a printer the job's media when paperName is given
+    std::string paperName; // --paper as given; empty when it is not
     int dpi = 600; // for file output
     int borderMillimetres = 5; // unprintable border of a file device, each side
     std::optional<DeviceCaps> deviceCaps; // overrides the device's own capabilities
@@ -78,7 +82,10 @@ std::u16string helpText();
 // Parses the arguments after the program name. Options and files may be mixed; "--" ends the options. Names
 // (presets) are taken as UTF-8 and held as UTF-16; paths stay the bytes they are. Refuses, among others,
 // options that exclude each other, an output whose format the extension does not tell, a preset name to save
-// that is blank or holds a character the settings file cannot store, and "-" among other files.
+// that is blank or holds a character the settings file cannot store, "-" among other files, and job options
+// with a file output. The value of -o (--output) is job options when it begins with NAME= (a name of letters,
+// digits, "-" and "_"), as lp's -o takes them, and otherwise the output's path (a path of that form can be
+// written "./NAME=...").
 std::variant<PrintToolOptions, UsageError> parseCommandLine(std::span<const std::string> arguments);
 
 // The encoding named by `text`: a short name (sjis, utf16le, utf16be, utf8, jis, euc), a display name as

@@ -8,7 +8,9 @@
 #include "app/ApplicationPrinter.h"
 #include "base/Interruption.h"
 #include "cli/PrintTool.h"
+#include "spool/CupsDestination.h"
 #include "spool/CupsPrinterServices.h"
+#include "spool/JobOptions.h"
 
 int main(int argc, char** argv)
 {
@@ -19,14 +21,16 @@ int main(int argc, char** argv)
     vantolex::CupsPrinterServices printerServices(vantolex::systemClock());
     vantolex::ApplicationPrinter applicationPrinter(printerServices);
     vantolex::PrintToolEnvironment environment {
-        std::cin, std::cout, std::cerr, vantolex::systemClock(), ::isatty(STDERR_FILENO) == 1, {}
+        std::cin, std::cout, std::cerr, vantolex::systemClock(), ::isatty(STDERR_FILENO) == 1, {}, {}, {}, false
     };
-    // -P names the printer to choose; without it the chosen printer falls back to the default destination.
-    environment.openPrinter = [&](const std::optional<std::string>& destination) {
-        if (destination)
-            applicationPrinter.adoptPrinter({ *destination, {}, {} });
+    environment.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
+    // The printer the command line chose, with its options, becomes the chosen printer.
+    environment.openPrinter = [&](const vantolex::PrinterSelection& printer) {
+        applicationPrinter.adoptPrinter(printer);
         return applicationPrinter.getPrinterDC();
     };
+    environment.findPrinter = vantolex::destinationWithDefaults;
+    environment.printerMedia = vantolex::printerMediaList;
     const int status = vantolex::runPrintTool(arguments, environment);
     std::cout.flush();
     return status;

@@ -13,10 +13,12 @@
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/FontListing.h"
+#include "cli/LinePrefixBuffer.h"
 #include "cli/OutputPathChecks.h"
 #include "cli/Progress.h"
 #include "cli/ToolHost.h"
 #include "cli/ToolPrinterChooser.h"
+#include "cli/ToolPrinterSelection.h"
 #include "layout/Clock.h"
 #include "layout/FileByteSink.h"
 #include "layout/LayoutMessages.h"
@@ -78,11 +80,13 @@ int statusOf(RunOutcome outcome, std::ostream& err)
 class PrintTool
 {
 public:
-    PrintTool(const PrintToolOptions& options, PrintToolEnvironment& environment)
+    // Messages go to `err`; the details rows, which are no messages, to the environment's standard error
+    // when standard output carries the layout.
+    PrintTool(const PrintToolOptions& options, PrintToolEnvironment& environment, std::ostream& err)
         : m_options(options)
         , m_environment(environment)
         , m_out(environment.out)
-        , m_err(environment.err)
+        , m_err(err)
     {
     }
 
@@ -262,12 +266,35 @@ private:
         return ErrorStatus;
     }
 
+    // The spooler's printer when the command line asks for no file, and whether there is one; a usage failure
+    // when --paper names a paper it does not have.
+    std::optional<int> selectPrinter()
+    {
+        if (m_options.output || (m_options.layoutJson && !m_options.printer))
+            return std::nullopt;
+        auto selected = selectToolPrinter(m_options, m_environment);
+        if (const auto* refusal = std::get_if<UsageError>(&selected))
+            return usageFailure(m_err, refusal->message);
+        if (auto* printer = std::get_if<PrinterSelection>(&selected))
+            m_printer = std::move(*printer);
+        return std::nullopt;
+    }
+
     int print()
     {
+        // Without a file, standard input, as lp reads it; not from a terminal, where nobody means to type the text.
+        std::vector<std::string> files = m_options.files;
+        if (files.empty()) {
+            if (m_environment.inIsTerminal)
+                return usageFailure(m_err, cliText::noFileOnTerminal);
+            files.emplace_back("-");
+        }
         if (const std::optional<std::string> path = outputPath()) {
             if (const auto status = refuseMissingFolder(*path))
                 return *status;
         }
+        if (const auto status = selectPrinter())
+            return *status;
         // The face the font page would choose for these settings.
         FontCatalogue catalogue;
         const auto choice = catalogue.selectFont(m_settings.proportional, m_settings.vertical, m_settings.language,
@@ -279,12 +306,12 @@ private:
                                  { std::u16string_view(m_settings.fontName), std::u16string_view(choice.fontName) }));
 
         const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
-        std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_err : &m_out) : nullptr;
-        ToolHost host(m_options.files, m_options.encoding, m_environment.in, m_err, details);
+        std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_environment.err : &m_out) : nullptr;
+        ToolHost host(files, m_options.encoding, m_environment.in, m_err, details);
         const Clock& clock = m_environment.clock;
         Progress progress(m_err, m_environment.errIsTerminal);
         int missingGlyphs = 0;
-        ToolPrinterChooser chooser(m_options, m_environment, progress, missingGlyphs);
+        ToolPrinterChooser chooser(m_options, m_environment, m_printer, progress, missingGlyphs);
 
         if (m_options.layoutJson) {
             // The device measures and gives the grid; nothing is drawn, so no file is written and no job started.
@@ -310,32 +337,35 @@ private:
     std::ostream& m_err;
     std::optional<SettingsStore> m_store;
     PrintSettings m_settings;
+    std::optional<PrinterSelection> m_printer;
 };
 
 } // namespace
 
 int runPrintTool(std::span<const std::string> arguments, PrintToolEnvironment& environment)
 {
+    LinePrefixBuffer prefixed(*environment.err.rdbuf(), toUtf8(cliText::messagePrefix));
+    std::ostream err(&prefixed);
     const auto parsed = parseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
-        return usageFailure(environment.err, usage->message);
+        return usageFailure(err, usage->message);
     int status = ErrorStatus;
     try {
-        PrintTool tool(std::get<PrintToolOptions>(parsed), environment);
+        PrintTool tool(std::get<PrintToolOptions>(parsed), environment, err);
         status = tool.run();
     } catch (const Interrupted& interrupted) {
         return 128 + interrupted.signal;
     } catch (const Warning& warning) {
-        writeLine(environment.err, warning.message);
+        writeLine(err, warning.message);
         return WarningStatus;
     } catch (const Error& error) {
-        writeLine(environment.err, error.message);
+        writeLine(err, error.message);
         return ErrorStatus;
     } catch (const std::bad_alloc&) {
-        writeLine(environment.err, baseText::reasonNoMemory);
+        writeLine(err, baseText::reasonNoMemory);
         return ErrorStatus;
     } catch (const std::exception&) {
-        writeLine(environment.err, layoutText::unexpectedFailure);
+        writeLine(err, layoutText::unexpectedFailure);
         return ErrorStatus;
     }
     // A signal that came while a job was being finished ends the program all the same.
@@ -344,7 +374,7 @@ int runPrintTool(std::span<const std::string> arguments, PrintToolEnvironment& e
     // What went to standard output counts only once it is all there (a full disk, a closed pipe).
     environment.out.flush();
     if (!environment.out && status == PrintedStatus) {
-        writeLine(environment.err, cliText::standardOutputNotWritten);
+        writeLine(err, cliText::standardOutputNotWritten);
         return ErrorStatus;
     }
     return status;

@@ -7,8 +7,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "layout/Device.h"
+#include "spool/CupsDestination.h"
+#include "spool/PrinterSelection.h"
 
 namespace vantolex {
 
@@ -31,9 +34,17 @@ struct PrintToolEnvironment
     std::ostream& err;
     const Clock& clock; // the clock of "&d" and "&t", and the date of a PDF output
     bool errIsTerminal = false; // show progress on standard error
-    // The device of the spooler destination named, or of the default destination when none is named; null
-    // when there is no such printer.
-    std::function<std::unique_ptr<Device>(const std::optional<std::string>& destination)> openPrinter;
+    // A device drawing on `printer`; null when the printer cannot be used.
+    std::function<std::unique_ptr<Device>(const PrinterSelection& printer)> openPrinter;
+    // The spooler destination `destination` with instance `instance` (empty: the destination itself), or the
+    // default destination when `destination` is empty, with the user's default options for it; none when there is
+    // no such destination.
+    std::function<std::optional<PrinterSelection>(const std::string& destination, const std::string& instance)>
+        findPrinter;
+    // The paper sizes `printer` offers.
+    std::function<std::vector<PrinterMedia>(const PrinterSelection& printer)> printerMedia;
+    // With no file given, standard input is read only when it is not a terminal.
+    bool inIsTerminal = false;
 };
 
 // Runs the tool with `arguments` (without the program name) and returns the exit status.

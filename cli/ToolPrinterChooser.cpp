@@ -35,7 +35,7 @@ std::unique_ptr<Device> ToolPrinterChooser::choosePrinter()
         device = createFileDevice(format, m_options.output.value_or("layout.pdf"), sheetOf(m_options),
                                   m_environment.clock);
     } else {
-        device = m_environment.openPrinter ? m_environment.openPrinter(m_options.printer) : nullptr;
+        device = m_printer && m_environment.openPrinter ? m_environment.openPrinter(*m_printer) : nullptr;
         if (!device && m_options.printer)
             throw Warning(
                 formatText(cliText::printerUnavailable, { std::u16string_view(fromUtf8(*m_options.printer)) }));

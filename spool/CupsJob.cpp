@@ -1,5 +1,6 @@
 #include "spool/CupsJob.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -51,15 +52,15 @@ http_status_t refusalOfFailedTransfer(http_t* http) noexcept
     return HTTP_STATUS_ERROR;
 }
 
-// Tells on standard error that job `jobId` on `destination` is left on the spooler. Without the memory to
-// word the report, the report is dropped: the destructor that calls this must not fail.
+// Tells on standard error, after the program's name, that job `jobId` on `destination` is left on the spooler.
+// Without the memory to word the report, the report is dropped: the destructor that calls this must not fail.
 void reportNotCancelled(int jobId, const std::string& destination) noexcept
 {
     try {
         const std::u16string printer = fromUtf8(destination);
         const std::string report
             = toUtf8(formatText(spoolText::jobNotCancelled, { jobId, std::u16string_view(printer) }));
-        std::fprintf(stderr, "%s\n", report.c_str());
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, report.c_str());
     } catch (...) {
     }
 }

@@ -12,6 +12,6 @@ inline constexpr std::u16string_view printerNotAcceptingJobsBecause
 
 // A print job that was left open could not be cancelled on the spooler (standard error): the job number
 // and the destination.
-inline constexpr std::u16string_view jobNotCancelled = u"vantolex: 印刷ジョブ %d（%s）を取り消せませんでした。";
+inline constexpr std::u16string_view jobNotCancelled = u"印刷ジョブ %d（%s）を取り消せませんでした。";
 
 } // namespace vantolex::spoolText

@@ -11,6 +11,7 @@
 #include "cli/PrintTool.h"
 #include "render/fonts/FontFamilies.h"
 #include "spool/CupsPrinterServices.h"
+#include "spool/JobOptions.h"
 #include "support/PrivateCupsd.h"
 
 namespace vantolex {
@@ -45,10 +46,9 @@ int printInterrupted(const std::string& source)
     TerminatingAtPageTwo errBuffer;
     std::ostream err(&errBuffer);
     CupsPrinterServices services(systemClock());
-    PrintToolEnvironment environment { in, out, err, systemClock(), true, {} };
-    environment.openPrinter = [&services](const std::optional<std::string>& destination) {
-        return services.openPrinter({ destination.value_or(""), "", {} });
-    };
+    PrintToolEnvironment environment { in, out, err, systemClock(), true, {}, {}, {}, false };
+    environment.findPrinter = destinationWithDefaults;
+    environment.openPrinter = [&services](const PrinterSelection& printer) { return services.openPrinter(printer); };
     const std::vector<std::string> arguments {
         "--defaults",          "-e",  "utf8", "--set", "fontSizeBasis=1", "--set", "linesPerColumn=5", "-P",
         PrivateCupsd::stopped, source

@@ -10,6 +10,7 @@
 #include "layout/RecordingDevice.h"
 #include "render/fonts/FontFamilies.h"
 #include "render/fonts/FontHandles.h"
+#include "spool/JobOptions.h"
 
 namespace vantolex {
 namespace {
@@ -32,9 +33,18 @@ protected:
         std::istringstream in(input);
         out.str({});
         err.str({});
-        PrintToolEnvironment environment { in, out, err, clock, false, {} };
-        environment.openPrinter = [this](const std::optional<std::string>& destination) -> std::unique_ptr<Device> {
-            openedPrinter = destination.value_or("(default)");
+        PrintToolEnvironment environment { in, out, err, clock, false, {}, {}, {}, false };
+        environment.inIsTerminal = inIsTerminal;
+        environment.findPrinter = [this](const std::string& destination, const std::string& instance) {
+            return PrinterSelection { destination.empty() ? "(default)" : destination, instance, userDefaults };
+        };
+        environment.printerMedia = [](const PrinterSelection&) {
+            return std::vector<PrinterMedia> { { "iso_a4_210x297mm", "A4", 21000, 29700 },
+                                               { "na_letter_8.5x11in", "Letter", 21590, 27940 } };
+        };
+        environment.openPrinter = [this](const PrinterSelection& printer) -> std::unique_ptr<Device> {
+            openedPrinter = printer.destination;
+            openedSelection = printer;
             if (!printerAvailable)
                 return nullptr;
             auto device = std::make_unique<RecordingDevice>(DeviceCaps { 4800, 6600, 600, 600 });
@@ -57,7 +67,10 @@ protected:
     std::ostringstream err;
     ClockFixed clock { LocalDateTime { 2026, 12, 7, 9, 5, 3 } };
     std::string openedPrinter;
+    PrinterSelection openedSelection;
+    JobOptionList userDefaults; // of every destination, as lpoptions would give them
     bool printerAvailable = true;
+    bool inIsTerminal = false;
     bool failingStartPage = false;
 };
 
@@ -72,22 +85,22 @@ TEST_F(PrintToolTest, HelpAndVersion)
 TEST_F(PrintToolTest, UsageErrorsExitWith64)
 {
     EXPECT_EQ(run({ "--bogus" }), 64);
-    EXPECT_EQ(err.str(), "不明なオプションです: --bogus\n使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: 不明なオプションです: --bogus\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     EXPECT_EQ(run({ "--defaults", "--set", "colums=2", "a.txt" }), 64);
-    EXPECT_EQ(err.str(), "設定項目がありません: colums\n使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: 設定項目がありません: colums\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     EXPECT_EQ(run({ "--defaults", "--set", "vertical=yes", "a.txt" }), 64);
     EXPECT_EQ(err.str(),
-              "設定値の形式が正しくありません: vertical=yes\n使い方は vantolex-print --help で表示されます。\n");
+              "vantolex-print: 設定値の形式が正しくありません: vertical=yes\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     EXPECT_EQ(run({ "--defaults", "-o", "out.txt", "a.txt" }), 64);
     EXPECT_EQ(
         err.str(),
-        "出力形式が分かりません（.pdf .ps .svg .png）: out.txt\n使い方は vantolex-print --help で表示されます。\n");
+        "vantolex-print: 出力形式が分かりません（.pdf .ps .svg .png）: out.txt\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
 }
 
 TEST_F(PrintToolTest, InvalidSettingsAreAWarningWithTheCombinedMessage)
 {
     EXPECT_EQ(run({ "--defaults", "--set", "charsPerLine=0", "--set", "endCondition=7", "a.txt" }), 1);
-    EXPECT_EQ(err.str(), "設定値が正しくありません。\n\n文字数（1～999）\n\n異常：印刷終了条件\n");
+    EXPECT_EQ(err.str(), "vantolex-print: 設定値が正しくありません。\n\nvantolex-print: 文字数（1～999）\n\nvantolex-print: 異常：印刷終了条件\n");
 }
 
 TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
@@ -102,17 +115,20 @@ TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
 
 TEST_F(PrintToolTest, SourceFailures)
 {
-    EXPECT_EQ(run({ "--defaults" }), 1);
-    EXPECT_EQ(err.str(), "ファイルが指定されていません。\n");
+    inIsTerminal = true; // without a file, nobody means to type the text
+    EXPECT_EQ(run({ "--defaults" }), 64);
+    EXPECT_EQ(err.str(), "vantolex-print: ファイルが指定されていません（標準入力は端末です）。\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_TRUE(openedPrinter.empty());
+    inIsTerminal = false;
     EXPECT_EQ(run({ "--defaults", (folder / "missing.txt").string() }), 2);
     EXPECT_NE(err.str().find("missing.txt"), std::string::npos) << err.str();
     EXPECT_TRUE(openedPrinter.empty()); // the reader fails before a printer is asked for
 }
 
-TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInput)
+TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInputWithoutAFile)
 {
     EXPECT_EQ(run({ "--defaults", "--device-caps", "4800,6600,600,600", "--set", "charsPerLine=10", "--set",
-                    "showPageNumber=1", "-e", "utf8", "--layout-json", "-", "-" },
+                    "showPageNumber=1", "-e", "utf8", "--layout-json", "-" },
                   "abc\n\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n"),
               0)
         << err.str();
@@ -158,20 +174,20 @@ TEST_F(PrintToolTest, PrinterChoiceAndFailures)
 
     printerAvailable = false;
     EXPECT_EQ(run({ "--defaults", "-P", "office", file.string() }), 1);
-    EXPECT_EQ(err.str(), "プリンタ office を使用できません。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: プリンタ office を使用できません。\n");
     EXPECT_EQ(run({ "--defaults", file.string() }), 1);
-    EXPECT_EQ(err.str(), "プリンタの設定が取得できません。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: プリンタの設定が取得できません。\n");
 }
 
 TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
 {
     const auto output = folder / "no-such-folder" / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-o", output.string(), (folder / "missing.txt").string() }), 2);
-    EXPECT_EQ(err.str(), "出力ファイルを作成できません: " + output.string() + "\n保存先のフォルダーがありません。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: 出力ファイルを作成できません: " + output.string() + "\nvantolex-print: 保存先のフォルダーがありません。\n");
     const auto notAFolder = write("plain.txt", "x\n") / "out.png";
     EXPECT_EQ(run({ "--defaults", "-o", notAFolder.string(), "-" }, "x\n"), 2);
     EXPECT_EQ(err.str(),
-              "出力ファイルを作成できません: " + notAFolder.string() + "\n保存先のフォルダーがありません。\n");
+              "vantolex-print: 出力ファイルを作成できません: " + notAFolder.string() + "\nvantolex-print: 保存先のフォルダーがありません。\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
 }
 
@@ -182,7 +198,7 @@ TEST_F(PrintToolTest, FaceNotFoundAndCharactersNoFaceHasAreReported)
     const auto pdf = folder / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-e", "utf8", "--set", "fontName=No Such Face", "-o", pdf.string(), file.string() }),
               0);
-    EXPECT_TRUE(err.str().starts_with("フォント「No Such Face」が見つからないため、「")) << err.str();
+    EXPECT_TRUE(err.str().starts_with("vantolex-print: フォント「No Such Face」が見つからないため、「")) << err.str();
     EXPECT_TRUE(err.str().ends_with("」で印刷します。\n")) << err.str();
     EXPECT_TRUE(fs::exists(pdf));
 
@@ -197,7 +213,7 @@ TEST_F(PrintToolTest, FaceNotFoundAndCharactersNoFaceHasAreReported)
         GTEST_SKIP() << "a face installed here draws Balinese";
     const auto balineseFile = write("b.txt", "x\xE1\xAC\x85y\xE1\xAC\x85\n");
     EXPECT_EQ(run({ "--defaults", "-e", "utf8", "-o", pdf.string(), balineseFile.string() }), 0);
-    EXPECT_EQ(err.str(), "どのフォントにもない文字が 2 字あり、欠字記号で印刷しました。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: どのフォントにもない文字が 2 字あり、欠字記号で印刷しました。\n");
 }
 
 TEST_F(PrintToolTest, ListedFacesShowTheFaceTheirFallbackTakes)
@@ -217,9 +233,9 @@ TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)
     const auto file = write("a.txt", "x\n");
     failingStartPage = true;
     EXPECT_EQ(run({ "--defaults", file.string() }), 2);
-    EXPECT_EQ(err.str(), "スプールに必要なディスク領域がありません。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: スプールに必要なディスク領域がありません。\n");
     EXPECT_EQ(run({ "--defaults", "--set", "useHeaderFooter=1", "--set", "footerRight=&P", file.string() }), 2);
-    EXPECT_EQ(err.str(), "スプールに必要なディスク領域がありません。\n");
+    EXPECT_EQ(err.str(), "vantolex-print: スプールに必要なディスク領域がありません。\n");
 }
 
 TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
@@ -231,7 +247,7 @@ TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
     EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "三段", "--show-settings" }), 0);
     EXPECT_NE(out.str().find("段組\t3 段/ページ\n"), std::string::npos) << out.str();
     EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "四段", "--show-settings" }), 1);
-    EXPECT_EQ(err.str(), "プリセットがありません: 四段\n");
+    EXPECT_EQ(err.str(), "vantolex-print: プリセットがありません: 四段\n");
     EXPECT_EQ(run({ "--settings", settingsFile, "--delete-preset", "三段" }), 0);
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n");
@@ -247,7 +263,7 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefus
 
     for (const char* blank : { "", " \xE3\x80\x80 " }) {
         EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", blank }), 64) << blank;
-        EXPECT_EQ(err.str(), "プリセット名が空です。\n使い方は vantolex-print --help で表示されます。\n");
+        EXPECT_EQ(err.str(), "vantolex-print: プリセット名が空です。\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     }
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
@@ -255,8 +271,8 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefus
     EXPECT_EQ(run({ "--settings", settingsFile, "--set", "footerRight=&p \xF0\x9F\x96\xA8", "--save-preset", "印刷" }),
               64);
     EXPECT_EQ(err.str(),
-              "設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
-              "使い方は vantolex-print --help で表示されます。\n");
+              "vantolex-print: 設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
+              "vantolex-print: 使い方は vantolex-print --help で表示されます。\n");
 }
 
 TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
@@ -265,7 +281,7 @@ TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
                               "5\r\n96,100,5,2,8,0,1\r\n"; // a byte-order mark, and cut short
     const std::string settingsFile = write("VANTOLEX.DAT", bytes).string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "二段" }), 2);
-    EXPECT_EQ(err.str(), "設定ファイルを読み込めないため、上書きしません: " + settingsFile + "\n");
+    EXPECT_EQ(err.str(), "vantolex-print: 設定ファイルを読み込めないため、上書きしません: " + settingsFile + "\n");
     std::ifstream file(settingsFile, std::ios::binary);
     std::ostringstream kept;
     kept << file.rdbuf();
@@ -290,16 +306,16 @@ TEST_F(PrintToolTest, AnOutputThatIsOneOfTheInputsIsRefusedBeforeAnythingIsWritt
     const std::string settingsFile = write("VANTOLEX.DAT", "").string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--layout-json", settingsFile, memo }), 64);
     EXPECT_EQ(err.str(),
-              "出力ファイルが入力ファイルと同じです: " + settingsFile
-                  + "\n使い方は vantolex-print --help で表示されます。\n");
+              "vantolex-print: 出力ファイルが入力ファイルと同じです: " + settingsFile
+                  + "\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.named);
         std::vector<std::string> arguments { "--defaults" };
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         EXPECT_EQ(run(arguments), 64);
         EXPECT_EQ(err.str(),
-                  "出力ファイルが入力ファイルと同じです: " + row.named
-                      + "\n使い方は vantolex-print --help で表示されます。\n");
+                  "vantolex-print: 出力ファイルが入力ファイルと同じです: " + row.named
+                      + "\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
     }
     std::ifstream file(memo);
     std::string text;
@@ -318,7 +334,7 @@ TEST_F(PrintToolTest, StandardOutputThatCannotBeWrittenIsAnError)
         SCOPED_TRACE(arguments.front());
         out.setstate(std::ios::badbit); // as a full disk leaves it
         EXPECT_EQ(run(arguments), 2);
-        EXPECT_EQ(err.str(), "標準出力に書き込めません。\n");
+        EXPECT_EQ(err.str(), "vantolex-print: 標準出力に書き込めません。\n");
         out.clear();
     }
 }

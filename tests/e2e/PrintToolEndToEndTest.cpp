@@ -31,7 +31,7 @@ constexpr char16_t sampleText[] = u"株式会社①の髙橋です。～波～\r
 const std::vector<std::string> sampleLines { "株式会社①の髙橋です。～波～", "ｶﾀｶﾅとカタカナ、ひらがなと漢字。",
                                              "㈱ Vantolex 123" };
 
-const std::string seeHelp = "使い方は vantolex-print --help で表示されます。\n";
+const std::string seeHelp = "vantolex-print: 使い方は vantolex-print --help で表示されます。\n";
 
 class PrintToolEndToEnd : public EndToEndTest
 {
@@ -157,23 +157,23 @@ TEST_F(PrintToolEndToEnd, FailuresGiveTheirStatusAndMessage)
         { "missing source file",
           { "--defaults", "-o", pdf, missing },
           2,
-          "ファイルが見つかりません。\n" + missing + "\n" },
+          "vantolex-print: ファイルが見つかりません。\nvantolex-print: " + missing + "\n" },
         { "unknown setting",
           { "--defaults", "-o", pdf, "--set", "colums=2", source },
           64,
-          "設定項目がありません: colums\n" + seeHelp },
+          "vantolex-print: 設定項目がありません: colums\n" + seeHelp },
         { "malformed setting value",
           { "--defaults", "-o", pdf, "--set", "columns=two", source },
           64,
-          "設定値の形式が正しくありません: columns=two\n" + seeHelp },
+          "vantolex-print: 設定値の形式が正しくありません: columns=two\n" + seeHelp },
         { "setting out of range",
           { "--defaults", "-o", pdf, "--set", "charsPerLine=0", source },
           1,
-          "設定値が正しくありません。\n\n文字数（1～999）\n" },
+          "vantolex-print: 設定値が正しくありません。\n\nvantolex-print: 文字数（1～999）\n" },
         { "output into a missing folder",
           { "--defaults", "-o", intoMissingFolder, source },
           2,
-          "出力ファイルを作成できません: " + intoMissingFolder + "\n保存先のフォルダーがありません。\n" },
+          "vantolex-print: 出力ファイルを作成できません: " + intoMissingFolder + "\nvantolex-print: 保存先のフォルダーがありません。\n" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
