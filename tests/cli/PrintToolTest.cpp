@@ -228,6 +228,36 @@ TEST_F(PrintToolTest, ListedFacesShowTheFaceTheirFallbackTakes)
         << out.str();
 }
 
+// As lp does: the command line's job options, then the user's defaults for what it leaves open.
+TEST_F(PrintToolTest, TheJobTakesTheCommandLinesOptionsOverTheUsersDefaults)
+{
+    const auto file = write("a.txt", "x\n").string();
+    userDefaults = { { "sides", "two-sided-long-edge" }, { "copies", "2" }, { "landscape", "true" } };
+    EXPECT_EQ(run({ "--defaults", "-d", "office/draft", "-n", "3", "-o", "number-up=2 orientation-requested=3",
+                    "--paper", "letter", file }),
+              0)
+        << err.str();
+    const PrinterSelection expected { "office",
+                                      "draft",
+                                      { { "copies", "3" },
+                                        { "number-up", "2" },
+                                        { "media", "na_letter_8.5x11in" },
+                                        { "sides", "two-sided-long-edge" } },
+                                      false };
+    EXPECT_EQ(openedSelection, expected);
+
+    // An orientation turns the sheet, on which the pages are laid out, and does not go to the job.
+    EXPECT_EQ(run({ "--defaults", file }), 0) << err.str();
+    EXPECT_EQ(openedSelection, (PrinterSelection { "(default)", "", { { "sides", "two-sided-long-edge" }, { "copies", "2" } }, true }));
+}
+
+TEST_F(PrintToolTest, APaperThePrinterDoesNotHaveIsAUsageErrorNamingItsSizes)
+{
+    EXPECT_EQ(run({ "--defaults", "-P", "office", "--paper", "A3", "-" }, "x\n"), 64);
+    EXPECT_EQ(err.str(), "vantolex-print: 用紙サイズ A3 はプリンタ office にありません。使える用紙: A4, Letter\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_TRUE(openedPrinter.empty());
+}
+
 TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)
 {
     const auto file = write("a.txt", "x\n");
