@@ -126,7 +126,8 @@ bool isJobOptionText(std::string_view value)
     const auto equals = value.find('=');
     if (start == std::string_view::npos || equals == std::string_view::npos || equals == start)
         return false;
-    return std::all_of(value.begin() + static_cast<std::ptrdiff_t>(start), value.begin() + static_cast<std::ptrdiff_t>(equals),
+    return std::all_of(value.begin() + static_cast<std::ptrdiff_t>(start),
+                       value.begin() + static_cast<std::ptrdiff_t>(equals),
                        [](unsigned char c) { return std::isalnum(c) || c == '-' || c == '_'; });
 }
 

@@ -70,17 +70,17 @@ std::variant<std::monostate, PrinterSelection, UsageError> selectToolPrinter(con
         const int length = toHundredths(options.paper.heightMillimetres);
         const std::vector<PrinterMedia> media
             = environment.printerMedia ? environment.printerMedia(printer) : std::vector<PrinterMedia> {};
-        const auto match
-            = std::find_if(media.begin(), media.end(), [&](const PrinterMedia& m) { return sameSize(m, width, length); });
+        const auto match = std::find_if(media.begin(), media.end(),
+                                        [&](const PrinterMedia& m) { return sameSize(m, width, length); });
         if (match == media.end()) {
             std::u16string sizes;
             for (const PrinterMedia& m : media)
                 sizes += (sizes.empty() ? u"" : u", ") + fromUtf8(m.displayName);
             const std::u16string paper = fromUtf8(options.paperName);
             const std::u16string name = fromUtf8(options.printer.value_or(printer.destination));
-            return UsageError { formatText(cliText::paperNotOnPrinter,
-                                           { std::u16string_view(paper), std::u16string_view(name),
-                                             std::u16string_view(sizes) }) };
+            return UsageError { formatText(
+                cliText::paperNotOnPrinter,
+                { std::u16string_view(paper), std::u16string_view(name), std::u16string_view(sizes) }) };
         }
         setJobOption(printer.options, "media", match->name);
     }

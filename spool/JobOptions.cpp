@@ -35,7 +35,8 @@ JobOptionList parseJobOptions(std::string_view text)
 
 void setJobOption(JobOptionList& options, std::string_view name, std::string_view value)
 {
-    const auto known = std::find_if(options.begin(), options.end(), [&](const auto& option) { return option.first == name; });
+    const auto known
+        = std::find_if(options.begin(), options.end(), [&](const auto& option) { return option.first == name; });
     if (known != options.end())
         known->second = std::string(value);
     else

@@ -122,16 +122,17 @@ TEST(CommandLine, UsageErrorsNameTheOption)
 // -o is lp's job option when its value begins with NAME=, the output's path otherwise.
 TEST(CommandLine, JobOptionsAsLpTakesThem)
 {
-    const auto options = parsed({ "-o", "sides=two-sided-long-edge", "-n", "3", "-o", "media='iso_a4_210x297mm' copies=2",
-                                  "--job-option", "landscape", "-o", "sides=one-sided", "-d", "office/draft" });
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        { "sides", "one-sided" }, { "copies", "2" }, { "media", "iso_a4_210x297mm" }, { "landscape", "true" } };
+    const auto options
+        = parsed({ "-o", "sides=two-sided-long-edge", "-n", "3", "-o", "media='iso_a4_210x297mm' copies=2",
+                   "--job-option", "landscape", "-o", "sides=one-sided", "-d", "office/draft" });
+    const std::vector<std::pair<std::string, std::string>> expected
+        = { { "sides", "one-sided" }, { "copies", "2" }, { "media", "iso_a4_210x297mm" }, { "landscape", "true" } };
     EXPECT_EQ(options.jobOptions, expected);
     EXPECT_FALSE(options.output);
     EXPECT_EQ(options.printer, "office/draft");
 
-    const std::pair<const char*, const char*> paths[] = {
-        { "out.pdf", "out.pdf" }, { "./a=b.pdf", "./a=b.pdf" }, { "/tmp/x=y/out.ps", "/tmp/x=y/out.ps" } };
+    const std::pair<const char*, const char*> paths[]
+        = { { "out.pdf", "out.pdf" }, { "./a=b.pdf", "./a=b.pdf" }, { "/tmp/x=y/out.ps", "/tmp/x=y/out.ps" } };
     for (const auto& [value, path] : paths)
         EXPECT_EQ(parsed({ "-o", value }).output, path) << value;
     EXPECT_EQ(parsed({ "--paper", "letter", "-P", "q" }).paperName, "letter");
@@ -141,7 +142,8 @@ TEST(CommandLine, JobOptionsAsLpTakesThem)
     EXPECT_EQ(usageMessage({ "--job-option", " " }), u"--job-option の値が正しくありません（名前=値）:  ");
     for (const std::vector<std::string>& withFile : std::vector<std::vector<std::string>> {
              { "-o", "out.pdf", "-n", "2" }, { "-o", "copies=2", "--output", "out.pdf" } })
-        EXPECT_EQ(usageMessage(withFile), u"ジョブのオプション（-o 名前=値、--job-option、-n）はファイル出力には指定できません。");
+        EXPECT_EQ(usageMessage(withFile),
+                  u"ジョブのオプション（-o 名前=値、--job-option、-n）はファイル出力には指定できません。");
 }
 
 TEST(CommandLine, APresetNameToSaveMustBeStorable)

@@ -22,7 +22,8 @@ TEST(LinePrefixBuffer, BeginsEveryLineWithThePrefix)
         { "lines of one message", { "a\nb\n" }, "p: a\np: b\n" },
         { "empty lines stay empty", { "a\n\n\nb\n" }, "p: a\n\n\np: b\n" },
         { "a line in pieces", { "a", "b", "c\nd", "\n" }, "p: abc\np: d\n" },
-        { "progress written over itself", { "\r1 ページ", "\r2 ページ", "\r2 ページ\n" },
+        { "progress written over itself",
+          { "\r1 ページ", "\r2 ページ", "\r2 ページ\n" },
           "\rp: 1 ページ\rp: 2 ページ\rp: 2 ページ\n" },
         { "no newline at the end", { "a" }, "p: a" },
     };

@@ -27,7 +27,7 @@ protected:
     std::streamsize xsputn(const char* text, std::streamsize count) override
     {
         const std::streamsize written = std::stringbuf::xsputn(text, count);
-        if (str().find("\r2 ページ") != std::string::npos && !m_raised) {
+        if (str().find("\rvantolex-print: 2 ページ") != std::string::npos && !m_raised) {
             m_raised = true;
             std::raise(SIGTERM);
         }

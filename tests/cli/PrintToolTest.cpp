@@ -17,6 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string prefix = "vantolex-print: "; // of every line on standard error
+const std::string seeHelp = prefix + "使い方は vantolex-print --help で表示されます。\n";
+
 // Runs the tool in process with captured streams and a recording device as its printer.
 class PrintToolTest : public ::testing::Test
 {
@@ -85,22 +88,21 @@ TEST_F(PrintToolTest, HelpAndVersion)
 TEST_F(PrintToolTest, UsageErrorsExitWith64)
 {
     EXPECT_EQ(run({ "--bogus" }), 64);
-    EXPECT_EQ(err.str(), "vantolex-print: 不明なオプションです: --bogus\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "不明なオプションです: --bogus\n" + seeHelp);
     EXPECT_EQ(run({ "--defaults", "--set", "colums=2", "a.txt" }), 64);
-    EXPECT_EQ(err.str(), "vantolex-print: 設定項目がありません: colums\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "設定項目がありません: colums\n" + seeHelp);
     EXPECT_EQ(run({ "--defaults", "--set", "vertical=yes", "a.txt" }), 64);
-    EXPECT_EQ(err.str(),
-              "vantolex-print: 設定値の形式が正しくありません: vertical=yes\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "設定値の形式が正しくありません: vertical=yes\n" + seeHelp);
     EXPECT_EQ(run({ "--defaults", "-o", "out.txt", "a.txt" }), 64);
-    EXPECT_EQ(
-        err.str(),
-        "vantolex-print: 出力形式が分かりません（.pdf .ps .svg .png）: out.txt\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "出力形式が分かりません（.pdf .ps .svg .png）: out.txt\n" + seeHelp);
 }
 
 TEST_F(PrintToolTest, InvalidSettingsAreAWarningWithTheCombinedMessage)
 {
     EXPECT_EQ(run({ "--defaults", "--set", "charsPerLine=0", "--set", "endCondition=7", "a.txt" }), 1);
-    EXPECT_EQ(err.str(), "vantolex-print: 設定値が正しくありません。\n\nvantolex-print: 文字数（1～999）\n\nvantolex-print: 異常：印刷終了条件\n");
+    EXPECT_EQ(err.str(),
+              prefix + "設定値が正しくありません。\n\n" + prefix + "文字数（1～999）\n\n" + prefix
+                  + "異常：印刷終了条件\n");
 }
 
 TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
@@ -117,7 +119,7 @@ TEST_F(PrintToolTest, SourceFailures)
 {
     inIsTerminal = true; // without a file, nobody means to type the text
     EXPECT_EQ(run({ "--defaults" }), 64);
-    EXPECT_EQ(err.str(), "vantolex-print: ファイルが指定されていません（標準入力は端末です）。\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "ファイルが指定されていません（標準入力は端末です）。\n" + seeHelp);
     EXPECT_TRUE(openedPrinter.empty());
     inIsTerminal = false;
     EXPECT_EQ(run({ "--defaults", (folder / "missing.txt").string() }), 2);
@@ -174,20 +176,23 @@ TEST_F(PrintToolTest, PrinterChoiceAndFailures)
 
     printerAvailable = false;
     EXPECT_EQ(run({ "--defaults", "-P", "office", file.string() }), 1);
-    EXPECT_EQ(err.str(), "vantolex-print: プリンタ office を使用できません。\n");
+    EXPECT_EQ(err.str(), prefix + "プリンタ office を使用できません。\n");
     EXPECT_EQ(run({ "--defaults", file.string() }), 1);
-    EXPECT_EQ(err.str(), "vantolex-print: プリンタの設定が取得できません。\n");
+    EXPECT_EQ(err.str(), prefix + "プリンタの設定が取得できません。\n");
 }
 
 TEST_F(PrintToolTest, OutputIntoAMissingFolderIsAnErrorBeforeAnythingIsRead)
 {
     const auto output = folder / "no-such-folder" / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-o", output.string(), (folder / "missing.txt").string() }), 2);
-    EXPECT_EQ(err.str(), "vantolex-print: 出力ファイルを作成できません: " + output.string() + "\nvantolex-print: 保存先のフォルダーがありません。\n");
+    EXPECT_EQ(err.str(),
+              prefix + "出力ファイルを作成できません: " + output.string() + "\n" + prefix
+                  + "保存先のフォルダーがありません。\n");
     const auto notAFolder = write("plain.txt", "x\n") / "out.png";
     EXPECT_EQ(run({ "--defaults", "-o", notAFolder.string(), "-" }, "x\n"), 2);
     EXPECT_EQ(err.str(),
-              "vantolex-print: 出力ファイルを作成できません: " + notAFolder.string() + "\nvantolex-print: 保存先のフォルダーがありません。\n");
+              prefix + "出力ファイルを作成できません: " + notAFolder.string() + "\n" + prefix
+                  + "保存先のフォルダーがありません。\n");
     EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
 }
 
@@ -198,7 +203,7 @@ TEST_F(PrintToolTest, FaceNotFoundAndCharactersNoFaceHasAreReported)
     const auto pdf = folder / "out.pdf";
     EXPECT_EQ(run({ "--defaults", "-e", "utf8", "--set", "fontName=No Such Face", "-o", pdf.string(), file.string() }),
               0);
-    EXPECT_TRUE(err.str().starts_with("vantolex-print: フォント「No Such Face」が見つからないため、「")) << err.str();
+    EXPECT_TRUE(err.str().starts_with(prefix + "フォント「No Such Face」が見つからないため、「")) << err.str();
     EXPECT_TRUE(err.str().ends_with("」で印刷します。\n")) << err.str();
     EXPECT_TRUE(fs::exists(pdf));
 
@@ -213,7 +218,7 @@ TEST_F(PrintToolTest, FaceNotFoundAndCharactersNoFaceHasAreReported)
         GTEST_SKIP() << "a face installed here draws Balinese";
     const auto balineseFile = write("b.txt", "x\xE1\xAC\x85y\xE1\xAC\x85\n");
     EXPECT_EQ(run({ "--defaults", "-e", "utf8", "-o", pdf.string(), balineseFile.string() }), 0);
-    EXPECT_EQ(err.str(), "vantolex-print: どのフォントにもない文字が 2 字あり、欠字記号で印刷しました。\n");
+    EXPECT_EQ(err.str(), prefix + "どのフォントにもない文字が 2 字あり、欠字記号で印刷しました。\n");
 }
 
 TEST_F(PrintToolTest, ListedFacesShowTheFaceTheirFallbackTakes)
@@ -248,13 +253,14 @@ TEST_F(PrintToolTest, TheJobTakesTheCommandLinesOptionsOverTheUsersDefaults)
 
     // An orientation turns the sheet, on which the pages are laid out, and does not go to the job.
     EXPECT_EQ(run({ "--defaults", file }), 0) << err.str();
-    EXPECT_EQ(openedSelection, (PrinterSelection { "(default)", "", { { "sides", "two-sided-long-edge" }, { "copies", "2" } }, true }));
+    EXPECT_EQ(openedSelection,
+              (PrinterSelection { "(default)", "", { { "sides", "two-sided-long-edge" }, { "copies", "2" } }, true }));
 }
 
 TEST_F(PrintToolTest, APaperThePrinterDoesNotHaveIsAUsageErrorNamingItsSizes)
 {
     EXPECT_EQ(run({ "--defaults", "-P", "office", "--paper", "A3", "-" }, "x\n"), 64);
-    EXPECT_EQ(err.str(), "vantolex-print: 用紙サイズ A3 はプリンタ office にありません。使える用紙: A4, Letter\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "用紙サイズ A3 はプリンタ office にありません。使える用紙: A4, Letter\n" + seeHelp);
     EXPECT_TRUE(openedPrinter.empty());
 }
 
@@ -263,9 +269,9 @@ TEST_F(PrintToolTest, SpoolerFailuresExitWith2DirectAndBuffered)
     const auto file = write("a.txt", "x\n");
     failingStartPage = true;
     EXPECT_EQ(run({ "--defaults", file.string() }), 2);
-    EXPECT_EQ(err.str(), "vantolex-print: スプールに必要なディスク領域がありません。\n");
+    EXPECT_EQ(err.str(), prefix + "スプールに必要なディスク領域がありません。\n");
     EXPECT_EQ(run({ "--defaults", "--set", "useHeaderFooter=1", "--set", "footerRight=&P", file.string() }), 2);
-    EXPECT_EQ(err.str(), "vantolex-print: スプールに必要なディスク領域がありません。\n");
+    EXPECT_EQ(err.str(), prefix + "スプールに必要なディスク領域がありません。\n");
 }
 
 TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
@@ -277,7 +283,7 @@ TEST_F(PrintToolTest, PresetsAreSavedListedAppliedAndDeleted)
     EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "三段", "--show-settings" }), 0);
     EXPECT_NE(out.str().find("段組\t3 段/ページ\n"), std::string::npos) << out.str();
     EXPECT_EQ(run({ "--settings", settingsFile, "--preset", "四段", "--show-settings" }), 1);
-    EXPECT_EQ(err.str(), "vantolex-print: プリセットがありません: 四段\n");
+    EXPECT_EQ(err.str(), prefix + "プリセットがありません: 四段\n");
     EXPECT_EQ(run({ "--settings", settingsFile, "--delete-preset", "三段" }), 0);
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n");
@@ -293,7 +299,7 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefus
 
     for (const char* blank : { "", " \xE3\x80\x80 " }) {
         EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", blank }), 64) << blank;
-        EXPECT_EQ(err.str(), "vantolex-print: プリセット名が空です。\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+        EXPECT_EQ(err.str(), prefix + "プリセット名が空です。\n" + seeHelp);
     }
     EXPECT_EQ(run({ "--settings", settingsFile, "--list-presets" }), 0);
     EXPECT_EQ(out.str(), "初期値\n二段\n");
@@ -301,8 +307,8 @@ TEST_F(PrintToolTest, SavedPresetNamesAreTrimmedAndWhatTheFileCannotStoreIsRefus
     EXPECT_EQ(run({ "--settings", settingsFile, "--set", "footerRight=&p \xF0\x9F\x96\xA8", "--save-preset", "印刷" }),
               64);
     EXPECT_EQ(err.str(),
-              "vantolex-print: 設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
-              "vantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+              prefix + "設定項目 footerRight に設定ファイルに保存できない文字があります: U+1F5A8 \xF0\x9F\x96\xA8\n"
+                  + seeHelp);
 }
 
 TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
@@ -311,7 +317,7 @@ TEST_F(PrintToolTest, APresetChangeNeverWritesOverASettingsFileItCannotRead)
                               "5\r\n96,100,5,2,8,0,1\r\n"; // a byte-order mark, and cut short
     const std::string settingsFile = write("VANTOLEX.DAT", bytes).string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--save-preset", "二段" }), 2);
-    EXPECT_EQ(err.str(), "vantolex-print: 設定ファイルを読み込めないため、上書きしません: " + settingsFile + "\n");
+    EXPECT_EQ(err.str(), prefix + "設定ファイルを読み込めないため、上書きしません: " + settingsFile + "\n");
     std::ifstream file(settingsFile, std::ios::binary);
     std::ostringstream kept;
     kept << file.rdbuf();
@@ -335,17 +341,13 @@ TEST_F(PrintToolTest, AnOutputThatIsOneOfTheInputsIsRefusedBeforeAnythingIsWritt
     };
     const std::string settingsFile = write("VANTOLEX.DAT", "").string();
     EXPECT_EQ(run({ "--settings", settingsFile, "--layout-json", settingsFile, memo }), 64);
-    EXPECT_EQ(err.str(),
-              "vantolex-print: 出力ファイルが入力ファイルと同じです: " + settingsFile
-                  + "\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+    EXPECT_EQ(err.str(), prefix + "出力ファイルが入力ファイルと同じです: " + settingsFile + "\n" + seeHelp);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.named);
         std::vector<std::string> arguments { "--defaults" };
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         EXPECT_EQ(run(arguments), 64);
-        EXPECT_EQ(err.str(),
-                  "vantolex-print: 出力ファイルが入力ファイルと同じです: " + row.named
-                      + "\nvantolex-print: 使い方は vantolex-print --help で表示されます。\n");
+        EXPECT_EQ(err.str(), prefix + "出力ファイルが入力ファイルと同じです: " + row.named + "\n" + seeHelp);
     }
     std::ifstream file(memo);
     std::string text;
@@ -364,7 +366,7 @@ TEST_F(PrintToolTest, StandardOutputThatCannotBeWrittenIsAnError)
         SCOPED_TRACE(arguments.front());
         out.setstate(std::ios::badbit); // as a full disk leaves it
         EXPECT_EQ(run(arguments), 2);
-        EXPECT_EQ(err.str(), "vantolex-print: 標準出力に書き込めません。\n");
+        EXPECT_EQ(err.str(), prefix + "標準出力に書き込めません。\n");
         out.clear();
     }
 }

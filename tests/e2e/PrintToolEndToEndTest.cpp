@@ -173,7 +173,8 @@ TEST_F(PrintToolEndToEnd, FailuresGiveTheirStatusAndMessage)
         { "output into a missing folder",
           { "--defaults", "-o", intoMissingFolder, source },
           2,
-          "vantolex-print: 出力ファイルを作成できません: " + intoMissingFolder + "\nvantolex-print: 保存先のフォルダーがありません。\n" },
+          "vantolex-print: 出力ファイルを作成できません: " + intoMissingFolder
+              + "\nvantolex-print: 保存先のフォルダーがありません。\n" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

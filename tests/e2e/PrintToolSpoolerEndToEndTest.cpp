@@ -118,7 +118,8 @@ TEST_F(PrintToolSpoolerEndToEnd, TheUsersDefaultsReachTheJobUnderTheCommandLines
 TEST_F(PrintToolSpoolerEndToEnd, PaperWithAPrinterIsTheJobsMediaOrAUsageErrorNamingTheQueuesSizes)
 {
     const std::string source = write("memo.txt", numberedLines(3));
-    ProgramResult result = tool({ "--defaults", "-e", "utf8", "-P", PrivateCupsd::letter, "--paper", "Letter", source });
+    ProgramResult result
+        = tool({ "--defaults", "-e", "utf8", "-P", PrivateCupsd::letter, "--paper", "Letter", source });
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(lastJob(PrivateCupsd::letter)["media"], "na_letter_8.5x11in");
     const ProgramResult info = runProgram("pdfinfo", { m_cupsd.capturePath(PrivateCupsd::letter).string() }, folder);
@@ -146,7 +147,8 @@ TEST_F(PrintToolSpoolerEndToEnd, WithoutAFileStandardInputIsPrintedUnlessItIsATe
     if (result.status == -1 || result.out.find("script:") == 0)
         GTEST_SKIP() << "no terminal: " << result.out << result.err;
     EXPECT_EQ(result.status, 64);
-    EXPECT_EQ(result.out, prefix + "ファイルが指定されていません（標準入力は端末です）。\r\n" + prefix
+    EXPECT_EQ(result.out,
+              prefix + "ファイルが指定されていません（標準入力は端末です）。\r\n" + prefix
                   + "使い方は vantolex-print --help で表示されます。\r\n");
     EXPECT_EQ(m_cupsd.jobs(PrivateCupsd::capture).size(), 1u);
 }
@@ -156,8 +158,9 @@ TEST_F(PrintToolSpoolerEndToEnd, EveryLineOnStandardErrorBeginsWithTheProgramsNa
     const std::string source = write("memo.txt", numberedLines(3));
     const ProgramResult result = tool({ "--defaults", "-e", "utf8", "-P", PrivateCupsd::rejecting, source });
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, prefix + "プリンタ rejecting は印刷ジョブを受け付けていません。\n" + prefix + "理由: "
-                  + PrivateCupsd::rejectionReason + "\n");
+    EXPECT_EQ(result.err,
+              prefix + "プリンタ rejecting は印刷ジョブを受け付けていません。\n" + prefix
+                  + "理由: " + PrivateCupsd::rejectionReason + "\n");
 }
 
 } // namespace

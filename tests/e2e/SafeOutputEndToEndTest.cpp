@@ -114,7 +114,9 @@ TEST_F(SafeOutputEndToEnd, AFullDiskLeavesTheEarlierOutputAndSaysSo)
         GTEST_SKIP() << "no small file system can be made here: " << result.err;
     EXPECT_EQ(result.out, "status 2\nout.pdf\nearlier\n");
     const std::string output = (folder / "work" / "out.pdf").string();
-    EXPECT_EQ(result.err, "vantolex-print: 出力ファイルに書き込めません: " + output + "\nvantolex-print: ディスクの空き容量が足りません。\n");
+    EXPECT_EQ(result.err,
+              "vantolex-print: 出力ファイルに書き込めません: " + output
+                  + "\nvantolex-print: ディスクの空き容量が足りません。\n");
 }
 
 TEST_F(SafeOutputEndToEnd, SettingsGoToTheUsersConfigurationUnlessTheProgramHasItsOwn)
