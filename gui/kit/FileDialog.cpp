@@ -20,6 +20,13 @@ Seam& seam()
     return instance;
 }
 
+// Large enough for the detail view to show the size, type and date columns beside a long name.
+QSize detailedSize(const QFileDialog& dialog)
+{
+    const QFontMetrics metrics = dialog.fontMetrics();
+    return dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 120, metrics.height() * 32));
+}
+
 } // namespace
 
 QStringList FileDialog::getOpenFileNames(QWidget* parent, const QString& caption,
@@ -45,6 +52,7 @@ QStringList FileDialog::getOpenFileNames(QWidget* parent, const QString& caption
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(entries);
+    dialog.resize(detailedSize(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
