@@ -4,8 +4,8 @@
 #include <cups/pwg.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 #include <utility>
 

@@ -15,9 +15,8 @@ constexpr const char* pageRangeControlNames[]
 // Its names for the printer's properties dialog and, there, the controls the program does not carry: the
 // margins (the settings hold them) and the reversed orientations.
 constexpr const char* propertiesDialogClass = "QPrintPropertiesDialog";
-constexpr const char* uncarriedPropertyNames[] = { "topMargin",   "bottomMargin",     "leftMargin",
-                                                   "rightMargin", "unitCombo",        "reverseLandscape",
-                                                   "reversePortrait" };
+constexpr const char* uncarriedPropertyNames[]
+    = { "topMargin", "bottomMargin", "leftMargin", "rightMargin", "unitCombo", "reverseLandscape", "reversePortrait" };
 
 void disableNamed(QObject& root, const char* name)
 {

@@ -41,9 +41,9 @@ constexpr auto jobOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00)
 // them included).
 bool carriedAlready(const std::string& name)
 {
-    for (const char* carried : { copiesOption, collationOption, sidesOption, mediaOption, colourOption,
-                                 outputOrderOption, "landscape", "orientation-requested", "PageSize", "PageRegion",
-                                 "Duplex", "Collate", "Copies", "OutputOrder" }) {
+    for (const char* carried :
+         { copiesOption, collationOption, sidesOption, mediaOption, colourOption, outputOrderOption, "landscape",
+           "orientation-requested", "PageSize", "PageRegion", "Duplex", "Collate", "Copies", "OutputOrder" }) {
         if (name == carried)
             return true;
     }

@@ -19,7 +19,8 @@ namespace vantolex {
 PrinterSelection selectionFromPrinter(const QPrinter& printer);
 
 // Puts `selection` on `printer`: its destination, and the paper (as one of the printer's own sizes where it
-// offers it), orientation, copies, collation and duplex mode its options name. Options not named keep the printer's current value.
+// offers it), orientation, copies, collation and duplex mode its options name. Options not named keep the printer's
+// current value.
 void showSelectionOnPrinter(const PrinterSelection& selection, QPrinter& printer);
 
 } // namespace vantolex

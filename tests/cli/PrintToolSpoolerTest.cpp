@@ -95,8 +95,10 @@ TEST(PrintToolSpooler, APrinterIsLaidOutOnTheQueuesOwnPaper)
         return services.openPrinter({ destination.value_or(""), "", {} });
     };
     // The queue lists Letter first; its default is A4.
-    const int status = runPrintTool({ "--defaults", "-e", "utf8", "-P", PrivateCupsd::office, source.string() },
-                                    environment);
+    const std::vector<std::string> arguments {
+        "--defaults", "-e", "utf8", "-P", PrivateCupsd::office, source.string()
+    };
+    const int status = runPrintTool(arguments, environment);
     std::filesystem::remove(source);
     ASSERT_EQ(status, 0) << err.str();
     const std::vector<test::SpooledJob> jobs = cupsd.jobs(PrivateCupsd::office);

@@ -196,7 +196,9 @@ TEST_F(CupsDestinationSpooler, PaperIsTheUsersChoiceElseTheQueuesDefaultElseA4)
     const Row rows[] = {
         { "queue's default", { PrivateCupsd::office, "", {} }, true, "iso_a4_210x297mm" },
         { "first listed is not the default", { PrivateCupsd::jis, "", {} }, true, "jis_b4_257x364mm" },
-        { "the last choice", { PrivateCupsd::office, "", { { "media", "na_letter_8.5x11in" }, { "media", "jis_b5_182x257mm" } } }, true,
+        { "the last choice",
+          { PrivateCupsd::office, "", { { "media", "na_letter_8.5x11in" }, { "media", "jis_b5_182x257mm" } } },
+          true,
           "jis_b5_182x257mm" },
         { "no default told, Letter listed first", { PrivateCupsd::office, "", {} }, false, "iso_a4_210x297mm" },
         { "unknown queue", { "no-such-printer", "", {} }, true, "iso_a4_210x297mm" },

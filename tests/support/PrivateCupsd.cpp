@@ -141,8 +141,8 @@ std::string severalPapersPpd(const std::vector<PpdPaper>& papers, const std::str
     std::string ppd = passThroughPpd(first.name, first.dimensions, first.imageableArea, "600dpi");
     ppd = ppd.substr(0, ppd.find("*OpenUI *PageSize"));
     for (const char* option : { "PageSize", "PageRegion" }) {
-        ppd += std::string("*OpenUI *") + option + ": PickOne\n*OrderDependency: 10 AnySetup *" + option
-            + "\n*Default" + option + ": " + defaultPaper + "\n";
+        ppd += std::string("*OpenUI *") + option + ": PickOne\n*OrderDependency: 10 AnySetup *" + option + "\n*Default"
+            + option + ": " + defaultPaper + "\n";
         for (const PpdPaper& paper : papers)
             ppd += std::string("*") + option + " " + paper.name + ": \"<</PageSize[" + paper.dimensions
                 + "]>>setpagedevice\"\n";

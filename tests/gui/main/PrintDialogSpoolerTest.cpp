@@ -8,13 +8,13 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTabWidget>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -66,8 +66,7 @@ void onNextDialog(DialogStep step)
     });
 }
 
-template<typename Widget>
-Widget& child(QObject& dialog, const char* name)
+template <typename Widget> Widget& child(QObject& dialog, const char* name)
 {
     auto* widget = dialog.findChild<Widget*>(QLatin1String(name));
     if (!widget)
@@ -110,14 +109,19 @@ int printOnePage(Device& device, PrivateCupsd& cupsd, const char* printer)
 // buttons, group titles, tabs and list entries; not the printer's own names and places, nor file names.
 QStringList englishTexts(QWidget& root)
 {
+    // A word of two Latin letters or more, not the "OK" Japanese dialogs also show; no Japanese.
     const auto english = [](const QString& text) {
-        bool latin = false;
+        if (text == QStringLiteral("OK"))
+            return false;
+        int run = 0;
+        bool word = false;
         for (QChar c : text) {
             if (c.unicode() >= 0x3000)
                 return false;
-            latin = latin || (c.isLetter() && c.unicode() < 0x80);
+            run = c.unicode() < 0x80 && c.isLetter() ? run + 1 : 0;
+            word = word || run >= 2;
         }
-        return latin;
+        return word;
     };
     static const QStringList dataWidgets { "printers", "location", "type", "filename", "pageSizeCombo", "paperSource" };
     QStringList found;
@@ -125,7 +129,8 @@ QStringList englishTexts(QWidget& root)
         QString shown = text;
         shown.remove(u'&');
         if (english(shown))
-            found.append(QString::fromLatin1(widget.metaObject()->className()) + u' ' + widget.objectName() + QStringLiteral(": ") + shown);
+            found.append(QString::fromLatin1(widget.metaObject()->className()) + u' ' + widget.objectName()
+                         + QStringLiteral(": ") + shown);
     };
     for (QWidget* widget : root.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&root) || dataWidgets.contains(widget->objectName()))
@@ -202,38 +207,42 @@ void PrintDialogSpoolerTest::everyOfferedChoiceIsInTheJob_data()
     QTest::addColumn<QString>("attribute");
     QTest::addColumn<QString>("value");
     const auto onMain = [](auto change) { return DialogStep(change); };
-    const auto onProperties = [](auto change) {
-        return DialogStep([change](QDialog& dialog) { inProperties(dialog, change); });
-    };
+    const auto onProperties
+        = [](auto change) { return DialogStep([change](QDialog& dialog) { inProperties(dialog, change); }); };
     QTest::newRow("odd pages") << onMain([](QDialog& d) { child<QComboBox>(d, "pageSetCombo").setCurrentIndex(1); })
-                               << "page-set" << "odd";
+                               << "page-set"
+                               << "odd";
     QTest::newRow("copies") << onMain([](QDialog& d) { child<QSpinBox>(d, "copies").setValue(3); }) << "copies"
                             << "3";
     QTest::newRow("last page first") << onMain([](QDialog& d) { child<QCheckBox>(d, "reverse").setChecked(true); })
-                                     << "outputorder" << "reverse";
+                                     << "outputorder"
+                                     << "reverse";
     QTest::newRow("long-edge binding") << onMain([](QDialog& d) { child<QRadioButton>(d, "duplexLong").click(); })
-                                       << "sides" << "two-sided-long-edge";
-    QTest::newRow("two pages per sheet")
-        << onProperties([](QDialog& p) { child<QComboBox>(p, "pagesPerSheetCombo").setCurrentIndex(1); })
-        << "number-up" << "2";
-    QTest::newRow("pages per sheet from the top")
-        << onProperties([](QDialog& p) {
-               child<QComboBox>(p, "pagesPerSheetCombo").setCurrentIndex(1);
-               child<QComboBox>(p, "pagesPerSheetLayoutCombo").setCurrentIndex(6);
-           })
-        << "number-up-layout" << "tblr";
-    QTest::newRow("banner at the start")
-        << onProperties([](QDialog& p) { child<QComboBox>(p, "startBannerPageCombo").setCurrentIndex(1); })
-        << "job-sheets" << "standard,none";
-    QTest::newRow("priority")
-        << onProperties([](QDialog& p) { child<QSpinBox>(p, "jobPrioritySpinBox").setValue(80); }) << "job-priority"
-        << "80";
-    QTest::newRow("held")
-        << onProperties([](QDialog& p) { child<QComboBox>(p, "jobHoldComboBox").setCurrentIndex(1); })
-        << "job-hold-until" << "indefinite";
-    QTest::newRow("billing")
-        << onProperties([](QDialog& p) { child<QLineEdit>(p, "jobBillingLineEdit").setText(QStringLiteral("経理")); })
-        << "job-billing" << "経理";
+                                       << "sides"
+                                       << "two-sided-long-edge";
+    QTest::newRow("two pages per sheet") << onProperties([](QDialog& p) {
+        child<QComboBox>(p, "pagesPerSheetCombo").setCurrentIndex(1);
+    }) << "number-up"
+                                         << "2";
+    QTest::newRow("pages per sheet from the top") << onProperties([](QDialog& p) {
+        child<QComboBox>(p, "pagesPerSheetCombo").setCurrentIndex(1);
+        child<QComboBox>(p, "pagesPerSheetLayoutCombo").setCurrentIndex(6);
+    }) << "number-up-layout"
+                                                  << "tblr";
+    QTest::newRow("banner at the start") << onProperties([](QDialog& p) {
+        child<QComboBox>(p, "startBannerPageCombo").setCurrentIndex(1);
+    }) << "job-sheets"
+                                         << "standard,none";
+    QTest::newRow("priority") << onProperties([](QDialog& p) { child<QSpinBox>(p, "jobPrioritySpinBox").setValue(80); })
+                              << "job-priority"
+                              << "80";
+    QTest::newRow("held") << onProperties([](QDialog& p) { child<QComboBox>(p, "jobHoldComboBox").setCurrentIndex(1); })
+                          << "job-hold-until"
+                          << "indefinite";
+    QTest::newRow("billing") << onProperties([](QDialog& p) {
+        child<QLineEdit>(p, "jobBillingLineEdit").setText(QStringLiteral("経理"));
+    }) << "job-billing"
+                             << "経理";
 }
 
 void PrintDialogSpoolerTest::everyOfferedChoiceIsInTheJob()
