@@ -124,6 +124,8 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
         // A paper the destination does not list (A4 where it tells no default): the whole sheet.
         const pwg_media_t* known = pwgMediaForPWG(media.c_str());
         if (!known)
+            known = pwgMediaForPPD(media.c_str());
+        if (!known || !known->pwg)
             return std::nullopt;
         size = cups_size_t {};
         std::snprintf(size.media, sizeof size.media, "%s", known->pwg);

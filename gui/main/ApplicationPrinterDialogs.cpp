@@ -1,8 +1,9 @@
 #include "gui/main/ApplicationPrinterDialogs.h"
 
 #include <QFile>
-#include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 #include "app/FileDevices.h"
 #include "base/Errors.h"
@@ -49,14 +50,17 @@ void ApplicationPrinterDialogs::showChosenPrinter()
 {
     if (m_printer.outputFormat() == QPrinter::PdfFormat)
         return;
+    // Before any choice the dialog opens on the default destination.
     std::optional<PrinterSelection> shown = m_chosen.chosenPrinter();
-    if (!shown) {
-        // Before any choice the dialog opens on the default destination and its own paper.
+    if (!shown)
         shown = m_services.defaultPrinter();
-        if (!shown)
-            return;
+    if (!shown)
+        return;
+    // The paper the spooler's rule gives, not the one Qt would guess.
+    const bool paperChosen = std::any_of(shown->options.begin(), shown->options.end(),
+                                         [](const auto& option) { return option.first == "media"; });
+    if (!paperChosen)
         shown->options.emplace_back("media", printerPaper(*shown));
-    }
     const PrinterSelection current = selectionFromPrinter(m_printer);
     if (current.destination != shown->destination || current.instance != shown->instance
         || current.landscape != shown->landscape || !m_showedChosen)

@@ -28,8 +28,8 @@ public:
     std::unique_ptr<Device> printerDevice() override;
 
 private:
-    // The chosen printer (before any choice the default destination on its own paper) onto the QPrinter,
-    // unless the QPrinter already shows it or prints to a file.
+    // The chosen printer (before any choice the default destination), on the paper printerPaper gives it,
+    // onto the QPrinter, unless the QPrinter already shows it or prints to a file.
     void showChosenPrinter();
 
     ApplicationPrinter& m_chosen;

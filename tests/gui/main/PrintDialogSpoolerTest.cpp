@@ -312,6 +312,14 @@ void PrintDialogSpoolerTest::theQueuesPaperUntilPageSetupChoosesAnother()
     QVERIFY(preview != nullptr);
     QCOMPARE(preview->capabilities(), (DeviceCaps { 4488, 6543, 600, 600 }));
 
+    // A print on it first, so that the print dialog has set its printer up once.
+    onNextDialog(confirm);
+    std::unique_ptr<Device> device = m_dialogs->runPrintDialog(nullptr);
+    QVERIFY(device != nullptr);
+    int job = printOnePage(*device, m_cupsd, PrivateCupsd::office);
+    QVERIFY(job > 0);
+    QCOMPARE(QString::fromStdString(jobAttributes(job)["media"]), QStringLiteral("iso_a4_210x297mm"));
+
     QString paperShown;
     onNextDialog([&](QDialog& dialog) {
         paperShown = child<QComboBox>(dialog, "paperCombo").currentText();
@@ -327,10 +335,10 @@ void PrintDialogSpoolerTest::theQueuesPaperUntilPageSetupChoosesAnother()
     preview = m_dialogs->printerDevice();
     QCOMPARE(preview->capabilities(), (DeviceCaps { 4062, 5834, 600, 600 }));
     onNextDialog(confirm);
-    const std::unique_ptr<Device> device = m_dialogs->runPrintDialog(nullptr);
+    device = m_dialogs->runPrintDialog(nullptr);
     QVERIFY(device != nullptr);
     QCOMPARE(device->capabilities(), (DeviceCaps { 4062, 5834, 600, 600 }));
-    const int job = printOnePage(*device, m_cupsd, PrivateCupsd::office);
+    job = printOnePage(*device, m_cupsd, PrivateCupsd::office);
     QVERIFY(job > 0);
     QCOMPARE(QString::fromStdString(jobAttributes(job)["media"]), QStringLiteral("jis_b5_182x257mm"));
 }
