@@ -28,9 +28,6 @@ struct CupsCalls
     const char* (*lastErrorString)() = cupsLastErrorString;
     cups_dest_t* (*getNamedDest)(http_t* http, const char* name, const char* instance) = cupsGetNamedDest;
     cups_dinfo_t* (*copyDestInfo)(http_t* http, cups_dest_t* destination) = cupsCopyDestInfo;
-    int (*getDestMediaDefault)(http_t* http, cups_dest_t* destination, cups_dinfo_t* info, unsigned flags,
-                               cups_size_t* size)
-        = cupsGetDestMediaDefault;
     int (*getDestMediaByName)(http_t* http, cups_dest_t* destination, cups_dinfo_t* info, const char* media,
                               unsigned flags, cups_size_t* size)
         = cupsGetDestMediaByName;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 #include <utility>
 
@@ -16,6 +17,7 @@ namespace vantolex {
 namespace {
 
 constexpr int hundredthsOfMillimetrePerInch = 2540;
+constexpr const char* fallbackPaper = "iso_a4_210x297mm";
 
 // Hundredths of a millimetre as device pixels at `dpi`, truncated toward zero.
 int toPixels(int hundredths, int dpi)
@@ -72,6 +74,24 @@ std::pair<int, int> defaultResolution(cups_dest_t* destination, cups_dinfo_t* in
     return { x, y };
 }
 
+// The paper of `printer` (see printerPaper) on its opened destination.
+std::string paperOf(const PrinterSelection& printer, cups_dest_t* destination, cups_dinfo_t* info)
+{
+    for (auto option = printer.options.rbegin(); option != printer.options.rend(); ++option) {
+        if (option->first == "media" && !option->second.empty())
+            return option->second;
+    }
+    // The user's own default options for the destination (lpoptions) come with it.
+    if (const char* media = cupsGetOption("media", destination->num_options, destination->options); media && *media)
+        return media;
+    // The destination's own default; for a queue with a PPD, the spooler reports its default page size.
+    ipp_attribute_t* attribute = cupsCalls().findDestDefault(CUPS_HTTP_DEFAULT, destination, info, "media");
+    const char* media = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
+    if (media && *media)
+        return media;
+    return fallbackPaper;
+}
+
 } // namespace
 
 std::optional<PrinterSelection> defaultPrinter()
@@ -82,6 +102,14 @@ std::optional<PrinterSelection> defaultPrinter()
     return PrinterSelection { destination->name, destination->instance ? destination->instance : "", {} };
 }
 
+std::string printerPaper(const PrinterSelection& printer)
+{
+    const std::optional<OpenedDestination> opened = openDestination(printer);
+    if (!opened)
+        return fallbackPaper;
+    return paperOf(printer, opened->destination.get(), opened->info.get());
+}
+
 std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
 {
     const std::optional<OpenedDestination> opened = openDestination(printer);
@@ -89,17 +117,22 @@ std::optional<PrinterPage> printerPage(const PrinterSelection& printer)
         return std::nullopt;
     const auto& [destination, info] = *opened;
 
-    const char* media = nullptr;
-    for (const auto& [name, value] : printer.options) {
-        if (name == "media")
-            media = value.c_str();
-    }
+    const std::string media = paperOf(printer, destination.get(), info.get());
     cups_size_t size {};
-    const int found = media ? cupsCalls().getDestMediaByName(CUPS_HTTP_DEFAULT, destination.get(), info.get(), media,
-                                                             CUPS_MEDIA_FLAGS_DEFAULT, &size)
-                            : cupsCalls().getDestMediaDefault(CUPS_HTTP_DEFAULT, destination.get(), info.get(),
-                                                              CUPS_MEDIA_FLAGS_DEFAULT, &size);
-    if (!found || size.width <= 0 || size.length <= 0)
+    if (!cupsCalls().getDestMediaByName(CUPS_HTTP_DEFAULT, destination.get(), info.get(), media.c_str(),
+                                        CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
+        // A paper the destination does not list (A4 where it tells no default): the whole sheet.
+        const pwg_media_t* known = pwgMediaForPWG(media.c_str());
+        if (!known)
+            known = pwgMediaForPPD(media.c_str());
+        if (!known || !known->pwg)
+            return std::nullopt;
+        size = cups_size_t {};
+        std::snprintf(size.media, sizeof size.media, "%s", known->pwg);
+        size.width = known->width;
+        size.length = known->length;
+    }
+    if (size.width <= 0 || size.length <= 0)
         return std::nullopt;
 
     auto [dpiX, dpiY] = defaultResolution(destination.get(), info.get());

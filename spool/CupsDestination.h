@@ -44,9 +44,16 @@ constexpr int defaultPrinterDpi = 600;
 // is no printer.
 std::optional<PrinterSelection> defaultPrinter();
 
-// The page of `printer`: the media its "media" option names, else the destination's default media, minus
+// The paper `printer` prints on, as the spooler names it ("iso_a4_210x297mm"): the last "media" of its
+// options (the user's choice), else the "media" of the user's default options for the destination, else the
+// destination's "media-default" (for a queue with a PPD, the PPD's default page size), else A4 — never
+// libcups's fall-back to Letter. A4 too for a destination the spooler does not know.
+std::string printerPaper(const PrinterSelection& printer);
+
+// The page of `printer`: the paper printerPaper names, minus
 // the destination's hardware margins, at its default resolution (defaultPrinterDpi when it gives none).
-// None when the destination is unknown or tells no media. A landscape printer gives the sheet turned: width and
+// A paper the destination does not list is the whole sheet (no margins). None when the destination is
+// unknown. A landscape printer gives the sheet turned: width and
 // length, the margins and the resolution exchanged, the sheet's left edge at the top of the page.
 std::optional<PrinterPage> printerPage(const PrinterSelection& printer);
 

@@ -1,6 +1,8 @@
 #include "gui/kit/FileDialog.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include <optional>
 
@@ -18,6 +20,26 @@ Seam& seam()
 {
     static Seam instance;
     return instance;
+}
+
+// Large enough for the detail view to show the size, type and date columns beside a long name.
+QSize detailedSize(const QFileDialog& dialog)
+{
+    const QFontMetrics metrics = dialog.fontMetrics();
+    return dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 120, metrics.height() * 32));
+}
+
+// The size, type and date columns of the detail view as wide as what they show; the name takes the rest.
+void showWholeColumns(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView")); // Qt's name for its detail view
+    if (!view)
+        return;
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 } // namespace
@@ -45,6 +67,8 @@ QStringList FileDialog::getOpenFileNames(QWidget* parent, const QString& caption
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(entries);
+    dialog.resize(detailedSize(dialog));
+    showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();

@@ -1,11 +1,13 @@
 #include "gui/main/ApplicationPrinterDialogs.h"
 
 #include <QFile>
-#include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 #include "app/FileDevices.h"
 #include "base/Errors.h"
+#include "gui/main/JobPrintDialog.h"
 #include "gui/main/PageSetupDialog.h"
 #include "gui/main/PrinterSync.h"
 #include "layout/LayoutMessages.h"
@@ -46,22 +48,46 @@ ApplicationPrinterDialogs::ApplicationPrinterDialogs(ApplicationPrinter& chosen,
 
 void ApplicationPrinterDialogs::showChosenPrinter()
 {
-    const auto& chosen = m_chosen.chosenPrinter();
-    if (!chosen || m_printer.outputFormat() == QPrinter::PdfFormat)
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
         return;
-    const PrinterSelection shown = selectionFromPrinter(m_printer);
-    if (shown.destination != chosen->destination || shown.instance != chosen->instance)
-        showSelectionOnPrinter(*chosen, m_printer);
+    // Before any choice the dialog opens on the default destination.
+    std::optional<PrinterSelection> shown = m_chosen.chosenPrinter();
+    if (!shown)
+        shown = m_services.defaultPrinter();
+    if (!shown)
+        return;
+    // The paper the spooler's rule gives, not the one Qt would guess.
+    const bool paperChosen = std::any_of(shown->options.begin(), shown->options.end(),
+                                         [](const auto& option) { return option.first == "media"; });
+    if (!paperChosen)
+        shown->options.emplace_back("media", printerPaper(*shown));
+    const PrinterSelection current = selectionFromPrinter(m_printer);
+    if (current.destination != shown->destination || current.instance != shown->instance
+        || current.landscape != shown->landscape || !m_showedChosen)
+        showSelectionOnPrinter(*shown, m_printer);
+    m_showedChosen = true;
 }
 
 std::unique_ptr<Device> ApplicationPrinterDialogs::runPrintDialog(QWidget* owner)
 {
     showChosenPrinter();
-    QPrintDialog dialog(&m_printer, owner);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies
-                      | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog changes the QPrinter as the user picks printers; a cancelled dialog leaves it as it was.
+    const PrinterSelection before = selectionFromPrinter(m_printer);
+    const QPrinter::OutputFormat formatBefore = m_printer.outputFormat();
+    const QString fileBefore = m_printer.outputFileName();
+    const QPageLayout layoutBefore = m_printer.pageLayout();
+    JobPrintDialog dialog(&m_printer, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        if (formatBefore == QPrinter::PdfFormat) {
+            m_printer.setOutputFormat(QPrinter::PdfFormat);
+            m_printer.setOutputFileName(fileBefore);
+        } else {
+            m_printer.setOutputFormat(QPrinter::NativeFormat);
+            showSelectionOnPrinter(before, m_printer);
+        }
+        m_printer.setPageLayout(layoutBefore);
         return nullptr;
+    }
 
     if (m_printer.outputFormat() == QPrinter::PdfFormat) {
         // Qt's "print to file" (also its only entry when there is no printer): our own PDF, never QPrinter's.
@@ -87,12 +113,7 @@ bool ApplicationPrinterDialogs::runPageSetup(QWidget* owner, PageSetupMargins& m
         current = m_services.defaultPrinter();
     PageSetupSpooler spooler;
     spooler.mediaList = [](const PrinterSelection& printer) { return printerMediaList(printer); };
-    spooler.defaultMedia = [](PrinterSelection printer) -> std::optional<std::string> {
-        printer.options.clear();
-        printer.landscape = false;
-        const std::optional<PrinterPage> page = printerPage(printer);
-        return page ? std::optional(page->media) : std::nullopt;
-    };
+    spooler.defaultMedia = [](const PrinterSelection& printer) { return std::optional(printerPaper(printer)); };
     PageSetupDialog dialog(printerDestinations(), current, margins, spooler, owner);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -1,7 +1,5 @@
 #include "gui/main/CMyApp.h"
 
-#include <QLibraryInfo>
-
 #include "gui/kit/AccessibleButtons.h"
 #include "gui/kit/TerminationRequests.h"
 #include "gui/main/CommandLineFiles.h"
@@ -12,15 +10,13 @@ namespace vantolex {
 
 CMyApp::CMyApp(int& argc, char** argv)
     : m_application(argc, argv)
+    , m_translations(ownTranslationFolders()) // the standard dialogs and buttons in Japanese
     , m_arguments(argv + 1, argv + argc)
     , m_printerServices(systemClock())
     , m_printer(m_printerServices)
     , m_dialogPrinter(QPrinter::HighResolution)
     , m_printerDialogs(m_printer, m_printerServices, m_dialogPrinter, systemClock())
 {
-    // The standard dialogs and buttons in Japanese; without the translation they stay in English.
-    if (m_translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&m_translator);
     installClickingCheckButtons();
     QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("vantolex"));

@@ -4,10 +4,10 @@
 
 #include <QApplication>
 #include <QPrinter>
-#include <QTranslator>
 
 #include "app/ApplicationPrinter.h"
 #include "gui/main/ApplicationPrinterDialogs.h"
+#include "gui/main/DialogTranslations.h"
 #include "spool/CupsPrinterServices.h"
 
 namespace vantolex {
@@ -24,7 +24,7 @@ public:
 
 private:
     QApplication m_application;
-    QTranslator m_translator;
+    DialogTranslations m_translations;
     std::vector<std::string> m_arguments; // after the program's name, as Qt left them
     CupsPrinterServices m_printerServices;
     ApplicationPrinter m_printer;

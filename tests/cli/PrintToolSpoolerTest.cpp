@@ -77,5 +77,37 @@ TEST(PrintToolSpooler, AnInterruptingSignalCancelsTheJobBeingSentAndEndsWith128P
     EXPECT_EQ(cupsd.waitForJob(PrivateCupsd::stopped, jobs[0].id, IPP_JSTATE_CANCELED), IPP_JSTATE_CANCELED);
 }
 
+TEST(PrintToolSpooler, APrinterIsLaidOutOnTheQueuesOwnPaper)
+{
+    if (!isFamilyInstalled(u"IPAMincho"))
+        GTEST_SKIP() << "the packaged font IPAMincho is not installed";
+    PrivateCupsd cupsd;
+    if (const std::string why = cupsd.start(); !why.empty())
+        GTEST_SKIP() << "no private spooler: " << why;
+    const auto source = std::filesystem::temp_directory_path() / ("vantolex-paper-" + std::to_string(::getpid()));
+    std::ofstream(source) << "用紙\n";
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    CupsPrinterServices services(systemClock());
+    PrintToolEnvironment environment { in, out, err, systemClock(), false, {} };
+    environment.openPrinter = [&services](const std::optional<std::string>& destination) {
+        return services.openPrinter({ destination.value_or(""), "", {} });
+    };
+    // The queue lists Letter first; its default is A4.
+    const std::vector<std::string> arguments {
+        "--defaults", "-e", "utf8", "-P", PrivateCupsd::office, source.string()
+    };
+    const int status = runPrintTool(arguments, environment);
+    std::filesystem::remove(source);
+    ASSERT_EQ(status, 0) << err.str();
+    const std::vector<test::SpooledJob> jobs = cupsd.jobs(PrivateCupsd::office);
+    ASSERT_EQ(jobs.size(), 1u);
+    ASSERT_EQ(cupsd.waitForJob(PrivateCupsd::office, jobs[0].id, IPP_JSTATE_COMPLETED), IPP_JSTATE_COMPLETED)
+        << cupsd.errorLog();
+    const std::string info = test::commandOutput("pdfinfo " + cupsd.capturePath(PrivateCupsd::office).string());
+    EXPECT_NE(info.find("595.276 x 841.89 pts (A4)"), std::string::npos) << info;
+}
+
 } // namespace
 } // namespace vantolex

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "spool/CupsCallsOverride.h"
 #include "spool/CupsDestination.h"
@@ -88,6 +89,10 @@ TEST_F(CupsDestinationSpooler, PageIsTheDefaultMediaLessItsMarginsAtTheDestinati
           { { 2250, 2850, 300, 300 }, "na_letter_8.5x11in", 21590, 27940, 635, 1270, 1905, 2540 } },
         // cupsd gives a PPD without a resolution 300 dpi; a sheet without margins is printable all over
         { PrivateCupsd::plain, { { 1748, 2480, 300, 300 }, "iso_a5_148x210mm_borderless", 14800, 21000, 0, 0, 0, 0 } },
+        // the queue's own default among several papers, never the Letter it also lists
+        { PrivateCupsd::office,
+          { { 4488, 6543, 600, 600 }, "iso_a4_210x297mm", 21000, 29700, 1000, 1000, 1000, 1000 } },
+        { PrivateCupsd::jis, { { 5834, 8362, 600, 600 }, "jis_b4_257x364mm", 25700, 36400, 500, 500, 500, 500 } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.destination);
@@ -113,9 +118,18 @@ TEST_F(CupsDestinationSpooler, UnknownDestinationHasNoPage)
 ipp_attribute_t* fakeResolution = nullptr;
 std::string requestedMedia;
 
-ipp_attribute_t* fakeFindDestDefault(http_t*, cups_dest_t*, cups_dinfo_t*, const char*)
+ipp_attribute_t* fakeFindDestDefault(http_t* http, cups_dest_t* destination, cups_dinfo_t* info, const char* option)
 {
+    if (std::string_view(option) != "printer-resolution")
+        return cupsFindDestDefault(http, destination, info, option);
     return fakeResolution;
+}
+
+ipp_attribute_t* noMediaDefault(http_t* http, cups_dest_t* destination, cups_dinfo_t* info, const char* option)
+{
+    if (std::string_view(option) == "media")
+        return nullptr;
+    return cupsFindDestDefault(http, destination, info, option);
 }
 
 int fakeMediaByName(http_t*, cups_dest_t*, cups_dinfo_t*, const char* media, unsigned, cups_size_t* size)
@@ -123,11 +137,6 @@ int fakeMediaByName(http_t*, cups_dest_t*, cups_dinfo_t*, const char* media, uns
     requestedMedia = media;
     *size = cups_size_t { "iso_b5_176x250mm", 17600, 25000, 0, 0, 0, 0 };
     return 1;
-}
-
-int noMedia(http_t*, cups_dest_t*, cups_dinfo_t*, unsigned, cups_size_t*)
-{
-    return 0;
 }
 
 cups_dest_t* noDestination(http_t*, const char*, const char*)
@@ -175,6 +184,40 @@ TEST_F(CupsDestinationSpooler, MediaOptionChoosesTheMedia)
     EXPECT_EQ(page->caps, (DeviceCaps { 4157, 5905, 600, 600 }));
 }
 
+TEST_F(CupsDestinationSpooler, PaperIsTheUsersChoiceElseTheQueuesDefaultElseA4)
+{
+    struct Row
+    {
+        const char* name;
+        PrinterSelection printer;
+        bool withMediaDefault;
+        const char* paper;
+    };
+    const Row rows[] = {
+        { "queue's default", { PrivateCupsd::office, "", {} }, true, "iso_a4_210x297mm" },
+        { "first listed is not the default", { PrivateCupsd::jis, "", {} }, true, "jis_b4_257x364mm" },
+        { "the last choice",
+          { PrivateCupsd::office, "", { { "media", "na_letter_8.5x11in" }, { "media", "jis_b5_182x257mm" } } },
+          true,
+          "jis_b5_182x257mm" },
+        { "no default told, Letter listed first", { PrivateCupsd::office, "", {} }, false, "iso_a4_210x297mm" },
+        { "unknown queue", { "no-such-printer", "", {} }, true, "iso_a4_210x297mm" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::CupsCallsOverride seam;
+        if (!row.withMediaDefault)
+            seam.calls().findDestDefault = noMediaDefault;
+        EXPECT_EQ(printerPaper(row.printer), row.paper);
+    }
+    // A4 where the queue lists no A4 and tells no default: the whole sheet.
+    test::CupsCallsOverride seam;
+    seam.calls().findDestDefault = noMediaDefault;
+    const std::optional<PrinterPage> page = printerPage({ PrivateCupsd::jis, "", {} });
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(*page, (PrinterPage { { 4960, 7015, 600, 600 }, "iso_a4_210x297mm", 21000, 29700, 0, 0, 0, 0 }));
+}
+
 TEST_F(CupsDestinationSpooler, AnyFailingLookUpMeansNoPage)
 {
     struct Row
@@ -185,7 +228,6 @@ TEST_F(CupsDestinationSpooler, AnyFailingLookUpMeansNoPage)
     const Row rows[] = {
         { "destination", [](CupsCalls& calls) { calls.getNamedDest = noDestination; } },
         { "destination info", [](CupsCalls& calls) { calls.copyDestInfo = noDestinationInfo; } },
-        { "default media", [](CupsCalls& calls) { calls.getDestMediaDefault = noMedia; } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -125,6 +125,45 @@ std::string passThroughPpd(const std::string& pageSize, const std::string& dimen
     return ppd;
 }
 
+// One paper of a PPD: its name, its size in points and its imageable area.
+struct PpdPaper
+{
+    std::string name;
+    std::string dimensions;
+    std::string imageableArea;
+};
+
+// A pass-through PPD listing several papers in the order given, `defaultPaper` its default, with two-sided
+// printing.
+std::string severalPapersPpd(const std::vector<PpdPaper>& papers, const std::string& defaultPaper)
+{
+    const PpdPaper& first = papers.front();
+    std::string ppd = passThroughPpd(first.name, first.dimensions, first.imageableArea, "600dpi");
+    ppd = ppd.substr(0, ppd.find("*OpenUI *PageSize"));
+    for (const char* option : { "PageSize", "PageRegion" }) {
+        ppd += std::string("*OpenUI *") + option + ": PickOne\n*OrderDependency: 10 AnySetup *" + option + "\n*Default"
+            + option + ": " + defaultPaper + "\n";
+        for (const PpdPaper& paper : papers)
+            ppd += std::string("*") + option + " " + paper.name + ": \"<</PageSize[" + paper.dimensions
+                + "]>>setpagedevice\"\n";
+        ppd += std::string("*CloseUI: *") + option + "\n";
+    }
+    ppd += "*DefaultImageableArea: " + defaultPaper + "\n";
+    for (const PpdPaper& paper : papers)
+        ppd += "*ImageableArea " + paper.name + ": \"" + paper.imageableArea + "\"\n";
+    ppd += "*DefaultPaperDimension: " + defaultPaper + "\n";
+    for (const PpdPaper& paper : papers)
+        ppd += "*PaperDimension " + paper.name + ": \"" + paper.dimensions + "\"\n";
+    ppd += "*OpenUI *Duplex/2-Sided Printing: PickOne\n"
+           "*OrderDependency: 10 AnySetup *Duplex\n"
+           "*DefaultDuplex: None\n"
+           "*Duplex None: \"<</Duplex false>>setpagedevice\"\n"
+           "*Duplex DuplexNoTumble: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
+           "*Duplex DuplexTumble: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
+           "*CloseUI: *Duplex\n";
+    return ppd;
+}
+
 } // namespace
 
 PrivateCupsd::~PrivateCupsd()
@@ -193,6 +232,15 @@ std::string PrivateCupsd::start()
           passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi") },
         { letter, false, "Idle", true, passThroughPpd("Letter", "612 792", "18 72 558 756", "300dpi") },
         { plain, false, "Idle", true, passThroughPpd("A5", "419.5276 595.2756", "0 0 419.5276 595.2756", "") },
+        { office, false, "Idle", true,
+          severalPapersPpd({ { "Letter", "612 792", "18 18 594 774" },
+                             { "A4", "595.2756 841.8898", "28.3465 28.3465 566.9291 813.5433" },
+                             { "B5", "515.9055 728.5039", "14.1732 14.1732 501.7323 714.3307" } },
+                           "A4") },
+        { jis, false, "Idle", true,
+          severalPapersPpd({ { "B5", "515.9055 728.5039", "14.1732 14.1732 501.7323 714.3307" },
+                             { "B4", "728.5039 1031.8110", "14.1732 14.1732 714.3307 1017.6378" } },
+                           "B4") },
     };
     std::string printers;
     int id = 1;

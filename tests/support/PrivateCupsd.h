@@ -31,6 +31,9 @@ public:
     static constexpr const char* stopped = "stopped"; // accepts jobs but holds them
     static constexpr const char* letter = "letter"; // Letter, 300 dpi, margins 0.25/0.5/0.75/1 inch
     static constexpr const char* plain = "plain"; // A5, no resolution given, no margins
+    // Letter, A4 (the default, 10 mm margins) and JIS B5 (5 mm margins), two-sided, 600 dpi
+    static constexpr const char* office = "office";
+    static constexpr const char* jis = "jis"; // JIS B5 listed first, JIS B4 the default, 5 mm margins, 600 dpi
 
     PrivateCupsd() = default;
     PrivateCupsd(const PrivateCupsd&) = delete;
