@@ -90,10 +90,9 @@ TEST(PrintToolSpooler, APrinterIsLaidOutOnTheQueuesOwnPaper)
     std::ostringstream out;
     std::ostringstream err;
     CupsPrinterServices services(systemClock());
-    PrintToolEnvironment environment { in, out, err, systemClock(), false, {} };
-    environment.openPrinter = [&services](const std::optional<std::string>& destination) {
-        return services.openPrinter({ destination.value_or(""), "", {} });
-    };
+    PrintToolEnvironment environment { in, out, err, systemClock(), false, {}, {}, {}, false };
+    environment.findPrinter = destinationWithDefaults;
+    environment.openPrinter = [&services](const PrinterSelection& printer) { return services.openPrinter(printer); };
     // The queue lists Letter first; its default is A4.
     const std::vector<std::string> arguments {
         "--defaults", "-e", "utf8", "-P", PrivateCupsd::office, source.string()
