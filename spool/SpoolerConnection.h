@@ -3,9 +3,12 @@
 // While it lives its socket is registered with the interruption handlers, which shut it down when a signal
 // arrives: a transfer blocked on a spooler that does not answer (a stopped or hung cupsd) then fails at once,
 // and the run goes on to its clean-up. A connection opened after a signal has been noted, to cancel the job on
-// the way out, waits only briefly for the spooler, so that a spooler that does not answer cannot hold the end
-// of the program either; the job it leaves is then given up with its connection.
+// the way out, is shut down after half a second whatever libcups is waiting for, so that a spooler that does
+// not answer cannot hold the end of the program either; the job it leaves is then given up with its
+// connection.
 #pragma once
+
+#include <memory>
 
 #include "spool/CupsHandles.h"
 
@@ -14,12 +17,12 @@ namespace vantolex {
 class SpoolerConnection
 {
 public:
-    SpoolerConnection() noexcept = default;
+    SpoolerConnection() noexcept;
     SpoolerConnection(SpoolerConnection&& other) noexcept;
     SpoolerConnection& operator=(SpoolerConnection&& other) noexcept;
     SpoolerConnection(const SpoolerConnection&) = delete;
     SpoolerConnection& operator=(const SpoolerConnection&) = delete;
-    ~SpoolerConnection() { reset(); }
+    ~SpoolerConnection();
 
     // Connects to the spooler (cupsServer, ippPort); an empty object when that fails.
     static SpoolerConnection open() noexcept;
@@ -31,8 +34,11 @@ public:
     void reset() noexcept;
 
 private:
+    class Deadline;
+
     HttpConnection m_http;
     int m_socket = -1; // the socket registered for shutting down
+    std::unique_ptr<Deadline> m_deadline; // for a connection opened while the program is ending
 };
 
 } // namespace vantolex
