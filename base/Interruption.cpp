@@ -28,7 +28,7 @@ static_assert(std::atomic<int>::is_always_lock_free);
 // The registered sockets, -1 in a free slot: lock-free, so that a handler may read them at any moment.
 constexpr std::size_t socketSlots = 8;
 std::array<std::atomic<int>, socketSlots> g_sockets { -1, -1, -1, -1, -1, -1, -1, -1 };
-static_assert(socketSlots == 8, "one -1 for each slot");
+static_assert(socketSlots == 8, "every slot must start free: one -1 for each");
 
 void shutDownSockets() noexcept
 {
