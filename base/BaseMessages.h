@@ -16,7 +16,12 @@ inline constexpr std::u16string_view reasonQuota = u"ディスクの使用量の
 inline constexpr std::u16string_view reasonFileTooLarge = u"ファイルの大きさの上限を超えました。";
 inline constexpr std::u16string_view reasonNoMemory = u"メモリが足りません。";
 inline constexpr std::u16string_view reasonInputOutput = u"入出力エラーが発生しました。";
-// Any other error: its number and the system's own text.
-inline constexpr std::u16string_view reasonSystem = u"システムエラー %d: %s";
+inline constexpr std::u16string_view reasonNameTaken = u"一時ファイルの名前がどれも使われています。";
+inline constexpr std::u16string_view reasonTooManyLinks = u"シンボリックリンクの連なりが長すぎます。";
+inline constexpr std::u16string_view reasonTooManyOpenFiles = u"開いているファイルが多すぎます。";
+inline constexpr std::u16string_view reasonBusy = u"ファイルが使用中です。";
+inline constexpr std::u16string_view reasonOtherFileSystem = u"別のファイルシステムへは置き換えられません。";
+// Any other error: its number (the system's own text is English).
+inline constexpr std::u16string_view reasonSystem = u"システムエラー %d が発生しました。";
 
 } // namespace vantolex::baseText

@@ -1,9 +1,11 @@
 #include "base/Interruption.h"
 
 #include <pthread.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -22,6 +24,20 @@ std::vector<std::string> g_temporaryFiles;
 std::atomic_flag g_temporaryFilesLock = ATOMIC_FLAG_INIT;
 
 static_assert(std::atomic<int>::is_always_lock_free);
+
+// The registered sockets, -1 in a free slot: lock-free, so that a handler may read them at any moment.
+constexpr std::size_t socketSlots = 8;
+std::array<std::atomic<int>, socketSlots> g_sockets { -1, -1, -1, -1, -1, -1, -1, -1 };
+static_assert(socketSlots == 8, "every slot must start free: one -1 for each");
+
+void shutDownSockets() noexcept
+{
+    for (const std::atomic<int>& slot : g_sockets) {
+        const int descriptor = slot.load();
+        if (descriptor >= 0)
+            ::shutdown(descriptor, SHUT_RDWR);
+    }
+}
 
 class TemporaryFilesLock
 {
@@ -56,6 +72,7 @@ void onSignal(int signal)
     if (g_signal != 0 || g_orderlyStops.load() == 0)
         ::_exit(128 + signal);
     g_signal = signal;
+    shutDownSockets();
     errno = savedErrno;
 }
 
@@ -74,6 +91,15 @@ void installInterruptHandlers()
 int interruptingSignal() noexcept
 {
     return g_signal;
+}
+
+void noteInterruption(int signal) noexcept
+{
+    const int savedErrno = errno;
+    if (g_signal == 0)
+        g_signal = signal;
+    shutDownSockets();
+    errno = savedErrno;
 }
 
 void throwIfInterrupted()
@@ -101,6 +127,28 @@ SignalsDeferred::SignalsDeferred() noexcept
 SignalsDeferred::~SignalsDeferred()
 {
     ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+}
+
+void registerInterruptibleSocket(int descriptor) noexcept
+{
+    if (descriptor < 0)
+        return;
+    for (std::atomic<int>& slot : g_sockets) {
+        int free = -1;
+        if (slot.compare_exchange_strong(free, descriptor))
+            return;
+    }
+}
+
+void forgetInterruptibleSocket(int descriptor) noexcept
+{
+    if (descriptor < 0)
+        return;
+    for (std::atomic<int>& slot : g_sockets) {
+        int registered = descriptor;
+        if (slot.compare_exchange_strong(registered, -1))
+            return;
+    }
 }
 
 void registerTemporaryFile(const std::string& path)

@@ -8,6 +8,9 @@
 // (throwIfInterrupted) with the exception Interrupted, which every clean-up on its way lets pass after doing its
 // work, and the program exits with that status itself. A second signal ends the process at once.
 //
+// A noted signal also shuts down the sockets registered below (the connections to a spooler), so that a transfer
+// blocked on a peer that does not answer ends at once instead of holding the run.
+//
 // Without the handlers (the unit tests) no signal is ever noted and the checks never throw.
 #pragma once
 
@@ -33,6 +36,10 @@ void installInterruptHandlers();
 
 // The signal noted while an OrderlyStop was held, or 0.
 int interruptingSignal() noexcept;
+
+// For a program whose own handler takes the signals (the dialog program): notes `signal` as the handlers above
+// do while an OrderlyStop is held, so that a run in progress ends at its next check. Async-signal-safe.
+void noteInterruption(int signal) noexcept;
 
 // Throws Interrupted when a signal has been noted.
 void throwIfInterrupted();
@@ -61,6 +68,11 @@ public:
 private:
     sigset_t m_previous;
 };
+
+// The sockets that a noted signal shuts down: registered while a transfer may block on them, forgotten before
+// they are closed. A socket beyond the few that can be held is simply not shut down.
+void registerInterruptibleSocket(int descriptor) noexcept;
+void forgetInterruptibleSocket(int descriptor) noexcept;
 
 // The temporary files that a signal removes: registered when created, forgotten once renamed or removed.
 void registerTemporaryFile(const std::string& path);

@@ -1,10 +1,10 @@
 #include "base/ReplacementFile.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <string>
 #include <system_error>
@@ -17,18 +17,66 @@ namespace vantolex {
 namespace {
 
 constexpr long usualNameMax = 255;
+constexpr int maxLinkHops = 40; // as many as the kernel follows in one path
+constexpr int maxNameAttempts = 100;
+constexpr std::size_t randomLetters = 10;
+
+// Whether the kernel's rule for links in shared folders (fs.protected_symlinks) lets this process follow a link
+// owned by `linkOwner` in a folder of status `folder`: not in a sticky world-writable folder (/tmp) when the
+// link belongs to neither the folder's owner nor the user.
+bool kernelFollows(uid_t linkOwner, const struct stat& folder)
+{
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || linkOwner == ::geteuid() || linkOwner == folder.st_uid;
+}
 
 // The file that a replacement of `path` must land on: the target of a symbolic link, so that the link stays
-// a link.
-std::filesystem::path replacementTarget(const std::filesystem::path& path)
+// a link. The rename that puts the file in place does not follow links, so the links are followed here, one
+// by one, and only where the kernel would follow them itself: a link that another user planted in a shared
+// folder is refused (EACCES, the kernel's own answer), whatever the system's setting. The folders on the way
+// are the kernel's to resolve.
+int replacementTarget(const std::filesystem::path& path, std::filesystem::path& target)
 {
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-        if (!error)
-            return target;
+    target = path;
+    for (int hop = 0;; ++hop) {
+        struct stat link = {};
+        if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return 0; // a file, or nothing yet: what is wrong with it shows when it is made
+        if (hop == maxLinkHops)
+            return ELOOP;
+        const std::filesystem::path folder = target.parent_path();
+        struct stat folderStatus = {};
+        if (::stat(folder.empty() ? "." : folder.c_str(), &folderStatus) != 0)
+            return errno;
+        if (!kernelFollows(link.st_uid, folderStatus))
+            return EACCES;
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error)
+            return error.value();
+        target = next.is_absolute() || folder.empty() ? next : folder / next;
     }
-    return path;
+}
+
+// A suffix for a temporary name that nobody can guess beforehand, as mkstemp makes them: ".tmp-" and random
+// letters and digits from the kernel.
+int randomSuffix(std::string& suffix)
+{
+    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char bytes[randomLetters];
+    std::size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t count = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return errno;
+        got += static_cast<std::size_t>(count);
+    }
+    suffix = ".tmp-";
+    for (const unsigned char byte : bytes)
+        suffix += letters[byte % (sizeof letters - 1)];
+    return 0;
 }
 
 // `name` cut to at most `length` bytes without splitting a UTF-8 sequence.
@@ -86,7 +134,8 @@ int ReplacementFile::create()
 {
     discard();
     m_direct = false;
-    m_target = replacementTarget(m_path);
+    if (const int error = replacementTarget(m_path, m_target))
+        return error;
     struct stat existing = {};
     const bool exists = ::stat(m_target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
@@ -116,10 +165,11 @@ int ReplacementFile::create()
     if (name.size() > static_cast<std::size_t>(nameMax))
         return ENAMETOOLONG;
 
-    static std::atomic<unsigned> counter { 0 };
     const mode_t mode = exists && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777) : 0666;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string suffix = ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
+        std::string suffix;
+        if (const int error = randomSuffix(suffix))
+            return error;
         std::filesystem::path candidate = m_target;
         candidate.replace_filename(cutName(name, static_cast<std::size_t>(nameMax) - suffix.size()) + suffix);
         // Registered before it exists, so that no signal can leave it behind.
@@ -135,7 +185,7 @@ int ReplacementFile::create()
         const int error = errno;
         forgetTemporaryFile(candidate.native());
         if (error != EEXIST)
-            return error;
+            return error; // a name taken meanwhile is the only reason to try another
     }
     return EEXIST;
 }

@@ -1,9 +1,11 @@
 // A file written under a temporary name beside its final path and put in place by one rename.
 //
 // Until commit() the file of the final name, if any, stays exactly as it was; a ReplacementFile destroyed
-// without commit, and a signal that ends the program (Interruption.h), remove the temporary file. A final path
-// that is a symbolic link keeps the link: its target is replaced. The new file gets the mode of the file it
-// replaces, or the usual mode of a new file. A final path that is a device or a pipe is written directly.
+// without commit, and a signal that ends the program (Interruption.h), remove the temporary file, whose name
+// nobody can guess beforehand. A final path that is a symbolic link keeps the link: its target is replaced,
+// unless the kernel would not follow that link (one that another user planted in a sticky world-writable folder
+// such as /tmp): that is refused with EACCES. The new file gets the mode of the file it replaces, or the usual
+// mode of a new file. A final path that is a device or a pipe is written directly.
 //
 // The operations return 0 on success and the system's error number (errno) of a failure.
 #pragma once
@@ -32,8 +34,8 @@ public:
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     // Creates the temporary file, empty. Refuses what could not be replaced: a final path that is a folder
-    // (EISDIR), an existing file that may not be written (EACCES), a name longer than its folder allows
-    // (ENAMETOOLONG).
+    // (EISDIR), an existing file that may not be written or a link that may not be followed (EACCES), a name
+    // longer than its folder allows (ENAMETOOLONG).
     int create();
 
     // Appends all of `size` bytes.

@@ -1,11 +1,9 @@
 #include "base/WriteFailureReason.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "base/BaseMessages.h"
 #include "base/TextFormat.h"
-#include "base/Utf16.h"
 
 namespace vantolex {
 
@@ -34,11 +32,21 @@ std::u16string writeFailureReason(int errorNumber)
         return std::u16string(baseText::reasonNoMemory);
     case EIO:
         return std::u16string(baseText::reasonInputOutput);
+    case EEXIST:
+        return std::u16string(baseText::reasonNameTaken);
+    case ELOOP:
+        return std::u16string(baseText::reasonTooManyLinks);
+    case EMFILE:
+    case ENFILE:
+        return std::u16string(baseText::reasonTooManyOpenFiles);
+    case EBUSY:
+    case ETXTBSY:
+        return std::u16string(baseText::reasonBusy);
+    case EXDEV:
+        return std::u16string(baseText::reasonOtherFileSystem);
     default:
-        break;
+        return formatText(baseText::reasonSystem, { errorNumber });
     }
-    const std::u16string systemText = fromUtf8(std::strerror(errorNumber));
-    return formatText(baseText::reasonSystem, { errorNumber, std::u16string_view(systemText) });
 }
 
 } // namespace vantolex

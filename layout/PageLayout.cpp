@@ -1,5 +1,7 @@
 #include "layout/PageLayout.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "base/Errors.h"
@@ -74,8 +76,12 @@ void parseTermLists(PageLayout& layout, const PrintSettings& settings, std::u16s
 int lastLineOf(const PrintSettings& settings)
 {
     switch (settings.endCondition) {
-    case EndCondition::LineCount:
-        return settings.startLine + settings.endValue;
+    case EndCondition::LineCount: {
+        // In 64 bits: both may be as large as an int holds. Past the largest line number there is no line to
+        // end after, and the run ends there (printItems).
+        const long long last = static_cast<long long>(settings.startLine) + settings.endValue;
+        return static_cast<int>(std::min<long long>(last, std::numeric_limits<int>::max()));
+    }
     case EndCondition::ToLine:
         return settings.endValue;
     default:

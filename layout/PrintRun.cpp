@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <limits>
 #include <new>
 
 #include "base/BaseMessages.h"
@@ -56,6 +57,8 @@ void printItems(TextReader& reader, Output& output, int startLine)
             const TextLine line = reader.currentLine();
             switch (line.kind) {
             case LineKind::Text:
+                if (lineNumber == std::numeric_limits<int>::max())
+                    return; // the last line that can be numbered: the range ends there
                 ++lineNumber;
                 output.putLine(lineNumber, line.text ? std::u16string_view(line.text) : std::u16string_view());
                 break;

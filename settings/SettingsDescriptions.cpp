@@ -28,8 +28,12 @@ std::u16string describeFont(const PrintSettings& settings)
 
 std::u16string describeRange(const PrintSettings& settings)
 {
-    std::u16string out = settings.startLine == 0 ? std::u16string(text::rangeFromBeginning)
-                                                 : formatText(text::rangeFromLine, { settings.startLine + 1 });
+    // The start line is shown counted from 1: in 64 bits, as the last start line an int holds has no int after it.
+    std::u16string out(text::rangeFromBeginning);
+    if (settings.startLine != 0) {
+        out = text::rangeFromLine;
+        out.replace(out.find(u"%d"), 2, decimalText(static_cast<long long>(settings.startLine) + 1));
+    }
     switch (settings.endCondition) {
     case EndCondition::ToEnd:
         out += text::rangeToEnd;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
 #include "layout/Device.h"
@@ -15,14 +16,7 @@ namespace vantolex {
 
 namespace {
 
-constexpr int connectTimeoutMilliseconds = 30000;
 constexpr std::size_t maxJobNameBytes = 255; // an IPP name(MAX) value
-
-HttpConnection connectToSpooler() noexcept
-{
-    return HttpConnection(cupsCalls().connect(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                              connectTimeoutMilliseconds, nullptr));
-}
 
 // `name` cut to at most maxJobNameBytes without splitting a UTF-8 sequence.
 std::string jobNameWithinLimit(std::string_view name)
@@ -104,7 +98,7 @@ int CupsJob::start(const PrinterSelection& printer, std::string_view jobName)
     (void)cancel();
     m_destination = printer.destination;
     m_lastJobId = 0;
-    m_http = connectToSpooler();
+    m_http = SpoolerConnection::open();
     if (!m_http)
         return SpoolResult::Error;
 
@@ -176,7 +170,9 @@ int CupsJob::failTransfer(http_status_t status) noexcept
 
 int CupsJob::fail(int failure) noexcept
 {
-    const int result = failure == SpoolResult::Error && cancelledOnSpooler(m_jobId)
+    // A run that a signal is ending does not ask: its failure is the end of the job, and the spooler may not
+    // answer at all.
+    const int result = failure == SpoolResult::Error && interruptingSignal() == 0 && cancelledOnSpooler(m_jobId)
         ? static_cast<int>(SpoolResult::UserAbort)
         : failure;
     (void)cancelOnSpooler();
@@ -189,7 +185,7 @@ int CupsJob::cancelOnSpooler() noexcept
     // cancelled over a fresh connection.
     m_http.reset();
     const int jobId = std::exchange(m_jobId, 0);
-    const HttpConnection http = connectToSpooler();
+    const SpoolerConnection http = SpoolerConnection::open();
     if (!http)
         return SpoolResult::Error;
     const ipp_status_t status = cupsCalls().cancelJob(http.get(), m_destination.c_str(), jobId, 0);
@@ -201,7 +197,7 @@ int CupsJob::cancelOnSpooler() noexcept
 
 bool CupsJob::cancelledOnSpooler(int jobId) const noexcept
 {
-    const HttpConnection http = connectToSpooler();
+    const SpoolerConnection http = SpoolerConnection::open();
     if (!http)
         return false;
     char uri[HTTP_MAX_URI];

@@ -5,7 +5,9 @@
 // throws. Every operation returns a SpoolResult value <= 0 on failure and 1 on success; after a failure the
 // job has been cancelled already (nothing half-written is left to print) and the object holds no job.
 // A job that the user deletes on the spooler while it is being written fails with UserAbort at the next
-// poll() or at finish() (the spooler itself goes on accepting the document of a cancelled job).
+// poll() or at finish() (the spooler itself goes on accepting the document of a cancelled job). A signal that
+// ends the program breaks off the connections of the job (SpoolerConnection): the job is then cancelled, or,
+// when the spooler does not answer within a moment, given up with its dropped connection.
 #pragma once
 
 #include <span>
@@ -13,6 +15,7 @@
 
 #include "spool/CupsHandles.h"
 #include "spool/PrinterSelection.h"
+#include "spool/SpoolerConnection.h"
 
 namespace vantolex {
 
@@ -64,7 +67,7 @@ private:
     // True when the spooler reports job `jobId` as cancelled.
     bool cancelledOnSpooler(int jobId) const noexcept;
 
-    HttpConnection m_http; // the connection carrying the document while the job is open
+    SpoolerConnection m_http; // the connection carrying the document while the job is open
     std::string m_destination; // the job's destination
     int m_jobId = 0; // the open job, 0 when none
     int m_lastJobId = 0; // the open job or the last one, for id()

@@ -21,6 +21,7 @@ extern "C" void onTerminationSignal(int signal)
         return;
     }
     firstSignal = signal;
+    noteInterruption(signal); // a print in progress ends at its next step
     const int savedError = errno;
     const unsigned char byte = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);

@@ -3,7 +3,9 @@
 //
 // While an object lives, the first of these signals is handed to the event loop as terminationRequested; a
 // second one ends the process at once, as if no handler were there. A signal that arrives while a print
-// runs (which does not turn the event loop) is handled when the run is over.
+// runs (which does not turn the event loop) is noted for the run too (noteInterruption): the run ends at its
+// next step, its job cancelled or its connection to a spooler that does not answer dropped, and the request
+// is handled when the run is over.
 #pragma once
 
 #include <QObject>

@@ -17,6 +17,7 @@
 
 #include <system_error>
 
+#include "base/Interruption.h"
 #include "base/TextFormat.h"
 #include "gui/dialogs/EditPresetDialog.h"
 #include "gui/dialogs/EncodingCombo.h"
@@ -359,8 +360,20 @@ void MainDialog::print()
     PrinterFactory factory(chooser, m_clock);
     DialogRunHost host(*this);
     const PrintSettings& settings = m_settingsStore.currentSettings;
-    if (runPrintJob(host, settings, factory, settings.showInfo) == RunOutcome::Crashed)
+    if (runInterruptible(host, settings, factory, settings.showInfo) == RunOutcome::Crashed)
         MessageBox::error(this, layoutText::unexpectedFailure);
+}
+
+RunOutcome MainDialog::runInterruptible(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory,
+                                        bool showDetails)
+{
+    try {
+        return runPrintJob(host, settings, factory, showDetails);
+    } catch (const Interrupted&) {
+        // A signal asks the program to end: the run has given up its output, and the termination request
+        // waiting in the event loop ends the dialog as 終了 does.
+        return RunOutcome::Cancelled;
+    }
 }
 
 void MainDialog::applyPreset(int index)
@@ -427,7 +440,7 @@ void MainDialog::runPreview()
         m_previewWindow = new PreviewWindow(this);
     PreviewFactory factory([this] { return m_printers.printerDevice(); }, *m_previewWindow, m_clock);
     DialogRunHost host(*this);
-    if (runPrintJob(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
+    if (runInterruptible(host, m_settingsStore.currentSettings, factory, false) == RunOutcome::Crashed)
         MessageBox::error(this, layoutText::unexpectedFailure);
 }
 

@@ -80,6 +80,9 @@ private:
     void takeFiles(std::vector<FileEntry> files);
     void browse();
     void print();
+    // runPrintJob, ended early by a signal that asks the program to end.
+    RunOutcome runInterruptible(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory,
+                                bool showDetails);
     bool validateSettings();
     void storeAllPages();
     void reloadAllPages();

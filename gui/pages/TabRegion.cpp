@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <limits>
+
 #include "gui/kit/QtText.h"
 #include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
@@ -11,6 +13,14 @@
 namespace vantolex {
 
 namespace {
+
+// The start line of a number edit that counts from 1; -1, refused by validation, for anything out of range.
+int startLineOf(const QLineEdit& edit)
+{
+    bool ok = false;
+    const qint64 shown = edit.text().trimmed().toLongLong(&ok);
+    return ok && shown >= 1 && shown - 1 <= std::numeric_limits<int>::max() ? static_cast<int>(shown - 1) : -1;
+}
 
 // An edit whose change of text, typed or loaded, clicks `radio`.
 void clickOnChange(QLineEdit* edit, QRadioButton* radio)
@@ -65,7 +75,8 @@ TabRegion::TabRegion(QWidget* parent)
 
 void TabRegion::loadFrom(const PrintSettings& settings)
 {
-    setNumber(*m_startEdit, settings.startLine + 1);
+    // Shown counted from 1, in 64 bits: the largest start line an int holds has no int after it.
+    m_startEdit->setText(QString::number(static_cast<qint64>(settings.startLine) + 1));
     (settings.startLine > 0 ? m_fromLine : m_fromBeginning)->click();
     if (settings.endCondition <= EndCondition::ToEnd || settings.endCondition >= static_cast<int>(m_end.size())) {
         m_end[0]->click();
@@ -78,7 +89,7 @@ void TabRegion::loadFrom(const PrintSettings& settings)
 
 void TabRegion::storeTo(PrintSettings& settings) const
 {
-    settings.startLine = m_fromBeginning->isChecked() ? 0 : numberOf(*m_startEdit) - 1;
+    settings.startLine = m_fromBeginning->isChecked() ? 0 : startLineOf(*m_startEdit);
     for (std::size_t i = 0; i < m_end.size(); ++i) {
         if (m_end[i]->isChecked()) {
             settings.endCondition = static_cast<int>(i);

@@ -150,6 +150,51 @@ TEST(DialogProgram, PrintsAFileThroughThePrintDialogAndSavesTheSettingsOnClosing
     EXPECT_FALSE(saved.currentSettings.showInfo);
 }
 
+// SIGTERM while a long print goes to the spooler: the program ends within a moment, the job is cancelled, and the
+// settings typed before printing are saved as on closing.
+TEST(DialogProgram, ASignalWhilePrintingCancelsTheJobAndSavesTheSettings)
+{
+    if (access(xvfbProgram, X_OK) != 0)
+        GTEST_SKIP() << "no display server: " << xvfbProgram << " is not installed";
+    PrivateCupsd cupsd;
+    const std::string noSpooler = cupsd.start();
+    if (!noSpooler.empty())
+        GTEST_SKIP() << "no private spooler: " << noSpooler;
+    VirtualDisplay display;
+    const std::string noDisplay = display.start();
+    ASSERT_TRUE(noDisplay.empty()) << noDisplay;
+
+    test::TemporaryDirectory folder;
+    const fs::path program = folder.path() / "vantolex";
+    fs::copy_file(VANTOLEX_PROGRAM, program);
+    const fs::path settingsFile = folder.path() / "VANTOLEX.DAT";
+    {
+        SettingsStore store(settingsFile);
+        store.currentSettings.showInfo = false;
+    }
+    const fs::path document = folder.path() / "long.txt";
+    {
+        std::ofstream text(document, std::ios::binary);
+        for (int line = 1; line <= 60000; ++line)
+            text << "line " << line << ": the quick brown fox jumps over the lazy dog\r\n";
+    }
+    const fs::path driver = fs::path(VANTOLEX_SOURCE_DIR) / "tests/e2e/drive_dialog.py";
+
+    const std::string output = test::commandOutput(
+        "cd '" + folder.path().string() + "' && DISPLAY=" + display.display() + " XDG_CONFIG_HOME='"
+        + (folder.path() / "config").string() + "' timeout 150 dbus-run-session -- /usr/bin/python3 '" + driver.string()
+        + "' --terminate-while-printing '" + program.string() + "' '" + document.string()
+        + "' 2>&1; echo \"status=$?\"");
+    ASSERT_NE(output.find("status=0"), std::string::npos) << output;
+
+    const std::vector<test::SpooledJob> jobs = cupsd.jobs(PrivateCupsd::capture);
+    ASSERT_EQ(jobs.size(), 1u) << output;
+    EXPECT_EQ(cupsd.waitForJob(PrivateCupsd::capture, jobs[0].id, IPP_JSTATE_CANCELED), IPP_JSTATE_CANCELED);
+    EXPECT_EQ(test::readFileBytes(cupsd.capturePath(PrivateCupsd::capture)).size(), 0u) << "bytes printed";
+    const SettingsStore saved(settingsFile, SettingsAccess::ReadOnly);
+    EXPECT_EQ(saved.currentSettings.charsPerLine, 80); // typed on the テキスト page, saved as the program ended
+}
+
 // Whether process `pid` has a handler of its own for `signal` (the caught signals in /proc/PID/status).
 bool catchesSignal(pid_t pid, int signal)
 {

@@ -1,5 +1,6 @@
 // vantolex-print run as a program where data used to be lost: a run killed half way, two runs saving presets
-// into one settings file at the same time, a disk that fills up, and where the settings file goes.
+// into one settings file at the same time, a disk that fills up, a link planted by another user, and where the
+// settings file goes.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -117,6 +118,54 @@ TEST_F(SafeOutputEndToEnd, AFullDiskLeavesTheEarlierOutputAndSaysSo)
     EXPECT_EQ(result.err,
               "vantolex-print: 出力ファイルに書き込めません: " + output
                   + "\nvantolex-print: ディスクの空き容量が足りません。\n");
+}
+
+// In a sticky folder that everyone may write to, a link that another user planted is not followed, as the
+// kernel would not follow it (fs.protected_symlinks): the file it points at stays as it was. The user's own link
+// there is followed, its target replaced and the link kept.
+TEST_F(SafeOutputEndToEnd, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "planting a link as another user needs root";
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const std::string source = write("lines.txt", numberedLines(3));
+    struct Row
+    {
+        std::string option;
+        std::string name;
+        bool plantedByNobody;
+    };
+    const Row rows[] = {
+        { "-o", "report.pdf", true },
+        { "--layout-json", "layout.json", true },
+        { "-o", "mine.pdf", false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.option + " " + row.name);
+        const std::string target = write("root-" + row.name, "root's own file\n");
+        const fs::path link = shared / row.name;
+        if (row.plantedByNobody) {
+            const ProgramResult planted = runProgram(
+                "setpriv", { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "ln", "-s", target, link }, folder);
+            if (planted.status != 0)
+                GTEST_SKIP() << "no link can be made as nobody: " << planted.err;
+        } else {
+            fs::create_symlink(target, link);
+        }
+        const ProgramResult result = runProgram(
+            VANTOLEX_PRINT_PROGRAM, { "--defaults", "-e", "utf8", row.option, link.string(), source }, folder);
+        EXPECT_TRUE(fs::is_symlink(link));
+        if (row.plantedByNobody) {
+            EXPECT_EQ(result.status, 2);
+            EXPECT_EQ(result.err, "出力ファイルを作成できません: " + link.string() + "\n書き込む権限がありません。\n");
+            EXPECT_EQ(readFile(target), "root's own file\n");
+        } else {
+            EXPECT_EQ(result.status, 0) << result.err;
+            EXPECT_TRUE(readFile(target).starts_with("%PDF-"));
+        }
+    }
 }
 
 TEST_F(SafeOutputEndToEnd, SettingsGoToTheUsersConfigurationUnlessTheProgramHasItsOwn)

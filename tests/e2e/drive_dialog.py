@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 """Drives the dialog program as a person with a screen reader would: through the accessibility bus.
 
-Usage: drive_dialog.py PROGRAM FILE [SCREENSHOT_FOLDER]
+Usage: drive_dialog.py [--terminate-while-printing] PROGRAM FILE [SCREENSHOT_FOLDER]
 
 Starts PROGRAM with FILE in the working directory, types 80 into 文字/行, ticks 余白を使用する (its margins must
 then be enabled), presses 印刷, confirms the print dialog on its preselected printer, waits for the dialog
 program to be ready again and presses 終了. Exits 0
 when the program ended by itself, 1 otherwise (the accessible tree is printed to help). With a screenshot
 folder, the main dialog with each of its pages and the print dialog are saved there as PNG files.
+With --terminate-while-printing, SIGTERM goes to the program as soon as its job is on the spooler (lpstat -o);
+exits 0 when the program then ended within a second and a half with the status 128 + SIGTERM.
 Runs inside a D-Bus session (dbus-run-session) on an X display (DISPLAY).
 """
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -116,9 +119,31 @@ def screenshot(folder, name, title):
                        check=False)
 
 
+def terminate_while_printing(dialog_program):
+    """Sends SIGTERM once the job is on the spooler; 0 when the program ended quickly with 128 + SIGTERM."""
+    if wait_for(lambda: True if subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip()
+                else None, 30) is None:
+        print("no job reached the spooler", file=sys.stderr)
+        return 1
+    signalled = time.monotonic()
+    dialog_program.send_signal(signal.SIGTERM)
+    try:
+        status = dialog_program.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        print("the dialog program did not end", file=sys.stderr)
+        return 1
+    took = time.monotonic() - signalled
+    print("ended after %.2f s with status %d" % (took, status), file=sys.stderr)
+    return 0 if status == 128 + signal.SIGTERM and took < 1.5 else 1
+
+
 def main():
-    program, text_file = sys.argv[1], sys.argv[2]
-    shots = sys.argv[3] if len(sys.argv) > 3 else ""
+    arguments = sys.argv[1:]
+    terminating = "--terminate-while-printing" in arguments
+    if terminating:
+        arguments.remove("--terminate-while-printing")
+    program, text_file = arguments[0], arguments[1]
+    shots = arguments[2] if len(arguments) > 2 else ""
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     dialog_program = subprocess.Popen([program, text_file], env=environment)
@@ -178,6 +203,8 @@ def main():
             return 1
         screenshot(shots, "print-dialog", printing.name)
         press(confirm)
+        if terminating:
+            return terminate_while_printing(dialog_program)
         if wait_for(lambda: None if print_dialog() else True) is None:
             print("the print dialog stayed open", file=sys.stderr)
             dump(app)

@@ -85,6 +85,7 @@ TEST(SettingsDescriptions, Range)
         { 9, EndCondition::ToLine, 20, u"10 行目から、20 行目まで" },
         { 0, EndCondition::LineCount, 5, u"初めから、5 行分" },
         { 1, EndCondition::PageCount, 3, u"2 行目から、3 ページ分" },
+        { 2147483647, EndCondition::LineCount, 2147483647, u"2147483648 行目から、2147483647 行分" },
     };
     for (const auto& row : rows) {
         PrintSettings settings = defaults();

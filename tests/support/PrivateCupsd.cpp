@@ -351,10 +351,23 @@ void PrivateCupsd::stopDaemon() noexcept
 {
     if (m_pid > 0) {
         kill(m_pid, SIGTERM);
+        kill(m_pid, SIGCONT); // a paused daemon takes the signal only when it goes on
         int status = 0;
         waitpid(m_pid, &status, 0);
         m_pid = -1;
     }
+}
+
+void PrivateCupsd::pause() noexcept
+{
+    if (m_pid > 0)
+        kill(m_pid, SIGSTOP);
+}
+
+void PrivateCupsd::resume() noexcept
+{
+    if (m_pid > 0)
+        kill(m_pid, SIGCONT);
 }
 
 void PrivateCupsd::stop() noexcept

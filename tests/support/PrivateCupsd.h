@@ -43,6 +43,10 @@ public:
     // Starts the spooler; returns an empty string on success, otherwise why it could not start.
     std::string start();
     void stop() noexcept;
+    // Stops the daemon where it stands (SIGSTOP): connections are still accepted, nothing is answered; until
+    // resume() (SIGCONT).
+    void pause() noexcept;
+    void resume() noexcept;
 
     std::string server() const; // host:port
     std::filesystem::path capturePath(const std::string& printer) const;
