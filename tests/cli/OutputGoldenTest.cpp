@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <cups/cups.h>
@@ -102,8 +102,8 @@ struct GoldenCase
     std::vector<std::string> inputs; // names of the samples printed, "-" for standard input (the UTF-16LE one)
 };
 
-const std::vector<std::string> withTotal = { "useHeaderFooter=1", "headerLeft=&w", "headerRight=&d &t",
-                                             "footerCenter=- &p / &P -" };
+const std::vector<std::string> withTotal
+    = { "useHeaderFooter=1", "headerLeft=&w", "headerRight=&d &t", "footerCenter=- &p / &P -" };
 const std::vector<std::string> withoutTotal = { "useHeaderFooter=1", "headerLeft=&w", "footerRight=&p" };
 
 std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b)
@@ -119,8 +119,7 @@ const GoldenCase cases[] = {
     { "vertical-total", join({ "vertical=1", "columnSeparator=1" }, withTotal), { "utf8" } },
     { "files-blank-lines-total", join({ "separatorMethod=0", "separatorLines=3" }, withTotal), { "euc", "euc" } },
     { "files-column-break", join({ "separatorMethod=1", "vertical=1" }, withoutTotal), { "jis", "jis", "jis" } },
-    { "files-page-break-total", join({ "separatorMethod=2", "vertical=1" }, withTotal),
-      { "utf16be-bom", "utf16be" } },
+    { "files-page-break-total", join({ "separatorMethod=2", "vertical=1" }, withTotal), { "utf16be-bom", "utf16be" } },
     { "stdin-total", join({ "lineNumberInterval=10" }, withTotal), { "-" } },
     { "stdin", join({ "vertical=1", "wrapLines=0" }, withoutTotal), { "-" } },
 };
@@ -149,7 +148,8 @@ protected:
     // Runs the tool on the case's inputs, writing `output` in the format of its extension.
     int print(const GoldenCase& golden, const Format& format, const fs::path& output, std::string& input)
     {
-        std::vector<std::string> arguments = { "--defaults", "--paper", "105x148", "--dpi", "150", "--set", "charsPerLine=30" };
+        std::vector<std::string> arguments
+            = { "--defaults", "--paper", "105x148", "--dpi", "150", "--set", "charsPerLine=30" };
         arguments.push_back(format.extension == "json" ? "--layout-json" : "-o");
         arguments.push_back(output.string());
         for (const std::string& setting : golden.settings) {
