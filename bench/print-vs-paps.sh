@@ -43,43 +43,50 @@ trap 'rm -rf "$work"' EXIT
 
 failed=0
 wall=0
+cpu=0
 # measure NAME TIME-TARGET OUTPUT COMMAND...: one row of the table; TIME-TARGET "-" for none, "paps" for no
-# target at all (paps itself). Leaves the wall time in $wall.
+# target at all (paps itself). Leaves the wall and CPU times in $wall and $cpu.
 measure() {
     local name=$1 target=$2 output=$3
     shift 3
     /usr/bin/time -f '%e %U %S %M' -o "$work/time.txt" "$@"
     local user system rss pages verdict=""
     read -r wall user system rss <"$work/time.txt"
+    cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')
     case "$output" in
     *.pdf) pages=$(pdfinfo "$output" | sed -n 's/^Pages: *//p') ;;
     *) pages=$(grep -c '^%%Page:' "$output") ;;
     esac
     if [ "$target" != paps ]; then
-        local limit="<= 64 MB"
-        [ "$target" != - ] && limit="<= $target s, $limit"
-        if awk -v w="$wall" -v t="$target" -v m="$rss" -v p="$peakTarget" \
-            'BEGIN { exit !((t == "-" || w <= t) && m <= p) }'; then
-            verdict="ok ($limit)"
+        if [ "$rss" -le "$peakTarget" ]; then
+            verdict="memory ok (<= 64 MB)"
         else
-            verdict="MISSED ($limit)"
+            verdict="memory MISSED (<= 64 MB)"
             failed=1
+        fi
+        if [ "$target" != - ]; then
+            if awk -v w="$wall" -v t="$target" 'BEGIN { exit !(w <= t) }'; then
+                verdict="$verdict, time ok (<= $target s)"
+            else
+                verdict="$verdict, time MISSED (<= $target s)"
+                failed=1
+            fi
         fi
     fi
     printf '| %-36s | %7.2f s | %7.2f s | %6d MB | %6d | %7.1f MB | %s\n' "$name" "$wall" \
-        "$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" $((rss / 1024)) "$pages" \
+        "$cpu" $((rss / 1024)) "$pages" \
         "$(awk -v b="$(stat -c %s "$output")" 'BEGIN { print b / 1048576 }')" "$verdict"
     rm -f "$output"
 }
 
 printf 'machine: %s cores, load %s; paps: %s\n' "$(nproc)" "$(cut -d' ' -f1-3 /proc/loadavg)" \
-    "$([ "$paps" = yes ] && paps --version 2>&1 | head -1 || echo "$paps")"
+    "$([ "$paps" = yes ] && dpkg-query -W -f='${Version}' paps 2>/dev/null || echo "$paps")"
 printf '| %-36s | %9s | %9s | %9s | %6s | %10s |\n' "run" "wall" "CPU" "peak" "pages" "output"
 for megabytes in $sizes; do
     input=$work/japanese-$megabytes.txt
     "$corpus" "$megabytes" >"$input" 2>"$work/corpus.txt"
     printf '| %s MB of Japanese UTF-8, %s lines, %s |\n' "$megabytes" "$(wc -l <"$input")" "$(cat "$work/corpus.txt")"
-    declare -A ours=()
+    declare -A ours=() oursCpu=()
     for total in "" "&P"; do
         for direction in horizontal vertical; do
             target=-
@@ -92,19 +99,22 @@ for megabytes in $sizes; do
             measure "vantolex-print PDF $direction${total:+ with &P}" "$target" "$work/out.pdf" \
                 "$tool" "$@" -o "$work/out.pdf" "$input"
             ours["$direction$total"]=$wall
+            oursCpu["$direction$total"]=$cpu
         done
     done
     if [ "$paps" = yes ]; then
         measure "paps PostScript horizontal" paps "$work/paps.ps" \
             sh -c 'paps --font="Noto Sans Mono CJK JP 6" --columns=2 "$1" >"$2"' paps "$input" "$work/paps.ps"
+        # The target is on wall time; the factor of CPU time is shown beside it for a busy machine.
         for run in "horizontal" "vertical" "horizontal&P" "vertical&P"; do
-            factor=$(awk -v p="$wall" -v o="${ours[$run]}" 'BEGIN { printf "%.0f", o > 0 ? p / o : 0 }')
+            factor=$(awk -v p="$wall" -v o="${ours[$run]}" 'BEGIN { printf "%.0f", (o > 0) ? p / o : 0 }')
+            cpuFactor=$(awk -v p="$cpu" -v o="${oursCpu[$run]}" 'BEGIN { printf "%.0f", (o > 0) ? p / o : 0 }')
             verdict="ok (>= 25)"
             if [ "$factor" -lt 25 ]; then
                 verdict="MISSED (>= 25)"
                 failed=1
             fi
-            printf '|   paps / vantolex-print %-14s | %6s x | %s\n' "$run" "$factor" "$verdict"
+            printf '|   paps / vantolex-print %-14s | %6s x wall | %6s x CPU | %s\n' "$run" "$factor" "$cpuFactor" "$verdict"
         done
     else
         printf '|   paps %s: no comparison |\n' "$paps"

@@ -29,6 +29,17 @@ void TextReader::setSource(std::unique_ptr<TextSource> source, bool skipByteOrde
     m_cursor = 0;
 }
 
+void TextReader::setText(TextBuffer buffer, std::size_t start)
+{
+    setSource(std::make_unique<MemoryTextSource>(std::u16string(buffer.get() + start)), false);
+}
+
+void TextReader::setEncodedText(TextBuffer buffer, int length, const Encoding& decoder)
+{
+    decoder.decode(buffer, length);
+    setSource(std::make_unique<MemoryTextSource>(std::u16string(buffer.get())), true);
+}
+
 void TextReader::rewind()
 {
     assert(m_source);

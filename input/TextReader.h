@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "input/Encoding.h"
 #include "input/TextLine.h"
 #include "input/TextSource.h"
 
@@ -52,6 +53,15 @@ protected:
 
     // Reads from `source`; with `skipByteOrderMark` one U+FEFF at the very start of the text is skipped.
     void setSource(std::unique_ptr<TextSource> source, bool skipByteOrderMark);
+
+    // For a text already whole in memory: takes a decoded text that ends with a 0 unit; reading starts `start`
+    // units into it.
+    void setText(TextBuffer buffer, std::size_t start);
+
+    // For bytes already whole in memory: decodes the `length` bytes in `buffer` (allocateTextBuffer) with
+    // `decoder` at once and takes the text, skipping one byte-order mark (U+FEFF) at its start, whatever the
+    // encoding. Raises what the decoder raises. Readers of files decode piece by piece instead (setSource).
+    void setEncodedText(TextBuffer buffer, int length, const Encoding& decoder);
 
 private:
     // Reads on until the window holds `count` units from the cursor on, or the text has ended; false when

@@ -17,6 +17,8 @@
 namespace vantolex {
 namespace {
 
+using namespace std::string_literals;
+
 // The bytes most likely to meet a piece boundary badly: lead and trail bytes, escapes and their designators,
 // byte-order marks, 0 bytes, line ends.
 std::string trickyBytes(std::mt19937& random, std::size_t size)
@@ -138,6 +140,29 @@ TEST(StreamingReader, PieceBoundariesChangeNoItemNorTheSample)
             EXPECT_EQ(readAllItems(reader), expected) << ::testing::PrintToString(toUtf8(text)) << " in " << piece;
         }
     }
+}
+
+// A reader given its bytes whole (setEncodedText) reads like a file reader of the same bytes, rewind included.
+TEST(StreamingReader, BytesGivenWholeReadLikeAFile)
+{
+    class WholeReader : public TextReader
+    {
+    public:
+        explicit WholeReader(std::string_view bytes)
+        {
+            setEncodedText(bufferWithContent(bytes), static_cast<int>(bytes.size()), *createEncoding(1));
+        }
+        std::u16string title() const override { return {}; }
+    };
+    const std::string bytes = "\xFF\xFE"
+                              "a\0\f\0\r\0\n\0b\0"s;
+    TemporaryFolder folder;
+    const std::unique_ptr<FileReader> file = createFileReader(folder.write("a.txt", bytes), 1);
+    WholeReader whole(bytes);
+    const std::vector<std::string> items = readAllItems(whole);
+    EXPECT_EQ(items, readAllItems(*file));
+    whole.rewind();
+    EXPECT_EQ(readAllItems(whole), items);
 }
 
 TEST(StreamingReader, RewindDeliversTheSameItemsAgain)
