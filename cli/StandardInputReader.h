@@ -13,9 +13,11 @@ namespace vantolex {
 class StandardInputReader : public TextReader
 {
 public:
-    // Reads all of `in` and decodes it with `decoder`, skipping one byte-order mark. Raises Error when the
-    // input cannot be read, and inputText::fileTooLarge as soon as more than `limit` bytes have come (as for
-    // files: maxFileLength), and what the decoder raises.
+    // Reads all of `in` into a temporary file without a name (removed however the program ends), which is then
+    // read like a file: a piece at a time, decoded with `decoder`, one byte-order mark skipped, and read again
+    // from its start by rewind(). Raises Error when the input cannot be read or spooled, inputText::fileTooLarge
+    // as soon as more than `limit` bytes have come (as for files: maxFileLength), and what the decoder refuses
+    // of the whole input.
     StandardInputReader(std::istream& in, const Encoding& decoder, std::int64_t limit = maxFileLength);
 
     // "標準入力"

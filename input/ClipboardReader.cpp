@@ -42,12 +42,9 @@ ClipboardReader::ClipboardReader(ClipboardSource& source)
     }
     if (data.units.empty())
         throw Error(std::u16string(inputText::clipboardEmptyBlock));
-    // The copy, given a 0 unit at its end when the block has none.
+    // The copy, up to the first 0 unit; the text is already in memory, so the reader takes it whole.
     const std::size_t length = std::min(data.units.size(), data.units.find(u'\0'));
-    TextBuffer buffer = std::make_unique_for_overwrite<char16_t[]>(length + 1);
-    std::copy_n(data.units.data(), length, buffer.get());
-    buffer[length] = 0;
-    setText(std::move(buffer), 0);
+    setSource(std::make_unique<MemoryTextSource>(data.units.substr(0, length)), false);
 }
 
 std::u16string ClipboardReader::title() const

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "input/StreamDecoder.h"
+
 namespace vantolex {
 
 // An owned array that holds first a file's bytes, then its decoded UTF-16 units. The storage is char16_t
@@ -31,6 +33,9 @@ public:
     // or replaced by a new array. Raises Error when the bytes cannot be decoded at all (an odd length under
     // UTF-16); the buffer then stays owned by the caller.
     virtual void decode(TextBuffer& buffer, int length) const = 0;
+
+    // A decoder of the same encoding that takes the content piece by piece and gives the same units.
+    virtual std::unique_ptr<StreamDecoder> streamDecoder() const = 0;
 };
 
 } // namespace vantolex

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "input/JisToShiftJis.h"
+#include "input/StreamDecoders.h"
 
 namespace vantolex {
 int transcodeEucToShiftJis(unsigned char* bytes, int length)
@@ -41,6 +42,11 @@ void EncodingEUC::decode(TextBuffer& buffer, int length) const
     assert(buffer && length >= 0);
     transcodeEucToShiftJis(byteData(buffer), length);
     EncodingSJIS::decode(buffer, -1);
+}
+
+std::unique_ptr<StreamDecoder> EncodingEUC::streamDecoder() const
+{
+    return createEucStreamDecoder();
 }
 
 } // namespace vantolex

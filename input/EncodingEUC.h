@@ -17,6 +17,7 @@ class EncodingEUC : public EncodingSJIS
 {
 public:
     void decode(TextBuffer& buffer, int length) const override;
+    std::unique_ptr<StreamDecoder> streamDecoder() const override;
 };
 
 } // namespace vantolex

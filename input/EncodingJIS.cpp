@@ -4,6 +4,7 @@
 
 #include "input/JisScanner.h"
 #include "input/JisToShiftJis.h"
+#include "input/StreamDecoders.h"
 
 namespace vantolex {
 
@@ -45,6 +46,11 @@ void EncodingJIS::decode(TextBuffer& buffer, int length) const
     assert(buffer && length >= 0);
     transcodeJisToShiftJis(byteData(buffer), length);
     EncodingSJIS::decode(buffer, -1);
+}
+
+std::unique_ptr<StreamDecoder> EncodingJIS::streamDecoder() const
+{
+    return createJisStreamDecoder();
 }
 
 } // namespace vantolex

@@ -16,6 +16,7 @@ class EncodingJIS : public EncodingSJIS
 {
 public:
     void decode(TextBuffer& buffer, int length) const override;
+    std::unique_ptr<StreamDecoder> streamDecoder() const override;
 };
 
 } // namespace vantolex

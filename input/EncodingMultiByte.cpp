@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "input/InputMessages.h"
 #include "input/MultiByteConverter.h"
+#include "input/StreamDecoders.h"
 
 namespace vantolex {
 
@@ -26,6 +27,11 @@ void EncodingMultiByte::decode(TextBuffer& buffer, int length) const
     (void)written;
     units[static_cast<std::size_t>(count)] = 0;
     buffer = std::move(units);
+}
+
+std::unique_ptr<StreamDecoder> EncodingMultiByte::streamDecoder() const
+{
+    return codePage() == codePageUtf8 ? createUtf8StreamDecoder() : createShiftJisStreamDecoder();
 }
 
 int EncodingUTF8::codePage() const

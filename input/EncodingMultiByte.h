@@ -13,6 +13,8 @@ class EncodingMultiByte : public Encoding
 {
 public:
     void decode(TextBuffer& buffer, int length) const override;
+    // By codePage(): UTF-8 for 65001, otherwise code page 932.
+    std::unique_ptr<StreamDecoder> streamDecoder() const override;
 
     // The converter's code page identifier.
     virtual int codePage() const = 0;

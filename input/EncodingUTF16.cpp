@@ -5,6 +5,7 @@
 
 #include "base/Errors.h"
 #include "input/InputMessages.h"
+#include "input/StreamDecoders.h"
 
 namespace vantolex {
 
@@ -22,6 +23,11 @@ void EncodingUTF16::decode(TextBuffer& buffer, int length) const
         return;
     for (std::size_t i = 0; i < count; ++i)
         units[i] = static_cast<char16_t>((units[i] >> 8) | (units[i] << 8));
+}
+
+std::unique_ptr<StreamDecoder> EncodingUTF16::streamDecoder() const
+{
+    return createUtf16StreamDecoder(m_littleEndian);
 }
 
 } // namespace vantolex

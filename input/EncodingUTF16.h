@@ -18,6 +18,7 @@ public:
 
     // Raises Error with inputText::notUtf16 for an odd length.
     void decode(TextBuffer& buffer, int length) const override;
+    std::unique_ptr<StreamDecoder> streamDecoder() const override;
 
     bool littleEndian() const { return m_littleEndian; }
 

@@ -11,6 +11,7 @@
 #include "base/TextFormat.h"
 #include "base/Utf16.h"
 #include "input/FileFailureText.h"
+#include "input/FileTextSource.h"
 #include "input/InputMessages.h"
 
 namespace vantolex {
@@ -19,25 +20,6 @@ namespace {
 [[noreturn]] void raise(std::u16string_view text)
 {
     throw Error(std::u16string(text));
-}
-
-// Reads up to `length` bytes; the kernel hands out at most about 2 GB per call, so large files take more
-// than one call. Returns the number of bytes read, fewer at the end of the file.
-std::size_t readAll(int descriptor, unsigned char* bytes, std::size_t length, const std::filesystem::path& path)
-{
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t count = ::read(descriptor, bytes + done, length - done);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            throw Error(fileFailureText(errno, FileStage::Read, path));
-        }
-        if (count == 0)
-            break;
-        done += static_cast<std::size_t>(count);
-    }
-    return done;
 }
 
 } // namespace
@@ -52,7 +34,7 @@ FileReader::FileReader(const std::filesystem::path& path, const Encoding& decode
 {
     // Non-blocking so that opening a named pipe does not wait for a writer; reads of a regular file are
     // not affected.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.get() < 0)
         throw Error(fileFailureText(errno, FileStage::Open, path));
     struct stat status = {};
@@ -68,11 +50,9 @@ FileReader::FileReader(const std::filesystem::path& path, const Encoding& decode
 
     const std::int64_t length = status.st_size;
     checkFileLength(length);
-    TextBuffer buffer = allocateTextBuffer(static_cast<std::size_t>(length));
-    const std::size_t read = readAll(file.get(), byteData(buffer), static_cast<std::size_t>(length), path);
-    if (read != static_cast<std::size_t>(length))
-        raise(inputText::fileReadIncomplete);
-    setEncodedText(std::move(buffer), static_cast<int>(length), decoder);
+    // The file stays open while it is read, so that a second pass reads the same file even when its name has
+    // gone to another one meanwhile.
+    setSource(std::make_unique<FileTextSource>(std::move(file), length, decoder.streamDecoder(), path), true);
 }
 
 std::u16string FileReader::title() const

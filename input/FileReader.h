@@ -19,10 +19,12 @@ void checkFileLength(std::int64_t length);
 class FileReader : public TextReader
 {
 public:
-    // Opens the regular file at `path`, reads all of it with one allocation, decodes it with `decoder` and
-    // skips one byte-order mark (U+FEFF) at the start of the decoded text. Raises Error: a text of the file
-    // layer that names the file (not found, access denied, a folder, not a regular file, read error, ...),
-    // inputText::fileTooLarge, inputText::fileReadIncomplete, or the decoder's own.
+    // Opens the regular file at `path` and keeps it open; its text is read and decoded with `decoder` a piece
+    // at a time as the lines are asked for, and one byte-order mark (U+FEFF) at the start of the decoded text
+    // is skipped. Raises Error: a text of the file layer that names the file (not found, access denied, a
+    // folder, not a regular file, ...), inputText::fileTooLarge, or what the decoder refuses of the whole file
+    // (an odd length under UTF-16). Reading raises the file layer's read error and
+    // inputText::fileReadIncomplete (a file that has shrunk) from nextLine().
     FileReader(const std::filesystem::path& path, const Encoding& decoder);
 
     // The file's full path.

@@ -17,6 +17,12 @@ std::u16string MultiFileReader::title() const
     return formatText(inputText::fileCountTitle, { static_cast<int>(m_files.size()) });
 }
 
+void MultiFileReader::rewind()
+{
+    MultiReader::rewind();
+    m_nextIndex = 0;
+}
+
 std::unique_ptr<TextReader> MultiFileReader::openNextReader()
 {
     if (m_nextIndex >= m_files.size())

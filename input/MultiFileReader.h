@@ -17,6 +17,9 @@ public:
     // "%d 個のファイル" with the number of entries.
     std::u16string title() const override;
 
+    // Starts again at the first file, opened anew.
+    void rewind() override;
+
 protected:
     // The next entry's file reader; none after the last entry or for an entry whose encoding names no
     // decoder, which ends the text there.

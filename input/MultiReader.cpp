@@ -34,6 +34,13 @@ bool MultiReader::nextLine()
     }
 }
 
+void MultiReader::rewind()
+{
+    m_current.reset();
+    m_pendingSeparators = 0;
+    m_inSeparator = false;
+}
+
 TextLine MultiReader::currentLine() const
 {
     if (m_inSeparator) {

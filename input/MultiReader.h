@@ -23,6 +23,10 @@ public:
     // the current part's item.
     TextLine currentLine() const override;
 
+    // Starts again before the first part; a derived reader that keeps its own place among the parts starts
+    // that again too.
+    void rewind() override;
+
 protected:
     // The reader of the next part, or none when there are no more parts.
     virtual std::unique_ptr<TextReader> openNextReader() = 0;

@@ -61,11 +61,11 @@ std::string nested(const nlohmann::json& value, int depth)
     return result;
 }
 
-nlohmann::json pageObject(const PageLayout& layout, const PageStore& store, int index)
+nlohmann::json pageObject(const PageLayout& layout, int index, const std::vector<LineRecord>& records)
 {
     const PageNumbers numbers { index + 1, layout.totalPages };
     nlohmann::json lines = nlohmann::json::array();
-    for (const LineRecord& record : store.pageLines(index))
+    for (const LineRecord& record : records)
         lines.push_back(
             { { "column", record.column }, { "line", record.lineInColumn }, { "text", toUtf8(record.text) } });
     return { { "footer", renderedLine(layout, TermListIndex::FooterLeft, numbers) },
@@ -76,21 +76,41 @@ nlohmann::json pageObject(const PageLayout& layout, const PageStore& store, int 
 
 } // namespace
 
+LayoutJsonWriter::LayoutJsonWriter(const PageLayout& layout, std::function<void(std::string_view)> write)
+    : m_layout(layout)
+    , m_write(std::move(write))
+{
+}
+
+void LayoutJsonWriter::begin()
+{
+    // The shape nlohmann::json::dump(1) gives the whole document, built one page at a time.
+    m_write("{\n \"layout\": " + nested(layoutObject(m_layout), 1) + ",\n \"pages\": ");
+}
+
+void LayoutJsonWriter::page(int index, const std::vector<LineRecord>& lines)
+{
+    const std::string page = nested(pageObject(m_layout, index, lines), 2);
+    m_write((m_pages == 0 ? "[\n  " : ",\n  ") + page);
+    ++m_pages;
+}
+
+void LayoutJsonWriter::end()
+{
+    m_write(m_pages == 0 ? "[]" : "\n ]");
+    m_write("\n}\n");
+}
+
 void writeLayoutJson(const PageLayout& layout, const PageStore& store,
                      const std::function<void(std::string_view)>& write)
 {
-    // The shape nlohmann::json::dump(1) gives the whole document, built one page at a time.
-    write("{\n \"layout\": " + nested(layoutObject(layout), 1) + ",\n \"pages\": ");
-    const int pages = store.pageCount();
-    if (pages == 0)
-        write("[]");
-    for (int index = 0; index < pages; ++index) {
-        const std::string page = nested(pageObject(layout, store, index), 2);
-        write((index == 0 ? "[\n  " : ",\n  ") + page);
+    LayoutJsonWriter writer(layout, write);
+    writer.begin();
+    for (int index = 0; index < store.pageCount(); ++index) {
+        const LineRange range = store.pageLines(index);
+        writer.page(index, std::vector<LineRecord>(range.begin(), range.end()));
     }
-    if (pages > 0)
-        write("\n ]");
-    write("\n}\n");
+    writer.end();
 }
 
 void writeLayoutJson(std::ostream& out, const PageLayout& layout, const PageStore& store)

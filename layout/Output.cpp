@@ -172,6 +172,16 @@ void Output::breakColumn()
         newPage();
 }
 
+void Output::restartPlacement()
+{
+    m_lineText.clear();
+    m_column = 0;
+    m_lineInColumn = 0;
+    m_page = 0;
+    m_cellPos = 0;
+    m_sourceCells = 0;
+}
+
 void Output::newPage()
 {
     if (!prepareForItem())

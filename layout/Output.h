@@ -47,6 +47,14 @@ public:
     // first item that reaches it, and may throw PrinterError.
     virtual bool prepareForItem() = 0;
 
+    // Whether the run lays the document out twice: a first pass that only counts the pages, then, after
+    // startDrawingPass(), a second pass over the same items that draws them with the total page count known.
+    virtual bool countsPagesFirst() const { return false; }
+
+    // Between the two passes of an output that counts pages first: layout().totalPages becomes the number of
+    // pages of the first pass, and placement starts again on page 1.
+    virtual void startDrawingPass() { }
+
     // Places one source line. `lineNumber` is the absolute, 1-based number of the line in the source;
     // `text` holds no line terminator (a U+0000 in it is an ordinary unprintable character).
     void putLine(int lineNumber, std::u16string_view text);
@@ -74,6 +82,9 @@ protected:
 
     // Hands over one finished display line: lineText() at column() and lineInColumn().
     virtual void emitLine() = 0;
+
+    // Back to where the output stood before its first page: nothing placed, page 0.
+    void restartPlacement();
 
     const std::u16string& lineText() const { return m_lineText; }
     Device& device() { return m_device; }

@@ -1,76 +1,93 @@
 #include "layout/OutputPrinterBuffered.h"
 
-#include <exception>
-
-#include "base/Interruption.h"
 #include "base/TextFormat.h"
-#include "layout/Canvas.h"
-#include "layout/JobState.h"
 #include "layout/LayoutMessages.h"
 
 namespace vantolex {
 
 OutputPrinterBuffered::OutputPrinterBuffered(std::unique_ptr<Device> device, const PrintSettings& settings,
                                              std::u16string_view title, const Clock& clock)
-    : OutputBuffered(std::move(device), settings, title, clock)
+    : Output(std::move(device), settings, title, clock)
     , m_docName(formatText(layoutText::jobName, { std::u16string_view(layout().fileName) }))
 {
+    Output::newPage();
+}
+
+OutputPrinterBuffered::~OutputPrinterBuffered()
+{
+    if (m_state == JobState::Starting || m_state == JobState::InPage)
+        device().abortDoc();
+    m_canvas.reset();
+}
+
+// A started document ends in exactly one of endDoc and abortDoc: a failing call aborts it before the failure
+// is reported, so that it is never left half printed nor counted as printed.
+void OutputPrinterBuffered::check(int result)
+{
+    if (result > 0)
+        return;
+    const std::u16string failure = device().failureText();
+    if (m_state == JobState::Starting || m_state == JobState::InPage)
+        device().abortDoc();
+    m_state = JobState::Aborted;
+    throwPrinterError(result, failure);
+}
+
+void OutputPrinterBuffered::startDrawingPass()
+{
+    mutableLayout().totalPages = page();
+    restartPlacement();
+    Output::newPage();
+    m_drawing = true;
+    m_canvas = std::make_unique<Canvas>(device(), layout());
+    check(device().startDoc(m_docName));
+    m_state = JobState::Starting;
+}
+
+void OutputPrinterBuffered::openPage(int number)
+{
+    if (m_state == JobState::InPage)
+        check(device().endPage());
+    m_state = JobState::InPage;
+    check(device().startPage());
+    m_canvas->beginPage(number);
+    m_openPage = number;
+}
+
+void OutputPrinterBuffered::emitLine()
+{
+    if (!m_drawing) {
+        m_anyLine = true;
+        return;
+    }
+    if (m_openPage != page())
+        openPage(page());
+    m_canvas->drawLine(column(), lineInColumn(), lineText());
 }
 
 void OutputPrinterBuffered::finish()
 {
-    completePages();
-    if (!m_aborted)
-        printAll();
+    if (m_aborted)
+        return;
+    if (!m_drawing)
+        startDrawingPass(); // laid out once only: the pages were counted and are printed without their lines
+    if (!m_anyLine) {
+        for (int number = 1; number <= layout().totalPages; ++number)
+            openPage(number);
+    }
+    if (m_state == JobState::InPage)
+        check(device().endPage());
+    m_state = JobState::Finished;
+    check(device().endDoc());
 }
 
-void OutputPrinterBuffered::printAll()
+void OutputPrinterBuffered::abort()
 {
-    Device& printer = device();
-    Canvas canvas(printer, layout());
-    const PageStore& store = *pageStore();
-    // Pages without a line are skipped, unless no page holds one: such a document (breaks only) prints its
-    // empty pages with their header and footer, as the direct output does.
-    const bool printEmptyPages = store.lineCount() == 0;
-    JobState state = JobState::NotStarted;
-    auto check = [&printer](int result) {
-        if (result <= 0)
-            throwPrinterError(result, printer.failureText());
-    };
-
-    // A started document ends in exactly one of endDoc and abortDoc. A failure while printing aborts the job
-    // and is reported like a failure of the direct output; the job is never left half printed and never
-    // counted as printed.
-    std::exception_ptr failure;
-    try {
-        check(printer.startDoc(m_docName));
-        state = JobState::Starting;
-        for (int index = 0; index < layout().totalPages; ++index) {
-            const auto records = store.pageLines(index);
-            if (records.empty() && !printEmptyPages)
-                continue;
-            throwIfInterrupted();
-            if (state == JobState::InPage)
-                check(printer.endPage());
-            state = JobState::InPage;
-            check(printer.startPage());
-            canvas.beginPage(index + 1);
-            for (const LineRecord& record : records)
-                canvas.drawLine(record.column, record.lineInColumn, record.text);
-        }
-        if (state == JobState::InPage)
-            check(printer.endPage());
-        state = JobState::Finished;
-        check(printer.endDoc());
-    } catch (...) {
-        failure = std::current_exception();
-        if (state == JobState::Starting || state == JobState::InPage) {
-            state = JobState::Aborted;
-            printer.abortDoc();
-        }
+    m_aborted = true;
+    if (m_state == JobState::Starting || m_state == JobState::InPage) {
+        m_state = JobState::Aborted;
+        device().abortDoc();
     }
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 } // namespace vantolex

@@ -75,6 +75,14 @@ void printItems(TextReader& reader, Output& output, int startLine)
     }
 }
 
+void skipStart(TextReader& reader, int startLine)
+{
+    for (int skipped = 0; skipped < startLine; ++skipped) {
+        if (!reader.nextLine())
+            throw Warning(std::u16string(layoutText::startSkipExhausted));
+    }
+}
+
 // The phases of a run. Every object lives in a scope of its own, so that leaving by an exception releases
 // them in reverse order of creation: the busy sign, then (after abort) the output, then the reader.
 RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFactory& factory, bool showDetails)
@@ -83,10 +91,7 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
     if (!reader)
         return RunOutcome::Cancelled;
 
-    for (int skipped = 0; skipped < settings.startLine; ++skipped) {
-        if (!reader->nextLine())
-            throw Warning(std::u16string(layoutText::startSkipExhausted));
-    }
+    skipStart(*reader, settings.startLine);
 
     std::unique_ptr<Output> output = factory.createOutput(settings, reader->title());
     if (!output)
@@ -99,6 +104,13 @@ RunOutcome runPhases(PrintRunHost& host, const PrintSettings& settings, OutputFa
             throw Warning(std::u16string(layoutText::printCancelled));
         busy = std::make_unique<BusyGuard>(host);
         printItems(*reader, *output, settings.startLine);
+        if (output->countsPagesFirst()) {
+            // The pages are counted: the text is read again, from its start, and drawn.
+            output->startDrawingPass();
+            reader->rewind();
+            skipStart(*reader, settings.startLine);
+            printItems(*reader, *output, settings.startLine);
+        }
     } catch (...) {
         busy.reset();
         output->abort();

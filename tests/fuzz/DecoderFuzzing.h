@@ -1,9 +1,12 @@
 // Runs one decoder on fuzz data the way the file reader does and checks what every decoder promises.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <span>
+#include <string>
 
 #include "base/Errors.h"
 #include "input/Encoding.h"
@@ -34,6 +37,20 @@ inline long fuzzDecode(const Encoding& encoding, const std::uint8_t* data, std::
         ++length;
     // No decoder gives more units than there were bytes.
     if (static_cast<std::size_t>(length) > size)
+        std::abort();
+    // Decoded a piece at a time, as the readers decode, the text is the same; the piece size comes from the
+    // first byte.
+    const std::size_t piece = size > 0 ? 1 + data[0] % 7 : 1;
+    const std::unique_ptr<StreamDecoder> stream = encoding.streamDecoder();
+    stream->begin(static_cast<std::int64_t>(size));
+    std::u16string units;
+    std::size_t at = 0;
+    do {
+        const std::size_t count = std::min(piece, size - at);
+        stream->decode(std::span(data + at, count), at + count == size, units);
+        at += count;
+    } while (at < size);
+    if (units.substr(0, units.find(u'\0')) != std::u16string_view(buffer.get(), static_cast<std::size_t>(length)))
         std::abort();
     return length;
 }

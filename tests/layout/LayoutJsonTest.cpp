@@ -30,9 +30,14 @@ protected:
         {
             OutputLayoutJson output(std::make_unique<RecordingDevice>(DeviceCaps { 4800, 6600, 600, 600 }), settings,
                                     u"/docs/メモ.txt", sink, clock);
-            int number = 0;
-            for (const auto& line : lines)
-                output.putLine(++number, line);
+            // The two passes of a print run.
+            for (int pass = 0; pass < 2; ++pass) {
+                if (pass == 1)
+                    output.startDrawingPass();
+                int number = 0;
+                for (const auto& line : lines)
+                    output.putLine(++number, line);
+            }
             output.finish();
         }
         const auto document = nlohmann::json::parse(out.str());

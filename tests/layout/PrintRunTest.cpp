@@ -38,7 +38,14 @@ public:
     void finish() override { m_events.push_back("finish"); }
     void abort() override { m_events.push_back("abort"); }
     bool prepareForItem() override { return true; }
+    bool countsPagesFirst() const override { return twoPasses; }
+    void startDrawingPass() override
+    {
+        m_events.push_back("draw");
+        restartPlacement();
+    }
 
+    bool twoPasses = false;
     // Makes the n-th emitted display line fail with `failure`.
     std::function<void()> failure;
     int failAt = -1;
@@ -74,6 +81,7 @@ public:
         auto output = std::make_unique<OutputLog>(m_device, settings, title, m_events);
         output->failure = failure;
         output->failAt = failAt;
+        output->twoPasses = twoPasses;
         return output;
     }
 
@@ -82,6 +90,7 @@ public:
     bool warning = false;
     std::function<void()> failure;
     int failAt = -1;
+    bool twoPasses = false;
 
 private:
     RecordingDevice m_device { { 4800, 6600, 600, 600 } };
@@ -152,6 +161,27 @@ TEST_F(PrintRunTest, PrintsEveryItemThenFinishes)
         = { "create クリップボード", "busy", "line one", "page 1", "line two", "line three", "finish", "idle",
             "destroy output" };
     EXPECT_EQ(events, expected);
+}
+
+// An output that counts its pages first gets the items twice, the start skipped each time, and is finished
+// once; a failure of the second pass abandons it like any other.
+TEST_F(PrintRunTest, CountingOutputGetsTheItemsOfBothPassesAfterTheStartSkip)
+{
+    factory.twoPasses = true;
+    settings.startLine = 1;
+    useClipboard(u"skipped\none\ntwo");
+    EXPECT_EQ(run(), RunOutcome::Finished);
+    EXPECT_EQ(events,
+              (Events { "create クリップボード", "busy", "line one", "line two", "draw", "line one", "line two",
+                        "finish", "idle", "destroy output" }));
+
+    events.clear();
+    factory.failAt = 2;
+    factory.failure = [] { throw Error(u"ファイルの読み込み失敗。"); };
+    EXPECT_EQ(run(), RunOutcome::Failed);
+    EXPECT_EQ(events,
+              (Events { "create クリップボード", "busy", "line one", "line two", "draw", "idle", "abort",
+                        "destroy output", "error ファイルの読み込み失敗。" }));
 }
 
 TEST_F(PrintRunTest, NoSourceSelectedEndsSilently)

@@ -16,6 +16,14 @@ namespace {
 
 using Kind = RecordedCall::Kind;
 
+// The two passes of a print run over the same items: counting the pages, then printing them.
+template <typename Items> void inTwoPasses(Output& output, Items items)
+{
+    items();
+    output.startDrawingPass();
+    items();
+}
+
 // A device owned by the output under test that forwards to a recording device the test keeps, so that the
 // calls made by the output's destructor can still be read. Job calls can be made to fail one at a time.
 class ForwardingDevice : public Device
@@ -227,8 +235,10 @@ TEST_F(PrinterOutputTest, BufferedPrintsWithTheTotalAndSkipsEmptyPages)
     {
         OutputPrinterBuffered output(device(), settings, u"dir/b.txt", systemClock());
         EXPECT_EQ(output.docName(), u"b.txt - Vantolex");
-        output.newPage(); // page 1 stays empty
-        output.putLine(1, u"x");
+        inTwoPasses(output, [&] {
+            output.newPage(); // page 1 stays empty
+            output.putLine(1, u"x");
+        });
         output.finish();
         EXPECT_EQ(output.layout().totalPages, 2);
     }
@@ -251,7 +261,7 @@ TEST_F(PrinterOutputTest, BufferedDocumentWithoutALinePrintsItsEmptyPagesLikeThe
     recording.clearCalls();
     {
         OutputPrinterBuffered output(device(), settings, u"b.txt", systemClock());
-        output.breakColumn();
+        inTwoPasses(output, [&] { output.breakColumn(); });
         output.finish();
     }
     const std::vector<std::string> expected = { "StartDoc b.txt - Vantolex",
@@ -277,6 +287,19 @@ TEST_F(PrinterOutputTest, BufferedAbortPrintsNothing)
     EXPECT_TRUE(journal().empty());
 }
 
+// A failure of the second pass (the text cannot be read again, the run is stopped) aborts the started job.
+TEST_F(PrinterOutputTest, BufferedAbortInTheDrawingPassAbortsTheJobOnce)
+{
+    {
+        OutputPrinterBuffered output(device(), settings, u"b.txt", systemClock());
+        inTwoPasses(output, [&] { output.putLine(1, u"x"); });
+        output.abort();
+        output.finish();
+    }
+    const std::vector<std::string> expected = { "StartDoc b.txt - Vantolex", "StartPage", "text x", "AbortDoc" };
+    EXPECT_EQ(journal(), expected);
+}
+
 // A spooler failure while the stored pages print is reported like the direct output's, after the job has
 // been aborted; it is never taken for a finished print.
 TEST_F(PrinterOutputTest, BufferedSpoolerFailureIsReportedAfterAbortingTheJob)
@@ -286,7 +309,11 @@ TEST_F(PrinterOutputTest, BufferedSpoolerFailureIsReportedAfterAbortingTheJob)
     output.putLine(1, u"x");
     output.newPage();
     output.putLine(2, u"y");
-    EXPECT_THROW_MESSAGE(output.finish(), PrinterError, u"プリンターエラーが発生しました。");
+    output.startDrawingPass();
+    output.putLine(1, u"x");
+    output.newPage();
+    EXPECT_THROW_MESSAGE(output.putLine(2, u"y"), PrinterError, u"プリンターエラーが発生しました。");
+    output.abort();
     const std::vector<std::string> expected
         = { "StartDoc b.txt - Vantolex", "StartPage", "text x", "EndPage", "StartPage", "AbortDoc" };
     EXPECT_EQ(journal(), expected);
