@@ -150,7 +150,9 @@ std::string mergeOptionsFile(std::string_view bytes, const LayoutOptions& option
         } else if (std::string_view value; inLayout && optionOf(content, value)) {
             const OptionKey& option = *optionOf(content, value);
             seen[&option - optionKeys] = true;
-            const std::string prefix(line.content.substr(0, line.content.size() - content.size()));
+            // The byte-order mark and the indentation stay.
+            const std::size_t indent = content.find_first_not_of(" \t");
+            const std::string prefix(line.content.substr(0, line.content.size() - content.size() + indent));
             out.push_back(prefix + optionLine(option, options) + std::string(line.ending));
             if (inFirstLayout)
                 insertAt = out.size();

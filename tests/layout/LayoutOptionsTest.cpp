@@ -2,11 +2,15 @@
 // vertical, with line numbers; the limits of the carry; characters beyond the BMP, alone and carried.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "EngineTestSupport.h"
 #include "base/UnicodeTables.h"
+#include "input/CodePage932.h"
 #include "layout/LineBreakRules.h"
 
 namespace vantolex {
@@ -156,6 +160,74 @@ TEST(Supplementary, PairIsCarriedWhole)
     Grid grid(4, 20);
     grid.settings.layoutOptions = { true, true };
     EXPECT_EQ(placeLines(grid, { u"野𠮷」" }), (Texts { "野", "𠮷」" }));
+}
+
+// The lines of a file of the project's data, Shift JIS or UTF-8, CR LF or LF.
+std::vector<std::u16string> dataLines(const char* path, bool shiftJis)
+{
+    std::ifstream in(std::filesystem::path(VANTOLEX_SOURCE_DIR) / path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::u16string text = shiftJis ? cp932::decode(bytes.str()) : fromUtf8(bytes.str());
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(u'\n', start)) != std::u16string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end > start && text[end - 1] == u'\r' ? end - 1 - start : end - start));
+    return lines;
+}
+
+// The display lines made by wrapping that start or end with a prohibited character, on the grid of the
+// demo (two columns of 44 cells, line numbers every 5 lines in 4 digits).
+int brokenWraps(const std::vector<std::u16string>& source, bool kinsoku, int& displayLines)
+{
+    Grid grid(44, 100, 2);
+    grid.settings.lineNumberInterval = 5;
+    grid.settings.lineNumberDigits = 4;
+    grid.settings.layoutOptions.kinsoku = kinsoku;
+    OutputKeeping output(grid.device, grid.settings);
+    int broken = 0;
+    std::size_t first = 0;
+    for (std::size_t index = 0; index < source.size(); ++index) {
+        output.putLine(static_cast<int>(index) + 1, source[index]);
+        const std::vector<std::u16string> lines = [&] {
+            std::vector<std::u16string> texts;
+            for (const std::string& text : output.allTexts())
+                texts.push_back(fromUtf8(text));
+            return texts;
+        }();
+        for (std::size_t at = first; at < lines.size(); ++at) {
+            const std::u16string text = lines[at].substr(5); // without the line-number field
+            const std::size_t start = text.find_first_not_of(u' ');
+            if (at > first && start != std::u16string::npos && mayNotStartLine(text[start]))
+                ++broken;
+            if (at + 1 < lines.size() && !text.empty() && mayNotEndLine(text.back()))
+                ++broken;
+        }
+        first = lines.size();
+    }
+    displayLines = static_cast<int>(first);
+    return broken;
+}
+
+TEST(Kinsoku, RealTextsWrapWithoutAProhibitedLineStartOrEnd)
+{
+    struct Text
+    {
+        const char* path;
+        bool shiftJis;
+    };
+    for (const Text& text : { Text { "data/sample/sample-sjis.txt", true },
+                              Text { "data/soseki/wagahai-wa-neko-de-aru.txt", false } }) {
+        SCOPED_TRACE(text.path);
+        const std::vector<std::u16string> source = dataLines(text.path, text.shiftJis);
+        ASSERT_GT(source.size(), 10U);
+        int linesOff = 0;
+        int linesOn = 0;
+        EXPECT_GT(brokenWraps(source, false, linesOff), 0) << "the text shows nothing without kinsoku";
+        EXPECT_EQ(brokenWraps(source, true, linesOn), 0);
+        // Oidashi makes a line at most as long as before: a carry can add a display line, never take one.
+        EXPECT_GE(linesOn, linesOff);
+    }
 }
 
 } // namespace
