@@ -188,7 +188,8 @@ void Output::ensureRoom(std::u16string_view character, int cells)
     m_characters.clear();
     for (std::size_t index = 0; index < carriedCharacters.size(); ++index) {
         const std::size_t from = carriedCharacters[index].offset;
-        const std::size_t to = index + 1 < carriedCharacters.size() ? carriedCharacters[index + 1].offset : carried.size();
+        const std::size_t to
+            = index + 1 < carriedCharacters.size() ? carriedCharacters[index + 1].offset : carried.size();
         append(std::u16string_view(carried).substr(from, to - from), carriedCharacters[index].cells);
     }
 }

@@ -46,7 +46,7 @@ enum class OptionsSaveResult
 
 // Writes `options` into the options file of the settings file at `settingsFile`, under the settings file's
 // lock, merged into what the file holds at that moment; written whole under a temporary name.
-OptionsSaveResult saveOptionsFile(const std::filesystem::path& settingsFile, const LayoutOptions& options,
-                                  int& error, SettingsFileSystem& files = systemSettingsFileSystem());
+OptionsSaveResult saveOptionsFile(const std::filesystem::path& settingsFile, const LayoutOptions& options, int& error,
+                                  SettingsFileSystem& files = systemSettingsFileSystem());
 
 } // namespace vantolex

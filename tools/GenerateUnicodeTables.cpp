@@ -263,8 +263,9 @@ void writeRanges(std::ostream& output, const char* name, const UnitSet& set)
     }
     output << "const CodePointRange " << name << "[] = {\n";
     for (const auto& [first, last] : ranges) {
-        char text[48];
-        std::snprintf(text, sizeof text, "    { 0x%05lX, 0x%05lX },\n", first, last);
+        // The count in a trailing comment keeps one range a line, as clang-format leaves the tables above.
+        char text[64];
+        std::snprintf(text, sizeof text, "    { 0x%05lX, 0x%05lX }, // %ld\n", first, last, last - first + 1);
         output << text;
     }
     output << "};\nconst int " << name << "Count = " << ranges.size() << ";\n";
@@ -298,7 +299,8 @@ std::string generatedSource(const UnitSet& printable, const UnitSet& doubleWidth
            << supplementaryCount(printable)
            << ").\n"
               "// SupplementaryWide: printable code points above U+FFFF whose East_Asian_Width is W or F ("
-           << supplementaryCount(printable & wide) << ").\n"
+           << supplementaryCount(printable & wide)
+           << ").\n"
               "#include \"base/UnicodeTables.h\"\n"
               "\n"
               "namespace vantolex {\n"

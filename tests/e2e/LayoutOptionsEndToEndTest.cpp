@@ -49,8 +49,9 @@ TEST_F(LayoutOptionsEndToEnd, SupplementaryCharactersPrintAndCopyAsThemselves)
     for (const bool vertical : { false, true }) {
         SCOPED_TRACE(vertical ? "vertical" : "horizontal");
         const std::string pdf = (folder / "out.pdf").string();
-        const std::vector<std::string> common { "--defaults", "-e", "utf8", "--set",
-                                                std::string("vertical=") + (vertical ? "1" : "0"), "-o", pdf };
+        const std::vector<std::string> common {
+            "--defaults", "-e", "utf8", "--set", std::string("vertical=") + (vertical ? "1" : "0"), "-o", pdf
+        };
         std::vector<std::string> on = common;
         on.insert(on.end(), { "--supplementary", source });
         const auto printed = tool(on);
@@ -83,8 +84,9 @@ TEST_F(LayoutOptionsEndToEnd, SavedOptionsHoldForTheNextRunAndFlagsForOneRun)
     write("vantolex.ini", "[layout]\nkinsoku=\x82\xA0\n");
     const auto refused = tool({ "--settings", settings, "--save-options" });
     EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("オプションファイルを読み込めないため、上書きしません: " + (folder / "vantolex.ini").string()),
-              std::string::npos)
+    EXPECT_NE(
+        refused.err.find("オプションファイルを読み込めないため、上書きしません: " + (folder / "vantolex.ini").string()),
+        std::string::npos)
         << refused.err;
     EXPECT_EQ(fileBytes(folder / "vantolex.ini"), "[layout]\nkinsoku=\x82\xA0\n");
 }

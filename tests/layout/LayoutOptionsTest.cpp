@@ -216,8 +216,8 @@ TEST(Kinsoku, RealTextsWrapWithoutAProhibitedLineStartOrEnd)
         const char* path;
         bool shiftJis;
     };
-    for (const Text& text : { Text { "data/sample/sample-sjis.txt", true },
-                              Text { "data/soseki/wagahai-wa-neko-de-aru.txt", false } }) {
+    for (const Text& text :
+         { Text { "data/sample/sample-sjis.txt", true }, Text { "data/soseki/wagahai-wa-neko-de-aru.txt", false } }) {
         SCOPED_TRACE(text.path);
         const std::vector<std::u16string> source = dataLines(text.path, text.shiftJis);
         ASSERT_GT(source.size(), 10U);

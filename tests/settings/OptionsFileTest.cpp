@@ -28,8 +28,10 @@ TEST(OptionsFile, ParsesTheLayoutSectionOnly)
     const ParseRow rows[] = {
         { "empty", "", LayoutOptions {} },
         { "both on", "[layout]\nkinsoku=true\nsupplementary=true\n", LayoutOptions { true, true } },
-        { "spaces, CR LF, byte-order mark", "\xEF\xBB\xBF [ layout ]\r\n  kinsoku = true \r\n", LayoutOptions { true, false } },
-        { "the last of a key holds", "[layout]\nkinsoku=true\nkinsoku=false\nsupplementary=true", LayoutOptions { false, true } },
+        { "spaces, CR LF, byte-order mark", "\xEF\xBB\xBF [ layout ]\r\n  kinsoku = true \r\n",
+          LayoutOptions { true, false } },
+        { "the last of a key holds", "[layout]\nkinsoku=true\nkinsoku=false\nsupplementary=true",
+          LayoutOptions { false, true } },
         { "another section", "[print]\nkinsoku=true\n[layout]\nsupplementary=true\n", LayoutOptions { false, true } },
         { "before any section", "kinsoku=true\n", LayoutOptions {} },
         { "a value not true or false", "[layout]\nkinsoku=yes\nsupplementary=TRUE\n", LayoutOptions {} },
