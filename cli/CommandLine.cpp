@@ -108,6 +108,14 @@ std::optional<UsageError> keepName(PrintToolOptions& options, std::string_view v
     return std::nullopt;
 }
 
+// An option that sets a layout option of this run to `value`.
+template <std::optional<bool> PrintToolOptions::*option, bool value>
+std::optional<UsageError> setLayoutOption(PrintToolOptions& options, std::string_view)
+{
+    options.*option = value;
+    return std::nullopt;
+}
+
 // A whole number from `lowest` to `highest` into `target`; the refusal names the option as `option`.
 std::optional<UsageError> keepNumber(int& target, std::string_view value, int lowest, int highest,
                                      std::string_view option)
@@ -239,6 +247,15 @@ constexpr CommandLineOption optionTable[] = {
           return std::nullopt;
       } },
     { 0, "delete-preset", "NAME", u"プリセット NAME を削除", keepName<&PrintToolOptions::deletePreset> },
+    { 0, "kinsoku", "", u"禁則処理をする（この実行だけ。--save-options で保存）",
+      setLayoutOption<&PrintToolOptions::kinsoku, true> },
+    { 0, "no-kinsoku", "", u"禁則処理をしない", setLayoutOption<&PrintToolOptions::kinsoku, false> },
+    { 0, "supplementary", "", u"補助文字（U+10000 以上）を印刷する",
+      setLayoutOption<&PrintToolOptions::supplementary, true> },
+    { 0, "no-supplementary", "", u"補助文字を印刷しない（･ で表す）",
+      setLayoutOption<&PrintToolOptions::supplementary, false> },
+    { 0, "save-options", "", u"禁則処理と補助文字の設定を設定ファイルの横の vantolex.ini に保存",
+      switchOn<&PrintToolOptions::saveOptions> },
     { 0, "version", "", u"", switchOn<&PrintToolOptions::version> },
     { 0, "help", "", u"", switchOn<&PrintToolOptions::help> },
 };

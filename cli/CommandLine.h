@@ -49,6 +49,9 @@ struct PrintToolOptions
     bool listPresets = false;
     std::optional<std::u16string> savePreset; // without white space at either end
     std::optional<std::u16string> deletePreset;
+    std::optional<bool> kinsoku; // --kinsoku, --no-kinsoku: over the options file, for this run
+    std::optional<bool> supplementary; // --supplementary, --no-supplementary
+    bool saveOptions = false; // write the layout options into the options file
     bool version = false;
     bool help = false;
 };

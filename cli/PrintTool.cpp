@@ -28,6 +28,7 @@
 #include "layout/StreamByteSink.h"
 #include "render/fonts/FontCatalogue.h"
 #include "settings/FaceName.h"
+#include "settings/OptionsFile.h"
 #include "settings/PrintSettingsFields.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsRows.h"
@@ -96,10 +97,15 @@ public:
             return *status;
         if (const auto status = refuseOutputOverInput())
             return *status;
+        if (const auto status = readOptions())
+            return *status;
         if (const auto status = readSettings())
             return *status;
         if (const auto status = completeSettings())
             return *status;
+        if (m_options.saveOptions && m_options.files.empty() && !m_options.deletePreset && !m_options.savePreset
+            && !m_options.showSettings)
+            return PrintedStatus;
         if (m_options.deletePreset || m_options.savePreset) {
             if (const auto status = changePresets())
                 return *status;
@@ -107,7 +113,9 @@ public:
                 return PrintedStatus;
         }
         if (m_options.showSettings) {
-            for (const SettingsRow& row : settingsRows(m_settings))
+            std::vector<SettingsRow> rows = settingsRows(m_settings);
+            appendLayoutOptionRows(rows, m_settings);
+            for (const SettingsRow& row : rows)
                 m_out << toUtf8(row.label) << '\t' << toUtf8(row.value) << '\n';
             return PrintedStatus;
         }
@@ -166,6 +174,34 @@ private:
         return m_options.settingsPath ? std::filesystem::path(*m_options.settingsPath) : settingsPath(settingsFileName);
     }
 
+    // The layout options: the options file's (none with --defaults), then those of the command line; with
+    // --save-options written back, before the settings file is read or locked.
+    std::optional<int> readOptions()
+    {
+        const std::filesystem::path path = settingsFilePath();
+        if (!m_options.defaults)
+            m_layoutOptions = readOptionsFile(path).options;
+        if (m_options.kinsoku)
+            m_layoutOptions.kinsoku = *m_options.kinsoku;
+        if (m_options.supplementary)
+            m_layoutOptions.supplementary = *m_options.supplementary;
+        if (!m_options.saveOptions)
+            return std::nullopt;
+        int error = 0;
+        const std::u16string optionsPath = fromUtf8(optionsPathBeside(path).string());
+        switch (saveOptionsFile(path, m_layoutOptions, error)) {
+        case OptionsSaveResult::Saved:
+            return std::nullopt;
+        case OptionsSaveResult::KeptUnreadable:
+            writeLine(m_err, formatText(cliText::optionsUnreadable, { std::u16string_view(optionsPath) }));
+            return ErrorStatus;
+        case OptionsSaveResult::NotWritten:
+            break;
+        }
+        writeLine(m_err, formatText(cliText::optionsNotSaved, { std::u16string_view(optionsPath) }));
+        return ErrorStatus;
+    }
+
     // The settings file: read without side effects, or, for a preset change, under its lock until the change is
     // written. --list-presets ends here.
     std::optional<int> readSettings()
@@ -212,6 +248,7 @@ private:
         }
         matchFaceToWritingDirection(m_settings);
         m_settings.fontDescriptor.reset();
+        m_settings.layoutOptions = m_layoutOptions;
         std::u16string message;
         if (!validate(message, m_settings)) {
             writeLine(m_err, message);
@@ -338,6 +375,7 @@ private:
     std::optional<SettingsStore> m_store;
     PrintSettings m_settings;
     std::optional<PrinterSelection> m_printer;
+    LayoutOptions m_layoutOptions; // of the options file and the command line
 };
 
 } // namespace

@@ -30,6 +30,7 @@ std::vector<SettingsRow> detailRows(const PrintSettings& settings, const PageLay
     rows.push_back({ label(text::labelLineNumbers), describeLineNumbers(settings) });
     rows.push_back({ label(text::labelSeparator), describeFlag(settings.columnSeparator) });
     appendHeaderFooterRows(rows, settings);
+    appendLayoutOptionRows(rows, settings);
     return rows;
 }
 

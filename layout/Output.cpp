@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "base/UnicodeTables.h"
 #include "layout/LayoutMessages.h"
+#include "layout/SurrogatePairs.h"
 
 namespace vantolex {
 
@@ -59,28 +60,39 @@ void Output::putLine(int lineNumber, std::u16string_view text)
     m_sourceCells = 0;
     placeLineNumber(lineNumber);
     const bool proportional = m_settings.proportional;
+    const bool supplementary = m_settings.layoutOptions.supplementary;
+    const std::u16string_view spaceText(&space, 1);
+    const std::u16string_view markText(&unprintableMark, 1);
     try {
-        for (char16_t unit : text) {
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            const char16_t unit = text[at];
             if (unit == tab) {
                 if (proportional) {
-                    ensureRoom(space, 1);
-                    append(space, 1);
+                    place(spaceText, 1);
                     continue;
                 }
                 do {
-                    ensureRoom(space, 1);
-                    append(space, 1);
+                    place(spaceText, 1);
                     ++m_sourceCells;
                 } while (m_sourceCells % m_settings.tabWidth != 0);
+            } else if (supplementary && isSurrogatePair(text, at)) {
+                const std::u16string_view pair = text.substr(at, 2);
+                const char32_t codePoint = leadingCodePoint(pair);
+                ++at;
+                if (isPrintableSupplementary(codePoint)) {
+                    const int cells = isWideSupplementary(codePoint) ? 2 : 1;
+                    place(pair, cells);
+                    m_sourceCells += cells;
+                } else {
+                    place(proportional ? pair : markText, 1);
+                    ++m_sourceCells;
+                }
             } else if (!isPrintable(unit)) {
-                const char16_t shown = proportional ? unit : unprintableMark;
-                ensureRoom(shown, 1);
-                append(shown, 1);
+                place(proportional ? text.substr(at, 1) : markText, 1);
                 ++m_sourceCells;
             } else {
                 const int cells = isDoubleWidth(unit) ? 2 : 1;
-                ensureRoom(unit, cells);
-                append(unit, cells);
+                place(text.substr(at, 1), cells);
                 m_sourceCells += cells;
             }
         }
@@ -92,10 +104,23 @@ void Output::putLine(int lineNumber, std::u16string_view text)
         throw NotifyEndOutput();
 }
 
-void Output::append(char16_t unit, int cells)
+void Output::place(std::u16string_view character, int cells)
 {
-    m_lineText += unit;
+    ensureRoom(character, cells);
+    append(character, cells);
+}
+
+void Output::append(std::u16string_view character, int cells)
+{
+    if (m_settings.layoutOptions.kinsoku)
+        m_characters.push_back({ m_lineText.size(), cells });
+    m_lineText += character;
     m_cellPos += cells;
+}
+
+int Output::continuationFieldCells() const
+{
+    return m_settings.lineNumberInterval > 0 ? m_settings.lineNumberDigits + 1 : 0;
 }
 
 void Output::placeLineNumber(int lineNumber)
@@ -115,13 +140,14 @@ void Output::placeLineNumber(int lineNumber)
     m_cellPos += fieldWidth;
 }
 
-void Output::ensureRoom(char16_t unit, int cells)
+void Output::ensureRoom(std::u16string_view character, int cells)
 {
     const int cellsPerLine = m_layout.cellsPerLine;
     if (m_measuringFont) {
-        m_lineText += unit;
+        const std::size_t length = m_lineText.size();
+        m_lineText += character;
         const int width = m_device.textExtent(*m_measuringFont, m_lineText);
-        m_lineText.pop_back();
+        m_lineText.resize(length);
         if (width < m_layout.columnLength)
             return;
     } else if (m_cellPos < cellsPerLine) {
@@ -130,14 +156,28 @@ void Output::ensureRoom(char16_t unit, int cells)
     if (!m_settings.wrapLines)
         throw NotifyEndLine();
 
+    // The characters that move to the continuation line with `character` (kinsoku only).
+    std::u16string carried;
+    std::vector<LineCharacter> carriedCharacters; // offsets into `carried`
+    if (const int carry = m_settings.layoutOptions.kinsoku ? kinsokuCarry(character) : 0; carry > 0) {
+        const std::size_t first = m_characters.size() - static_cast<std::size_t>(carry);
+        const std::size_t from = m_characters[first].offset;
+        carried = m_lineText.substr(from);
+        for (std::size_t index = first; index < m_characters.size(); ++index) {
+            carriedCharacters.push_back({ m_characters[index].offset - from, m_characters[index].cells });
+            m_cellPos -= m_characters[index].cells;
+        }
+        m_lineText.resize(from);
+    }
+
     advanceIfColumnFull();
     emitLine();
     ++m_lineInColumn;
 
-    int indent = m_measuringFont ? 0 : m_cellPos - cellsPerLine; // 1 after a double-width overhang
-    if (m_settings.lineNumberInterval > 0)
-        indent += m_settings.lineNumberDigits + 1;
-    if (!m_measuringFont) {
+    // 1 after a double-width overhang; none when characters were carried, for the line then ends short.
+    int indent = m_measuringFont ? 0 : std::max(0, m_cellPos - cellsPerLine);
+    indent += continuationFieldCells();
+    if (!m_measuringFont && carried.empty()) {
         // The character is appended without a second test. On the narrowest grids (one cell per line, or
         // one cell of text beside the line number) the overhang indent would push a double-width
         // character out of the column; there the indent gives way so that the character still fits.
@@ -145,6 +185,13 @@ void Output::ensureRoom(char16_t unit, int cells)
     }
     m_lineText.assign(static_cast<std::size_t>(indent), space);
     m_cellPos = indent;
+    m_characters.clear();
+    for (std::size_t index = 0; index < carriedCharacters.size(); ++index) {
+        const std::size_t from = carriedCharacters[index].offset;
+        const std::size_t to
+            = index + 1 < carriedCharacters.size() ? carriedCharacters[index + 1].offset : carried.size();
+        append(std::u16string_view(carried).substr(from, to - from), carriedCharacters[index].cells);
+    }
 }
 
 void Output::endLine()
@@ -153,6 +200,7 @@ void Output::endLine()
     emitLine();
     ++m_lineInColumn;
     m_lineText.clear();
+    m_characters.clear();
     m_cellPos = 0;
 }
 
@@ -175,6 +223,7 @@ void Output::breakColumn()
 void Output::restartPlacement()
 {
     m_lineText.clear();
+    m_characters.clear();
     m_column = 0;
     m_lineInColumn = 0;
     m_page = 0;

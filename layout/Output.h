@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Errors.h"
 #include "layout/Clock.h"
@@ -21,6 +22,13 @@ namespace vantolex {
 // last cell still fits. A full line wraps onto a continuation line (indented under the text, one cell more
 // after an overhang) or, with wrapping off, is cut. The move to the next column or page is lazy: it happens
 // only when a display line is about to be emitted into a full column, or on an explicit break.
+//
+// With the layout option kinsoku, a wrap moves the last characters of the full line (as few as the rules of
+// layout/LineBreakRules.h need, never all of them) to the continuation line, so that it does not start with
+// a character that may not start a line and the full line does not end with one that may not end it; when
+// no such move fits the continuation line, the line wraps as without the option. With the layout option
+// supplementary, a surrogate pair is one character: two cells when it is wide, one otherwise, U+FF65 when
+// it is not printable; a lone surrogate stays unprintable.
 //
 // The run ends with NotifyEndOutput: from putLine after the line layout().lastLine, or from newPage when
 // the page limit is reached. Warnings of the layout and failures of concrete outputs pass through.
@@ -93,8 +101,12 @@ protected:
 private:
     void makeMeasuringFont();
     void placeLineNumber(int lineNumber);
-    void ensureRoom(char16_t unit, int cells);
-    void append(char16_t unit, int cells);
+    void place(std::u16string_view character, int cells);
+    void ensureRoom(std::u16string_view character, int cells);
+    void append(std::u16string_view character, int cells);
+    int kinsokuCarry(std::u16string_view next) const; // in OutputKinsoku.cpp
+    bool carryFits(std::size_t carriedFrom, int carriedCells, std::u16string_view next) const;
+    int continuationFieldCells() const;
     void endLine();
     void advanceIfColumnFull();
 
@@ -108,6 +120,13 @@ private:
     int m_page = 0;
     int m_cellPos = 0; // cells used by m_lineText
     int m_sourceCells = 0; // cells of the source line's own text, for the tab stops
+    // With kinsoku: the characters of m_lineText after its line-number field or indent.
+    struct LineCharacter
+    {
+        std::size_t offset; // first code unit in m_lineText
+        int cells;
+    };
+    std::vector<LineCharacter> m_characters;
     std::unique_ptr<DeviceFont> m_measuringFont; // only with a proportional font
 };
 

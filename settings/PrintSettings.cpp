@@ -11,8 +11,10 @@ namespace vantolex {
 void PrintSettings::resetToDefaults()
 {
     std::optional<FontDescription> keptDescriptor = std::move(fontDescriptor);
+    const LayoutOptions keptOptions = layoutOptions;
     *this = PrintSettings();
     fontDescriptor = std::move(keptDescriptor);
+    layoutOptions = keptOptions;
 }
 
 bool validate(std::u16string& message, const PrintSettings& settings)

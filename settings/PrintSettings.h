@@ -7,6 +7,7 @@
 
 #include "input/SeparatorMethod.h"
 #include "settings/FontDescription.h"
+#include "settings/LayoutOptions.h"
 
 namespace vantolex {
 
@@ -82,8 +83,11 @@ struct PrintSettings
     std::u16string footerLeft;
     std::u16string footerCenter;
     std::u16string footerRight;
+    // The options of the options file (or of the command line) for this run. Never written to the settings
+    // file: whoever starts a run puts the current options in.
+    LayoutOptions layoutOptions;
 
-    // Every field but fontDescriptor back to its default.
+    // Every field but fontDescriptor and layoutOptions back to its default.
     void resetToDefaults();
 
     // The six templates in their order: header left, centre and right, then footer left, centre and right.

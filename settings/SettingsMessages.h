@@ -79,5 +79,8 @@ inline constexpr std::u16string_view labelCharCount = u"文字数";
 inline constexpr std::u16string_view labelLineCount = u"行数";
 inline constexpr std::u16string_view labelColumnCount = u"段組数";
 inline constexpr std::u16string_view labelTabWidth = u"タブ幅";
+// The layout options of the options file, after the rows of the record.
+inline constexpr std::u16string_view labelKinsoku = u"禁則処理";
+inline constexpr std::u16string_view labelSupplementary = u"補助文字";
 
 } // namespace vantolex::settingsText

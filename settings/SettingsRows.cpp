@@ -36,6 +36,12 @@ void appendLayoutRows(std::vector<SettingsRow>& rows, const PrintSettings& setti
     rows.push_back({ label(text::labelColumnSpacing), formatText(text::millimetres, { settings.columnSpacing }) });
 }
 
+void appendLayoutOptionRows(std::vector<SettingsRow>& rows, const PrintSettings& settings)
+{
+    rows.push_back({ std::u16string(text::labelKinsoku), describeFlag(settings.layoutOptions.kinsoku) });
+    rows.push_back({ std::u16string(text::labelSupplementary), describeFlag(settings.layoutOptions.supplementary) });
+}
+
 std::vector<SettingsRow> settingsRows(const PrintSettings& settings)
 {
     auto label = [](std::u16string_view text) { return std::u16string(text); };

@@ -26,6 +26,10 @@ void appendLayoutRows(std::vector<SettingsRow>& rows, const PrintSettings& setti
 // the page-number and file-name flags.
 void appendHeaderFooterRows(std::vector<SettingsRow>& rows, const PrintSettings& settings);
 
+// The rows of the layout options (settings.layoutOptions), which the details list and the command-line
+// tool's settings list show after the record's own.
+void appendLayoutOptionRows(std::vector<SettingsRow>& rows, const PrintSettings& settings);
+
 // "縦書き" or "横書き".
 std::u16string writingDirectionLabel(const PrintSettings& settings);
 

@@ -1,5 +1,5 @@
-// Builds PrintableSet and DoubleWidthSet (base/UnicodeTablesData.cpp) from the Unicode 5.2 character
-// database.
+// Builds PrintableSet and DoubleWidthSet, and the supplementary ranges SupplementaryPrintable and
+// SupplementaryWide (base/UnicodeTablesData.cpp), from the Unicode 5.2 character database.
 //
 //     vantolex_generate_unicode_tables UnicodeData.txt EastAsianWidth.txt OUTPUT.cpp
 //
@@ -7,16 +7,20 @@
 // and Co (unlisted units are unassigned, Cn, and not printable); it is double-width when it is printable and
 // its East_Asian_Width is W, F or A (unlisted units are N). Ranges written as "<..., First>" / "<..., Last>"
 // line pairs in UnicodeData.txt and as "XXXX..YYYY" in EastAsianWidth.txt cover every unit between their
-// ends. Code points above U+FFFF are read and ignored. A malformed line stops the program with its number.
+// ends. Above U+FFFF the same printable rule gives SupplementaryPrintable, and SupplementaryWide holds the
+// printable code points whose East_Asian_Width is W or F (not A: the ambiguous ones up there are private use
+// and variation selectors). A malformed line stops the program with its number.
 #include <bitset>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,7 +28,8 @@ namespace {
 constexpr long unitCount = 0x10000;
 constexpr long lastCodePoint = 0x10FFFF;
 
-using UnitSet = std::bitset<unitCount>;
+// Every code point, so that the supplementary planes are read along with the 16-bit units.
+using UnitSet = std::bitset<lastCodePoint + 1>;
 
 struct InputError : std::runtime_error
 {
@@ -87,7 +92,7 @@ std::optional<long> parseCodePoint(std::string_view text)
 
 void setRange(UnitSet& set, long first, long last)
 {
-    for (long code = first; code <= last && code < unitCount; ++code) {
+    for (long code = first; code <= last; ++code) {
         set.set(static_cast<std::size_t>(code));
     }
 }
@@ -167,14 +172,20 @@ UnitSet readPrintable(const std::string& fileName)
     return printable;
 }
 
-// The units whose East_Asian_Width is W, F or A.
-UnitSet readWideOrAmbiguous(const std::string& fileName)
+struct WidthSets
+{
+    UnitSet wideOrAmbiguous; // W, F or A
+    UnitSet wide; // W or F
+};
+
+// The code points whose East_Asian_Width is W, F or A, and those whose width is W or F.
+WidthSets readWidths(const std::string& fileName)
 {
     std::ifstream input(fileName, std::ios::binary);
     if (!input) {
         throw InputError(fileName + ": cannot be opened");
     }
-    UnitSet wide;
+    WidthSets widths;
     long lineNumber = 0;
     long entries = 0;
     std::string line;
@@ -197,8 +208,11 @@ UnitSet readWideOrAmbiguous(const std::string& fileName)
             fail(fileName, lineNumber, "bad code point range");
         }
         const std::string_view width = fields[1];
-        if (width == "W" || width == "F" || width == "A") {
-            setRange(wide, *first, *last);
+        if (width == "W" || width == "F") {
+            setRange(widths.wide, *first, *last);
+            setRange(widths.wideOrAmbiguous, *first, *last);
+        } else if (width == "A") {
+            setRange(widths.wideOrAmbiguous, *first, *last);
         } else if (width != "N" && width != "Na" && width != "H") {
             fail(fileName, lineNumber, "bad East_Asian_Width value");
         }
@@ -207,7 +221,7 @@ UnitSet readWideOrAmbiguous(const std::string& fileName)
     if (entries == 0) {
         throw InputError(fileName + ": no entries");
     }
-    return wide;
+    return widths;
 }
 
 void writeTable(std::ostream& output, const char* name, const UnitSet& set)
@@ -233,19 +247,60 @@ void writeTable(std::ostream& output, const char* name, const UnitSet& set)
     output << "};\n";
 }
 
-std::string generatedSource(const UnitSet& printable, const UnitSet& doubleWidth)
+// The supplementary code points of `set` as a sorted list of closed ranges.
+void writeRanges(std::ostream& output, const char* name, const UnitSet& set)
 {
+    std::vector<std::pair<long, long>> ranges;
+    for (long code = unitCount; code <= lastCodePoint; ++code) {
+        if (!set.test(static_cast<std::size_t>(code))) {
+            continue;
+        }
+        if (!ranges.empty() && ranges.back().second == code - 1) {
+            ranges.back().second = code;
+        } else {
+            ranges.emplace_back(code, code);
+        }
+    }
+    output << "const CodePointRange " << name << "[] = {\n";
+    for (const auto& [first, last] : ranges) {
+        // The count in a trailing comment keeps one range a line, as clang-format leaves the tables above.
+        char text[64];
+        std::snprintf(text, sizeof text, "    { 0x%05lX, 0x%05lX }, // %ld\n", first, last, last - first + 1);
+        output << text;
+    }
+    output << "};\nconst int " << name << "Count = " << ranges.size() << ";\n";
+}
+
+long supplementaryCount(const UnitSet& set)
+{
+    long count = 0;
+    for (long code = unitCount; code <= lastCodePoint; ++code) {
+        count += set.test(static_cast<std::size_t>(code)) ? 1 : 0;
+    }
+    return count;
+}
+
+std::string generatedSource(const UnitSet& printable, const UnitSet& doubleWidth, const UnitSet& wide)
+{
+    const long printableUnits = static_cast<long>(printable.count()) - supplementaryCount(printable);
+    const long doubleWidthUnits = static_cast<long>(doubleWidth.count()) - supplementaryCount(doubleWidth);
     std::ostringstream output;
     output << "// Generated by tools/GenerateUnicodeTables.cpp from data/unicode-5.2/UnicodeData.txt and\n"
               "// data/unicode-5.2/EastAsianWidth.txt. Do not edit: rebuild with the target\n"
               "// vantolex_regenerate_unicode_tables. Bit (c % 8) of byte (c / 8) belongs to code unit c.\n"
               "//\n"
               "// PrintableSet: units assigned in Unicode 5.2 whose general category is none of Cc, Cf, Cs, Co ("
-           << printable.count()
+           << printableUnits
            << " units).\n"
               "// DoubleWidthSet: printable units whose East_Asian_Width is W, F or A ("
-           << doubleWidth.count()
+           << doubleWidthUnits
            << " units).\n"
+              "// SupplementaryPrintable: code points above U+FFFF by the same rule ("
+           << supplementaryCount(printable)
+           << ").\n"
+              "// SupplementaryWide: printable code points above U+FFFF whose East_Asian_Width is W or F ("
+           << supplementaryCount(printable & wide)
+           << ").\n"
               "#include \"base/UnicodeTables.h\"\n"
               "\n"
               "namespace vantolex {\n"
@@ -253,6 +308,10 @@ std::string generatedSource(const UnitSet& printable, const UnitSet& doubleWidth
     writeTable(output, "PrintableSet", printable);
     output << '\n';
     writeTable(output, "DoubleWidthSet", doubleWidth);
+    output << '\n';
+    writeRanges(output, "SupplementaryPrintable", printable);
+    output << '\n';
+    writeRanges(output, "SupplementaryWide", printable & wide);
     output << "\n} // namespace vantolex\n";
     return output.str();
 }
@@ -266,9 +325,10 @@ int main(int argc, char** argv)
         return 64;
     }
     try {
-        const UnitSet printable = readPrintable(argv[1]);
-        const UnitSet doubleWidth = printable & readWideOrAmbiguous(argv[2]);
-        const std::string source = generatedSource(printable, doubleWidth);
+        const auto printable = std::make_unique<UnitSet>(readPrintable(argv[1]));
+        const auto widths = std::make_unique<WidthSets>(readWidths(argv[2]));
+        const auto doubleWidth = std::make_unique<UnitSet>(*printable & widths->wideOrAmbiguous);
+        const std::string source = generatedSource(*printable, *doubleWidth, widths->wide);
         std::ofstream output(argv[3], std::ios::binary | std::ios::trunc);
         output << source;
         output.close();

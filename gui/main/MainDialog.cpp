@@ -19,6 +19,7 @@
 
 #include "base/Interruption.h"
 #include "base/TextFormat.h"
+#include "base/Utf16.h"
 #include "gui/dialogs/EditPresetDialog.h"
 #include "gui/dialogs/EncodingCombo.h"
 #include "gui/dialogs/FileListDialog.h"
@@ -81,6 +82,7 @@ MainDialog::MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesy
                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_settingsStore(settingsFile.empty() ? SettingsStore() : SettingsStore(std::move(settingsFile)))
+    , m_loadedOptions(readOptionsFile(m_settingsStore.filePath()))
     , m_printers(printers)
     , m_clock(clock)
 {
@@ -94,8 +96,25 @@ MainDialog::MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesy
 
 MainDialog::~MainDialog()
 {
+    saveOptionsForExit();
     if (!m_settingsStore.saveForExit())
         MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore));
+}
+
+void MainDialog::saveOptionsForExit()
+{
+    // Written only when changed, so that a user who never touches the options gets no options file.
+    const LayoutOptions options = m_tabText->layoutOptions();
+    if (options == m_loadedOptions.options)
+        return;
+    int error = 0;
+    const OptionsSaveResult result = saveOptionsFile(m_settingsStore.filePath(), options, error);
+    if (result == OptionsSaveResult::Saved)
+        return;
+    const std::u16string path = fromUtf8(optionsPathBeside(m_settingsStore.filePath()).string());
+    const std::u16string_view pattern
+        = result == OptionsSaveResult::KeptUnreadable ? mainText::optionsUnreadable : mainText::optionsNotSaved;
+    MessageBox::error(nullptr, formatText(pattern, { std::u16string_view(path) }));
 }
 
 void MainDialog::addFile(const std::filesystem::path& path)
@@ -195,6 +214,8 @@ void MainDialog::buildPages()
         m_pages[i]->initControls();
         m_pages[i]->loadFrom(m_settingsStore.currentSettings);
     }
+    m_tabText->loadOptions(m_loadedOptions.options);
+    m_settingsStore.currentSettings.layoutOptions = m_loadedOptions.options;
     fillPresetCombo(*m_tabOption->presetCombo(), m_settingsStore);
     m_tabs->setCurrentIndex(0);
 

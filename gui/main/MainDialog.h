@@ -13,6 +13,7 @@
 #include "input/FileEntry.h"
 #include "layout/Clock.h"
 #include "layout/PrintRun.h"
+#include "settings/OptionsFile.h"
 #include "settings/SettingsStore.h"
 
 class QAbstractButton;
@@ -100,8 +101,11 @@ private:
     bool runPresetEditor();
     void runPreview();
     void closePreviewWindow();
+    // The layout options of the テキスト page into the options file, when they changed; a failure is shown.
+    void saveOptionsForExit();
 
     SettingsStore m_settingsStore; // first made (reads the file), last destroyed
+    OptionsFileState m_loadedOptions; // the options file beside it, as read at the start
     std::vector<FileEntry> m_fileList;
     std::filesystem::path m_shownFile; // the file last put into the file-name box, by its bytes
     QtClipboardSource m_clipboard;

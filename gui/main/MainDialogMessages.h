@@ -12,6 +12,10 @@ inline constexpr std::u16string_view caption = u"Vantolex";
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした。\n%s\n%s";
 inline constexpr std::u16string_view reasonNotStorable
     = u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。";
+// The save of the options file (vantolex.ini) at the end of the program: %s the file's path.
+inline constexpr std::u16string_view optionsNotSaved = u"オプションファイルを保存できませんでした。\n%s";
+inline constexpr std::u16string_view optionsUnreadable
+    = u"オプションファイルを読み込めないため、上書きしませんでした。\n%s";
 inline constexpr std::u16string_view print = u"印刷(&P)";
 inline constexpr std::u16string_view close = u"終了(&X)";
 inline constexpr std::u16string_view singleFile = u"ファイル(&F)";

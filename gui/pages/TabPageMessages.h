@@ -14,6 +14,9 @@ inline constexpr std::u16string_view points = u"ポイント(&F)";
 inline constexpr std::u16string_view columns = u"段組/ページ(&P)";
 inline constexpr std::u16string_view tabWidth = u"タブ幅(&T)";
 inline constexpr std::u16string_view wrapLines = u"右端で折り返す(&W)";
+// The layout options of the options file (vantolex.ini); their mnemonics are taken by no other control.
+inline constexpr std::u16string_view kinsoku = u"禁則処理をする(&K)";
+inline constexpr std::u16string_view supplementary = u"補助文字（U+10000 以上）を印刷する(&E)";
 
 // フォント
 inline constexpr std::u16string_view language = u"言語(&L)";

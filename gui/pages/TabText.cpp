@@ -39,6 +39,11 @@ TabText::TabText(QWidget* parent)
     place(new QLabel(toQString(tabText::tabWidth), this), 128, 21, 60, 9)->setBuddy(m_tabWidth);
     m_wrap = place(new QCheckBox(toQString(tabText::wrapLines), this), 128, 35, 100, 10);
     m_wrap->setObjectName(QStringLiteral("wrapLinesCheck"));
+    // Below every control of the page, in the one row the page has left.
+    m_kinsoku = place(new QCheckBox(toQString(tabText::kinsoku), this), 8, 49, 82, 10);
+    m_kinsoku->setObjectName(QStringLiteral("kinsokuCheck"));
+    m_supplementary = place(new QCheckBox(toQString(tabText::supplementary), this), 92, 49, 148, 10);
+    m_supplementary->setObjectName(QStringLiteral("supplementaryCheck"));
 }
 
 void TabText::initControls()
@@ -75,6 +80,18 @@ void TabText::storeTo(PrintSettings& settings) const
         }
     }
     settings.wrapLines = m_wrap->isChecked();
+    settings.layoutOptions = layoutOptions();
+}
+
+void TabText::loadOptions(const LayoutOptions& options)
+{
+    m_kinsoku->setChecked(options.kinsoku);
+    m_supplementary->setChecked(options.supplementary);
+}
+
+LayoutOptions TabText::layoutOptions() const
+{
+    return { m_kinsoku->isChecked(), m_supplementary->isChecked() };
 }
 
 } // namespace vantolex

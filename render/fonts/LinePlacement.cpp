@@ -9,11 +9,20 @@ namespace vantolex {
 
 namespace {
 
+// The cells the layout gives `units`: a surrogate pair (there only with the layout option supplementary) is
+// one character, two cells when it is wide.
 int cellsOf(std::u16string_view units)
 {
     int cells = 0;
-    for (const char16_t unit : units) {
-        cells += isDoubleWidth(unit) ? 2 : 1;
+    for (std::size_t at = 0; at < units.size(); ++at) {
+        std::size_t length = 0;
+        const char32_t c = codePointAt(units, at, length);
+        if (length == 2) {
+            cells += isWideSupplementary(c) ? 2 : 1;
+            ++at;
+        } else {
+            cells += isDoubleWidth(units[at]) ? 2 : 1;
+        }
     }
     return cells;
 }

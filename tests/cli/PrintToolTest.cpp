@@ -111,7 +111,7 @@ TEST_F(PrintToolTest, ShowSettingsPrintsTheRows)
     const std::string expected = "縦書き\t\nテキスト\t96 文字/行\n段組\t2 段/ページ\nタブ\t8 文字毎\n折り返し\tあり\n"
                                  "フォント\t@ＭＳ 明朝 (日本語)\n印刷範囲\t初めから、終わりまで\n余白\tなし\n"
                                  "行間\t1/4行分\n段落間\t8 mm\n情報表示\tあり\n行番号\tなし\n区切り線\tなし\n"
-                                 "ページ番号\tなし\nファイル名\tなし\n";
+                                 "ページ番号\tなし\nファイル名\tなし\n禁則処理\tなし\n補助文字\tなし\n";
     EXPECT_EQ(out.str(), expected);
 }
 

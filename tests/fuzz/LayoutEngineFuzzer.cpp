@@ -72,7 +72,17 @@ protected:
                 fail();
         } else {
             int cells = 0;
-            for (char16_t unit : text) {
+            for (std::size_t at = 0; at < text.size(); ++at) {
+                const char16_t unit = text[at];
+                if (settings().layoutOptions.supplementary && unit >= 0xD800 && unit < 0xDC00 && at + 1 < text.size()
+                    && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000) {
+                    // A pair stands only for a printable character beyond the BMP.
+                    const char32_t c = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[++at] - 0xDC00);
+                    if (!isPrintableSupplementary(c))
+                        fail();
+                    cells += isWideSupplementary(c) ? 2 : 1;
+                    continue;
+                }
                 if (!isPrintable(unit))
                     fail(); // every unprintable unit must have become U+FF65
                 cells += isDoubleWidth(unit) ? 2 : 1;
@@ -131,6 +141,8 @@ PrintSettings readSettings(Bytes& in)
     const std::u16string templates[] = { u"", u" ", u"&p", u"&w &P", u"&&" };
     s.headerLeft = templates[in.byte() % 5];
     s.footerRight = templates[in.byte() % 5];
+    s.layoutOptions.kinsoku = in.flag();
+    s.layoutOptions.supplementary = in.flag();
     return s;
 }
 

@@ -52,6 +52,8 @@ TEST(DetailRows, DefaultSettingsInOrder)
         { "区切り線", "なし" },
         { "ページ番号", "なし" },
         { "ファイル名", "なし" },
+        { "禁則処理", "なし" },
+        { "補助文字", "なし" },
     };
     EXPECT_EQ(asUtf8(detailRows(settings, computedLayout(), u"吾輩は猫である。")), expected);
 }
@@ -65,14 +67,16 @@ TEST(DetailRows, FontPointsShowTheSettingAndTemplatesReplaceTheFlags)
     settings.useHeaderFooter = true;
     settings.headerCenter = u"&w";
     settings.footerRight = u"&p / &P";
+    settings.layoutOptions.kinsoku = true;
     const std::vector<Row> rows = asUtf8(detailRows(settings, computedLayout(), u""));
-    ASSERT_EQ(rows.size(), 21u);
+    ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0], (Row { "縦書き", "" }));
     EXPECT_EQ(rows[1], (Row { "1行目の内容", "" }));
     EXPECT_EQ(rows[2], (Row { "フォント", "9 ポイント" }));
     const std::vector<Row> tail(rows.begin() + 15, rows.end());
-    const std::vector<Row> expectedTail = { { "ヘッダ(左)", "" }, { "ヘッダ(中)", "&w" }, { "ヘッダ(右)", "" },
-                                            { "フッタ(左)", "" }, { "フッタ(中)", "" },   { "フッタ(右)", "&p / &P" } };
+    const std::vector<Row> expectedTail
+        = { { "ヘッダ(左)", "" }, { "ヘッダ(中)", "&w" },      { "ヘッダ(右)", "" },   { "フッタ(左)", "" },
+            { "フッタ(中)", "" }, { "フッタ(右)", "&p / &P" }, { "禁則処理", "あり" }, { "補助文字", "なし" } };
     EXPECT_EQ(tail, expectedTail);
     for (const Row& row : rows)
         EXPECT_NE(row.label, "情報表示");

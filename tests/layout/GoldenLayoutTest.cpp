@@ -54,6 +54,7 @@ std::string fileText(const fs::path& path)
 //   "device":   [width, height, dpiX, dpiY] of the printable area
 //   "measure":  "fixed" (default) or "proportional": the recording device's measure
 //   "settings": fields of the record by name, on top of the defaults (values as for --set)
+//   "options":  the layout options of the options file: {"kinsoku": true, "supplementary": true} (default off)
 //   "title":    the source's title (default "/docs/text.txt")
 //   "text":     the source text; "\n" ends a line, "\f" at the start of a line is a column break
 //   "files":    instead of "title" and "text", several files printed as one document: an array of
@@ -107,6 +108,9 @@ GoldenCase readCase(const fs::path& path)
         if (setField(result.settings, name, text) != SetFieldResult::Done)
             throw std::runtime_error("cannot set " + name + " to " + text);
     }
+    const nlohmann::json options = input.value("options", nlohmann::json::object());
+    result.settings.layoutOptions.kinsoku = options.value("kinsoku", false);
+    result.settings.layoutOptions.supplementary = options.value("supplementary", false);
     if (input.contains("files")) {
         for (const nlohmann::json& file : input.at("files"))
             result.files.push_back(caseFile(file));

@@ -30,11 +30,29 @@ std::string where(int page, const nlohmann::json& line)
         + ": ";
 }
 
+bool isPairAt(std::u16string_view text, std::size_t at)
+{
+    return at + 1 < text.size() && text[at] >= 0xD800 && text[at] < 0xDC00 && text[at + 1] >= 0xDC00
+        && text[at + 1] < 0xE000;
+}
+
+char32_t pairAt(std::u16string_view text, std::size_t at)
+{
+    return 0x10000 + ((static_cast<char32_t>(text[at]) - 0xD800) << 10) + (text[at + 1] - 0xDC00);
+}
+
+// A surrogate pair in a display line is there only with the layout option supplementary.
 int cellsOf(std::u16string_view text)
 {
     int cells = 0;
-    for (char16_t unit : text)
-        cells += isDoubleWidth(unit) ? 2 : 1;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (isPairAt(text, at)) {
+            cells += isWideSupplementary(pairAt(text, at)) ? 2 : 1;
+            ++at;
+        } else {
+            cells += isDoubleWidth(text[at]) ? 2 : 1;
+        }
+    }
     return cells;
 }
 
@@ -106,8 +124,19 @@ std::vector<std::string> layoutInvariantFailures(const nlohmann::json& document,
     }
 
     std::u16string expected;
-    for (char16_t unit : placedText)
+    for (std::size_t at = 0; at < placedText.size(); ++at) {
+        const char16_t unit = placedText[at];
+        if (settings.layoutOptions.supplementary && isPairAt(placedText, at)) {
+            // One character: itself when printable, else one mark.
+            if (settings.proportional || isPrintableSupplementary(pairAt(placedText, at)))
+                expected.append(placedText, at, 2);
+            else
+                expected += unprintableMark;
+            ++at;
+            continue;
+        }
         expected += settings.proportional || isPrintable(unit) || unit == u'\t' ? unit : unprintableMark;
+    }
     std::u16string characters;
     appendCharacters(characters, expected);
     const bool wholeText

@@ -102,6 +102,7 @@ private slots:
     void aRecordGoesThroughTheSevenPagesUnchanged();
     void aFailedSaveAtTheEndIsShown_data();
     void aFailedSaveAtTheEndIsShown();
+    void layoutOptionsComeFromTheOptionsFileOutlastAPresetAndAreSavedAtTheEnd();
 
 private:
     // A dialog over the settings file of the test folder, with `files` added, shown.
@@ -571,6 +572,49 @@ void MainDialogTest::aFailedSaveAtTheEndIsShown()
     QCOMPARE(boxes[0].text,
              QString::fromUtf16(u"設定ファイルを保存できませんでした。\n") + reason + u'\n'
                  + QString::fromStdString(m_settingsFile.string()));
+}
+
+void MainDialogTest::layoutOptionsComeFromTheOptionsFileOutlastAPresetAndAreSavedAtTheEnd()
+{
+    {
+        SettingsStore store(m_settingsFile);
+        store.resetAll();
+        store.addPreset(u"狭い", store.currentSettings);
+    }
+    const QString optionsFile = m_folder->filePath(QStringLiteral("vantolex.ini"));
+    {
+        QFile file(optionsFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[layout]\nkinsoku=true\nmine=1\n");
+    }
+    open();
+    auto* kinsoku = child<QCheckBox>("kinsokuCheck");
+    auto* supplementary = child<QCheckBox>("supplementaryCheck");
+    QCOMPARE(kinsoku->text(), QString::fromUtf16(u"禁則処理をする(&K)"));
+    QCOMPARE(supplementary->text(), QString::fromUtf16(u"補助文字（U+10000 以上）を印刷する(&E)"));
+    QVERIFY(kinsoku->isChecked());
+    QVERIFY(!supplementary->isChecked());
+
+    // Alt+K and Alt+E are no other control's: each clicks its check box (an ambiguous one would click nothing).
+    QApplication::setActiveWindow(m_dialog.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    QTest::keyClick(m_dialog.get(), Qt::Key_K, Qt::AltModifier);
+    QTRY_VERIFY(!kinsoku->isChecked());
+    QTest::keyClick(m_dialog.get(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(supplementary->isChecked());
+
+    // The options belong to the options file, not to the record: a preset applied leaves them.
+    child<QComboBox>("presetCombo")->setCurrentIndex(1);
+    child<QPushButton>("applyPresetButton")->click();
+    QVERIFY(testing::deliverPostedEvents());
+    QVERIFY(!kinsoku->isChecked());
+    QVERIFY(supplementary->isChecked());
+
+    m_dialog.reset();
+    QFile file(optionsFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[layout]\nkinsoku=false\nmine=1\nsupplementary=true\n"));
+    QVERIFY(MessageBox::takeRecords().isEmpty());
 }
 
 } // namespace vantolex
