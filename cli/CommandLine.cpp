@@ -12,6 +12,7 @@
 #include "base/Utf16.h"
 #include "cli/CliMessages.h"
 #include "input/EncodingIndex.h"
+#include "settings/PrintSettingsFields.h"
 #include "settings/SettingsFileBytes.h"
 
 namespace vantolex {
@@ -128,6 +129,7 @@ constexpr CommandLineOption optionTable[] = {
           if (!index)
               return usage(cliText::badEncoding, value);
           options.encoding = *index;
+          options.encodingGiven = true;
           return std::nullopt;
       } },
     { 'o', "output", "PATH",
@@ -302,6 +304,20 @@ std::u16string helpText()
             help.remove_prefix(newline + 1);
             line.assign(helpColumn, u' ');
         }
+    }
+    text += cliText::helpFieldsHeading;
+    for (const PrintSettingsField& field : printSettingsFields()) {
+        std::u16string line = u"  " + fromUtf8(field.name);
+        line.append(line.size() < helpColumn ? helpColumn - line.size() : 2, u' ');
+        if (std::holds_alternative<bool PrintSettings::*>(field.member))
+            line += cliText::helpFlagValues;
+        else if (std::holds_alternative<std::u16string PrintSettings::*>(field.member))
+            line += cliText::helpTextValues;
+        else if (field.values.empty())
+            line += formatText(cliText::helpFieldRange, { field.lowest, field.highest });
+        else
+            line += field.values;
+        text += line + u"  " + std::u16string(field.meaning) + u'\n';
     }
     text += cliText::helpAfterOptions;
     return text;
