@@ -25,6 +25,10 @@ constexpr int firstLongOnlyCode = 256;
 // The description of each option begins in this column of --help, or two spaces after a longer name.
 constexpr std::size_t helpColumn = 25;
 
+// In the list of settings fields, the meaning begins this many columns after the value, or two spaces after a
+// longer one.
+constexpr std::size_t helpValueColumns = 9;
+
 // The short names of the encodings, by EncodingIndex.
 constexpr std::array<std::string_view, encodingCount> encodingShortNames
     = { "sjis", "utf16le", "utf16be", "utf8", "jis", "euc" };
@@ -309,15 +313,21 @@ std::u16string helpText()
     for (const PrintSettingsField& field : printSettingsFields()) {
         std::u16string line = u"  " + fromUtf8(field.name);
         line.append(line.size() < helpColumn ? helpColumn - line.size() : 2, u' ');
+        std::u16string values;
         if (std::holds_alternative<bool PrintSettings::*>(field.member))
-            line += cliText::helpFlagValues;
+            values = cliText::helpFlagValues;
         else if (std::holds_alternative<std::u16string PrintSettings::*>(field.member))
-            line += cliText::helpTextValues;
+            values = cliText::helpTextValues;
         else if (field.values.empty())
-            line += formatText(cliText::helpFieldRange, { field.lowest, field.highest });
+            values = formatText(cliText::helpFieldRange, { field.lowest, field.highest });
         else
-            line += field.values;
-        text += line + u"  " + std::u16string(field.meaning) + u'\n';
+            values = field.values;
+        // The meanings line up after the values; a character beyond ASCII is two columns wide on a terminal.
+        std::size_t width = 0;
+        for (const char16_t unit : values)
+            width += unit < 0x80 ? 1 : 2;
+        values.append(width < helpValueColumns ? helpValueColumns - width : 2, u' ');
+        text += line + values + std::u16string(field.meaning) + u'\n';
     }
     text += cliText::helpAfterOptions;
     return text;

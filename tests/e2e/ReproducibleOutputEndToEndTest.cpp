@@ -46,6 +46,9 @@ TEST_F(ReproducibleOutput, DatesComeFromTheVariable)
     const auto document = nlohmann::json::parse(print("-"));
     EXPECT_EQ(document["pages"][0]["header"][0], "2023/11/14 22:13:20");
     EXPECT_NE(print("memo.pdf").find("/CreationDate(D:20231114221320+00'00')"), std::string::npos);
+    const std::string postScript = print("memo.ps");
+    EXPECT_NE(postScript.find("\n%%CreationDate: D:20231114221320+00'00'\n"), std::string::npos)
+        << postScript.substr(0, 300);
 }
 
 TEST_F(ReproducibleOutput, TwoRunsGiveTheSameBytesInEveryFormat)
