@@ -33,7 +33,8 @@ if(VANTOLEX_BUILD_UI)
     install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/org.vantolex.Vantolex.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# /usr/share/doc/PACKAGE, as Debian names it (CMAKE_INSTALL_DOCDIR would follow the project name's case).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantolex)
 
 # A plain install (no DESTDIR) refreshes the desktop database of its prefix, so that GIO offers the program under
 # "Open with" for text files at once; a staged install (DESTDIR, and so every package) leaves that to the

@@ -21,7 +21,7 @@ QValidator::State BoundedSpinBox::validate(QString& input, int& position) const
     // Only a whole number refused for its size: any other refused keystroke (a letter) is no number at all.
     const bool digitsOnly
         = !input.isEmpty() && std::all_of(input.begin(), input.end(), [](QChar c) { return c.isDigit(); });
-    if (state == QValidator::Invalid && digitsOnly && hasFocus()) {
+    if (state == QValidator::Invalid && digitsOnly) {
         const std::u16string text = formatText(kitText::numberOutOfRange, { minimum(), maximum() });
         QToolTip::showText(mapToGlobal(QPoint(0, height())), toQString(text), const_cast<BoundedSpinBox*>(this));
     }

@@ -65,6 +65,7 @@ TEST(PrintSettingsFields, DocumentedIntervalsAreTheValidatedOnes)
                                             { field.lowest - 1, false },
                                             { field.highest + 1, false } }) {
             PrintSettings settings;
+            settings.endValue = 1; // valid for every end condition
             settings.*member = value;
             EXPECT_EQ(isValid(settings), valid) << value;
         }
