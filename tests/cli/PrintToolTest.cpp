@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -141,8 +142,12 @@ TEST_F(PrintToolTest, AUtf8FileReadAsShiftJisByDefaultGetsAHint)
     };
 
     EXPECT_EQ(run(withJson({ utf8.string() })), 0) << err.str();
-    EXPECT_EQ(err.str(),
-              utf8.string() + " は UTF-8 のようです。UTF-8 として印刷するには -e utf8 を指定してください。\n");
+    // One line (after the program's name, where the tool's messages carry it).
+    const std::string hint
+        = utf8.string() + " は UTF-8 のようです。UTF-8 として印刷するには -e utf8 を指定してください。\n";
+    const std::string messages = err.str();
+    EXPECT_TRUE(messages.ends_with(hint)) << messages;
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
     std::ifstream written(folder / "out.json");
     const auto document = nlohmann::json::parse(written);
     EXPECT_NE(document["pages"][0]["lines"][0]["text"], "日本語"); // decoded as Shift JIS all the same
