@@ -10,7 +10,7 @@ std::unique_ptr<Device> createFileDevice(FileFormat format, const std::filesyste
 {
     switch (format) {
     case FileFormat::PostScript:
-        return createPostScriptFileDevice(path, sheet);
+        return createPostScriptFileDevice(path, sheet, clock);
     case FileFormat::Svg:
         return createSvgFileDevice(path, sheet);
     case FileFormat::Png:

@@ -70,6 +70,14 @@ inline constexpr std::u16string_view helpBeforeOptions
       u"テキストファイルを段組みして印刷します。ファイルが1つなら単一ファイル、複数なら続けて1つの文書として"
       u"印刷します。\"-\" は標準入力です（ほかのファイルとは一緒に指定できません）。\n"
       u"\n";
+// --help: the fields that --set takes, one line each after this heading: the name, the values, the meaning.
+inline constexpr std::u16string_view helpFieldsHeading = u"\n--set の設定項目（FIELD、値、意味）:\n";
+inline constexpr std::u16string_view helpFieldRange = u"%d～%d";
+inline constexpr std::u16string_view helpFlagValues = u"0/1";
+inline constexpr std::u16string_view helpTextValues = u"文字列";
+// A file read as Shift JIS without -e that is valid UTF-8 and not plain ASCII; %s is the file as given.
+inline constexpr std::u16string_view utf8Hint
+    = u"%s は UTF-8 のようです。UTF-8 として印刷するには -e utf8 を指定してください。";
 inline constexpr std::u16string_view helpAfterOptions
     = u"\n"
       u"出力ファイルは書き終えてから置き換えます。中断や失敗のときは元のファイルが残ります。\n"

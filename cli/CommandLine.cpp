@@ -12,6 +12,7 @@
 #include "base/Utf16.h"
 #include "cli/CliMessages.h"
 #include "input/EncodingIndex.h"
+#include "settings/PrintSettingsFields.h"
 #include "settings/SettingsFileBytes.h"
 #include "spool/JobOptions.h"
 
@@ -24,6 +25,10 @@ constexpr int firstLongOnlyCode = 256;
 
 // The description of each option begins in this column of --help, or two spaces after a longer name.
 constexpr std::size_t helpColumn = 25;
+
+// In the list of settings fields, the meaning begins this many columns after the value, or two spaces after a
+// longer one.
+constexpr std::size_t helpValueColumns = 9;
 
 // The short names of the encodings, by EncodingIndex.
 constexpr std::array<std::string_view, encodingCount> encodingShortNames
@@ -160,6 +165,7 @@ constexpr CommandLineOption optionTable[] = {
           if (!index)
               return usage(cliText::badEncoding, value);
           options.encoding = *index;
+          options.encodingGiven = true;
           return std::nullopt;
       } },
     { 'o', "output", "PATH",
@@ -364,6 +370,26 @@ std::u16string helpText()
             help.remove_prefix(newline + 1);
             line.assign(helpColumn, u' ');
         }
+    }
+    text += cliText::helpFieldsHeading;
+    for (const PrintSettingsField& field : printSettingsFields()) {
+        std::u16string line = u"  " + fromUtf8(field.name);
+        line.append(line.size() < helpColumn ? helpColumn - line.size() : 2, u' ');
+        std::u16string values;
+        if (std::holds_alternative<bool PrintSettings::*>(field.member))
+            values = cliText::helpFlagValues;
+        else if (std::holds_alternative<std::u16string PrintSettings::*>(field.member))
+            values = cliText::helpTextValues;
+        else if (field.values.empty())
+            values = formatText(cliText::helpFieldRange, { field.lowest, field.highest });
+        else
+            values = field.values;
+        // The meanings line up after the values; a character beyond ASCII is two columns wide on a terminal.
+        std::size_t width = 0;
+        for (const char16_t unit : values)
+            width += unit < 0x80 ? 1 : 2;
+        values.append(width < helpValueColumns ? helpValueColumns - width : 2, u' ');
+        text += line + values + std::u16string(field.meaning) + u'\n';
     }
     text += cliText::helpAfterOptions;
     return text;

@@ -27,6 +27,7 @@ struct PrintToolOptions
 {
     std::vector<std::string> files; // paths as given (bytes); "-" alone is standard input
     int encoding = 0; // EncodingIndex, for every file
+    bool encodingGiven = false; // -e was given
     std::optional<std::string> output; // file output; the format follows the extension
     FileFormat outputFormat = FileFormat::Pdf; // of `output`
     std::optional<std::string> printer; // CUPS destination: NAME or NAME/INSTANCE

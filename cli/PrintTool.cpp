@@ -12,6 +12,7 @@
 #include "base/WriteFailureReason.h"
 #include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
+#include "cli/EncodingHint.h"
 #include "cli/FontListing.h"
 #include "cli/LinePrefixBuffer.h"
 #include "cli/OutputPathChecks.h"
@@ -341,6 +342,12 @@ private:
             writeLine(m_err,
                       formatText(cliText::faceSubstituted,
                                  { std::u16string_view(m_settings.fontName), std::u16string_view(choice.fontName) }));
+
+        // Shift JIS is the default, as in the dialog; a UTF-8 file read that way is worth a word, never a change.
+        if (!m_options.encodingGiven) {
+            for (const std::u16string& hint : utf8Hints(m_options.files))
+                writeLine(m_err, hint);
+        }
 
         const bool jsonToStandardOutput = m_options.layoutJson && *m_options.layoutJson == "-";
         std::ostream* details = m_options.details ? (jsonToStandardOutput ? &m_environment.err : &m_out) : nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace vantolex {
 
@@ -52,7 +53,13 @@ private:
     std::optional<LocalDateTime> m_value;
 };
 
-// The one ClockSystem of the process.
+// The instant that a SOURCE_DATE_EPOCH value names (seconds since 1970-01-01 00:00:00 UTC, decimal digits
+// only), as a universal date and time (utcOffsetMinutes 0); nothing for any other value.
+std::optional<LocalDateTime> sourceDateEpochTime(std::string_view value);
+
+// The clock of the process: when the environment variable SOURCE_DATE_EPOCH holds a valid value, that fixed
+// instant in universal time, so that two runs on the same input write the same bytes (the documents' dates and
+// the headers' "&d" and "&t" alike); otherwise the one ClockSystem. Read once, at the first call.
 const Clock& systemClock();
 
 } // namespace vantolex

@@ -2,12 +2,31 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "settings/PrintSettings.h"
 
 namespace vantolex {
+
+// One field that "--set" (and a job option of the filter) can set, with what --help says of it.
+struct PrintSettingsField
+{
+    std::string_view name; // the record's field name
+    std::variant<int PrintSettings::*, bool PrintSettings::*, std::u16string PrintSettings::*> member;
+    // A whole-number field whose valid values are one closed interval: its ends, as validate() checks them.
+    // Both 0 for the other fields.
+    int lowest = 0;
+    int highest = 0;
+    // The values of a whole-number field without such an interval ("0～", "0, 1, 5, ..."); empty otherwise.
+    std::u16string_view values;
+    std::u16string_view meaning;
+};
+
+// The settable fields in the order of the record: every field but fontDescriptor.
+std::span<const PrintSettingsField> printSettingsFields();
 
 enum class SetFieldResult
 {

@@ -30,6 +30,12 @@ ConfirmNameDialog::ConfirmNameDialog(std::u16string_view name, QWidget* parent)
     auto* nameEdit = new QLineEdit(toQString(name), this);
     nameEdit->setObjectName(QStringLiteral("nameEdit"));
     nameEdit->setReadOnly(true);
+    // Shown as read-only: the window's colour behind the text, and no keyboard focus (the buttons take it); the
+    // name can still be selected and copied with the mouse.
+    QPalette readOnly = nameEdit->palette();
+    readOnly.setBrush(QPalette::Base, readOnly.brush(QPalette::Window));
+    nameEdit->setPalette(readOnly);
+    nameEdit->setFocusPolicy(Qt::ClickFocus);
     nameEdit->setMinimumWidth(DialogUnits(font()).x(120));
 
     const struct

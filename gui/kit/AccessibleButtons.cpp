@@ -6,23 +6,11 @@
 #include <QKeySequence>
 #include <QRadioButton>
 
+#include "gui/kit/QtText.h"
+
 namespace vantolex {
 
 namespace {
-
-// A button's text as it is read out: "&&" is one "&", any other "&" marks the mnemonic and goes.
-QString withoutMnemonic(const QString& text)
-{
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'&')
-            plain += text[i];
-        else if (i + 1 < text.size() && text[i + 1] == u'&')
-            plain += text[++i];
-    }
-    return plain;
-}
 
 class ClickingCheckButton : public QAccessibleWidget
 {
@@ -42,11 +30,17 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        // The button's own name before anything around it: QAccessibleWidget would name a button in a group box
+        // by the group's title.
+        if (kind == QAccessible::Name) {
+            if (!button()->accessibleName().isEmpty())
+                return button()->accessibleName();
+            if (const QString caption = withoutMnemonic(button()->text()); !caption.isEmpty())
+                return caption;
+        }
         QString text = QAccessibleWidget::text(kind);
         if (!text.isEmpty())
             return text;
-        if (kind == QAccessible::Name)
-            return withoutMnemonic(button()->text());
         if (kind == QAccessible::Accelerator)
             return QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
         return text;

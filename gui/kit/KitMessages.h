@@ -13,4 +13,7 @@ inline constexpr std::u16string_view confirmCaption = u"確認 [Vantolex]";
 inline constexpr std::u16string_view allFilesFilter = u"全てのファイル(*.*)";
 inline constexpr std::u16string_view allFilesPatterns = u"*";
 
+// Shown beside a number box that refused a keystroke taking its number out of range: the lowest, the highest.
+inline constexpr std::u16string_view numberOutOfRange = u"%d～%d の数値を入力してください。";
+
 } // namespace vantolex::kitText

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include "gui/kit/QtText.h"
+
 namespace vantolex {
 
 TabPage::TabPage(QWidget* parent)
@@ -55,6 +57,9 @@ ClickableLabel::ClickableLabel(const QString& text, QAbstractButton* button, QWi
     : QLabel(text, parent)
     , m_button(button)
 {
+    // A button without a caption of its own is read out by the label that stands for it.
+    if (m_button && m_button->text().isEmpty())
+        m_button->setAccessibleName(withoutMnemonic(text));
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)

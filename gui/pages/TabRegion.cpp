@@ -62,7 +62,8 @@ TabRegion::TabRegion(QWidget* parent)
         m_end[i]->setGeometry(units.rect(6, y, 10, 10));
         m_endEdit[i] = numberEdit();
         m_endEdit[i]->setParent(end);
-        m_endEdit[i]->setGeometry(units.rect(18, y - 1, 32, 11));
+        // One dialog unit lower than the row step, so that the three edits stand apart.
+        m_endEdit[i]->setGeometry(units.rect(18, y - 1, 32, 10));
         m_endEdit[i]->setObjectName(QStringLiteral("endEdit%1").arg(i));
         auto* label = new ClickableLabel(toQString(labels[i - 1]), m_end[i], end);
         label->setGeometry(units.rect(52, y + 1, 60, 9));

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "gui/kit/BoundedSpinBox.h"
 #include "gui/kit/QtText.h"
 #include "gui/pages/TabPageMessages.h"
 #include "settings/PrintSettings.h"
@@ -35,7 +36,7 @@ TabSpace::TabSpace(QWidget* parent)
     for (std::size_t i = 0; i < m_margins.size(); ++i) {
         const int x = 8 + static_cast<int>(i % 2) * 64;
         const int y = 17 + static_cast<int>(i / 2) * 15;
-        m_margins[i] = place(new QSpinBox(this), x + 28, y, 30, 12);
+        m_margins[i] = place(new BoundedSpinBox(this), x + 28, y, 30, 12);
         m_margins[i]->setObjectName(QString::fromLatin1(names[i]));
         place(new QLabel(toQString(labels[i]), this), x, y + 2, 28, 9)->setBuddy(m_margins[i]);
     }
@@ -46,7 +47,7 @@ TabSpace::TabSpace(QWidget* parent)
     for (std::u16string_view item : tabText::lineSpacings)
         m_lineSpacing->addItem(toQString(item));
     place(new QLabel(toQString(tabText::lineSpacing), this), 140, 6, 42, 9)->setBuddy(m_lineSpacing);
-    m_columnSpacing = place(new QSpinBox(this), 184, 20, 30, 12);
+    m_columnSpacing = place(new BoundedSpinBox(this), 184, 20, 30, 12);
     m_columnSpacing->setObjectName(QStringLiteral("columnSpacingSpin"));
     place(new QLabel(toQString(tabText::columnSpacing), this), 140, 22, 42, 9)->setBuddy(m_columnSpacing);
 

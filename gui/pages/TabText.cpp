@@ -18,7 +18,9 @@ TabText::TabText(QWidget* parent)
     const std::array<const char*, 3> names = { "charsPerLine", "linesPerColumn", "fontPoints" };
     for (std::size_t i = 0; i < m_basis.size(); ++i) {
         const int y = 4 + static_cast<int>(i) * 15;
-        m_basis[i] = place(new QRadioButton(this), 8, y + 1, i == 2 ? 36 : 10, 10);
+        // The third names its basis itself; the first two are named by their labels (for screen readers too).
+        m_basis[i] = place(new QRadioButton(i == 2 ? toQString(tabText::fontBasis) : QString(), this), 8, y + 1,
+                           i == 2 ? 36 : 10, 10);
         m_basis[i]->setObjectName(QString::fromLatin1(names[i]) + QStringLiteral("Radio"));
         m_size[i] = place(numberEdit(), 46, y, 24, 12);
         m_size[i]->setObjectName(QString::fromLatin1(names[i]) + QStringLiteral("Edit"));
@@ -29,7 +31,6 @@ TabText::TabText(QWidget* parent)
         QRadioButton* radio = m_basis[i];
         connect(m_size[i], &QLineEdit::textChanged, radio, [radio] { radio->click(); });
     }
-    m_basis[2]->setText(toQString(tabText::fontBasis));
 
     m_columns = place(numberEdit(), 190, 4, 16, 12);
     m_columns->setObjectName(QStringLiteral("columnsEdit"));

@@ -15,6 +15,7 @@
 #include "render/cairo/CairoSheet.h"
 #include "render/cairo/CairoStreamDevice.h"
 #include "render/cairo/PngResolution.h"
+#include "render/cairo/PostScriptDateSink.h"
 
 namespace vantolex {
 
@@ -26,6 +27,29 @@ public:
     CairoVectorFileDevice(VectorFormat format, const std::filesystem::path& path, const SheetFormat& sheet)
         : FileSinkHolder(path)
         , CairoStreamDevice(format, sheet, fileSink)
+    {
+    }
+};
+
+// The sink of a PostScript file, dated by the program's clock.
+struct DatedPostScriptSinkHolder
+{
+    DatedPostScriptSinkHolder(ByteSink& file, const Clock& clock)
+        : datedSink(file, clock)
+    {
+    }
+    PostScriptDateSink datedSink;
+};
+
+class CairoPostScriptFileDevice final : private FileSinkHolder,
+                                        private DatedPostScriptSinkHolder,
+                                        public CairoStreamDevice
+{
+public:
+    CairoPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet, const Clock& clock)
+        : FileSinkHolder(path)
+        , DatedPostScriptSinkHolder(fileSink, clock)
+        , CairoStreamDevice(VectorFormat::PostScript, sheet, datedSink)
     {
     }
 };
@@ -169,9 +193,10 @@ std::filesystem::path pngPagePath(const std::filesystem::path& path, int pageNum
     return page;
 }
 
-std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)
+std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet,
+                                                   const Clock& clock)
 {
-    return std::make_unique<CairoVectorFileDevice>(VectorFormat::PostScript, path, sheet);
+    return std::make_unique<CairoPostScriptFileDevice>(path, sheet, clock);
 }
 
 std::unique_ptr<Device> createSvgFileDevice(const std::filesystem::path& path, const SheetFormat& sheet)

@@ -10,12 +10,15 @@
 #include <filesystem>
 #include <memory>
 
+#include "layout/Clock.h"
 #include "layout/Device.h"
 #include "layout/SheetFormat.h"
 
 namespace vantolex {
 
-std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet);
+// Its "%%CreationDate:" comes from `clock`, which must outlive the device.
+std::unique_ptr<Device> createPostScriptFileDevice(const std::filesystem::path& path, const SheetFormat& sheet,
+                                                   const Clock& clock);
 std::unique_ptr<Device> createSvgFileDevice(const std::filesystem::path& path, const SheetFormat& sheet);
 
 // Page n is written to `<stem>-<n>.png` beside `path` (pages counted from 1, n of four digits at least):

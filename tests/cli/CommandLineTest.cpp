@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "base/Utf16.h"
 #include "cli/CommandLine.h"
+#include "settings/PrintSettingsFields.h"
 
 namespace vantolex {
 namespace {
@@ -183,6 +186,59 @@ TEST(CommandLine, TheHelpNamesEveryOptionInOrder)
         const std::size_t at = help.find(written, from);
         ASSERT_NE(at, std::string::npos) << help;
         from = at + written.size();
+    }
+}
+
+// Every field that --set takes has its line after the options, in the order of the record, with its values.
+TEST(CommandLine, TheHelpListsEveryFieldThatSetTakes)
+{
+    const std::string help = toUtf8(helpText());
+    std::size_t from = help.find("\n--set の設定項目（FIELD、値、意味）:\n");
+    ASSERT_NE(from, std::string::npos) << help;
+    for (const PrintSettingsField& field : printSettingsFields()) {
+        SCOPED_TRACE(std::string(field.name));
+        const std::size_t at = help.find("\n  " + std::string(field.name) + " ", from);
+        ASSERT_NE(at, std::string::npos);
+        const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
+        EXPECT_NE(line.find(toUtf8(field.meaning)), std::string::npos) << line;
+        from = at + 1;
+    }
+    EXPECT_NE(help.find("\n  charsPerLine           1～999   1行の文字数"), std::string::npos) << help;
+    EXPECT_NE(help.find("\n  vertical               0/1      縦書き\n"), std::string::npos);
+    EXPECT_NE(help.find("\n  headerLeft             文字列   ヘッダー左"), std::string::npos);
+    EXPECT_NE(help.find("\n  lineNumberInterval     0, 1, 5, 10, 20, 50, 100  行番号"), std::string::npos);
+}
+
+// Whether `manual` has `word` as a word of its own: after a space, before a space, a line end, a comma or a quote.
+bool namesWord(const std::string& manual, const std::string& word)
+{
+    for (std::size_t at = manual.find(word); at != std::string::npos; at = manual.find(word, at + 1)) {
+        const char after = at + word.size() < manual.size() ? manual[at + word.size()] : '\n';
+        if (at > 0 && manual[at - 1] == ' ' && std::strchr(" \n,\"", after) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+// The manual pages, English and Japanese, name every option of the parser and every field of --set.
+TEST(CommandLine, TheManualPagesNameEveryOptionAndField)
+{
+    for (const char* page : { "/man/vantolex-print.1", "/man/ja/vantolex-print.1" }) {
+        SCOPED_TRACE(page);
+        std::ifstream file(std::string(VANTOLEX_SOURCE_DIR) + page);
+        ASSERT_TRUE(file) << "no manual page";
+        std::stringstream text;
+        text << file.rdbuf();
+        const std::string manual = text.str();
+        for (const CommandLineOption& option : commandLineOptions()) {
+            // As roff writes it: every "-" escaped.
+            std::string written = "\\-\\-";
+            for (const char* c = option.longName; *c != 0; ++c)
+                written += *c == '-' ? std::string("\\-") : std::string(1, *c);
+            EXPECT_TRUE(namesWord(manual, written)) << option.longName;
+        }
+        for (const PrintSettingsField& field : printSettingsFields())
+            EXPECT_TRUE(namesWord(manual, std::string(field.name))) << field.name;
     }
 }
 

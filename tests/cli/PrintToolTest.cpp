@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -142,6 +143,40 @@ TEST_F(PrintToolTest, LayoutJsonOnGivenCapabilitiesFromStandardInputWithoutAFile
     EXPECT_EQ(document["pages"][0]["footer"], (nlohmann::json { "", "- 1 -", "" }));
     EXPECT_EQ(document["pages"][0]["lines"][1]["text"], "日本語");
     EXPECT_TRUE(openedPrinter.empty());
+}
+
+// A UTF-8 file read as Shift JIS because no encoding was given earns one line on standard error, and is still
+// read as Shift JIS; a chosen encoding, a pure ASCII file and a Shift JIS file earn none.
+TEST_F(PrintToolTest, AUtf8FileReadAsShiftJisByDefaultGetsAHint)
+{
+    const fs::path utf8 = write("utf8.txt", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n");
+    const fs::path ascii = write("ascii.txt", "plain\n");
+    const fs::path sjis = write("sjis.txt", "\x93\xFA\x96\x7B\x8C\xEA\n");
+    const std::vector<std::string> json
+        = { "--defaults", "--device-caps", "4800,6600,600,600", "--layout-json", (folder / "out.json").string() };
+    const auto withJson = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), json.begin(), json.end());
+        return arguments;
+    };
+
+    EXPECT_EQ(run(withJson({ utf8.string() })), 0) << err.str();
+    // One line (after the program's name, where the tool's messages carry it).
+    const std::string hint
+        = utf8.string() + " は UTF-8 のようです。UTF-8 として印刷するには -e utf8 を指定してください。\n";
+    const std::string messages = err.str();
+    EXPECT_TRUE(messages.ends_with(hint)) << messages;
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
+    std::ifstream written(folder / "out.json");
+    const auto document = nlohmann::json::parse(written);
+    EXPECT_NE(document["pages"][0]["lines"][0]["text"], "日本語"); // decoded as Shift JIS all the same
+
+    for (const auto& arguments : { std::vector<std::string> { "-e", "sjis", utf8.string() },
+                                   std::vector<std::string> { "-e", "utf8", utf8.string() },
+                                   std::vector<std::string> { ascii.string(), sjis.string() } }) {
+        SCOPED_TRACE(arguments.back());
+        EXPECT_EQ(run(withJson(arguments)), 0) << err.str();
+        EXPECT_EQ(err.str(), "");
+    }
 }
 
 TEST_F(PrintToolTest, HeadersAreDatedByTheClockOfTheEnvironment)

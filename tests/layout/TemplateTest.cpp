@@ -285,5 +285,29 @@ TEST(ClockSystem, GivesAPlausibleLocalDateAndTime)
     EXPECT_LE(now->second, 60);
 }
 
+TEST(SourceDateEpoch, NamesAnInstantInUniversalTimeOrNothing)
+{
+    const struct
+    {
+        const char* name;
+        const char* value;
+        std::optional<LocalDateTime> expected;
+    } rows[] = {
+        { "the epoch", "0", LocalDateTime { 1970, 1, 1, 0, 0, 0, 0 } },
+        { "a leap day", "951782400", LocalDateTime { 2000, 2, 29, 0, 0, 0, 0 } },
+        { "an instant", "1700000000", LocalDateTime { 2023, 11, 14, 22, 13, 20, 0 } },
+        { "empty", "", std::nullopt },
+        { "negative", "-1", std::nullopt },
+        { "signed", "+5", std::nullopt },
+        { "blank before", " 5", std::nullopt },
+        { "trailing text", "5s", std::nullopt },
+        { "too large", "99999999999999999999", std::nullopt },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(sourceDateEpochTime(row.value), row.expected);
+    }
+}
+
 } // namespace
 } // namespace vantolex

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 
 #include "settings/PrintSettingsFields.h"
 
@@ -44,6 +45,33 @@ TEST(PrintSettingsFields, RefusesUnknownFieldsAndMalformedValues)
     EXPECT_EQ(setField(settings, "fontDescriptor", "x"), SetFieldResult::UnknownField);
     EXPECT_EQ(setField(settings, "CharsPerLine", "5"), SetFieldResult::UnknownField);
     EXPECT_EQ(setField(settings, "", "5"), SetFieldResult::UnknownField);
+}
+
+// What --help says of a field's range is what validation holds: both ends pass, one beyond either end fails.
+TEST(PrintSettingsFields, DocumentedIntervalsAreTheValidatedOnes)
+{
+    std::set<std::string_view> names;
+    for (const PrintSettingsField& field : printSettingsFields()) {
+        SCOPED_TRACE(std::string(field.name));
+        EXPECT_TRUE(names.insert(field.name).second);
+        EXPECT_FALSE(field.meaning.empty());
+        if (field.lowest == 0 && field.highest == 0)
+            continue;
+        ASSERT_TRUE(std::holds_alternative<int PrintSettings::*>(field.member));
+        EXPECT_TRUE(field.values.empty());
+        const auto member = std::get<int PrintSettings::*>(field.member);
+        for (const auto& [value, valid] : { std::pair { field.lowest, true },
+                                            { field.highest, true },
+                                            { field.lowest - 1, false },
+                                            { field.highest + 1, false } }) {
+            PrintSettings settings;
+            settings.endValue = 1; // valid for every end condition
+            settings.*member = value;
+            EXPECT_EQ(isValid(settings), valid) << value;
+        }
+    }
+    // Every field of the record but the face description.
+    EXPECT_EQ(names.size(), 36u);
 }
 
 } // namespace
