@@ -24,10 +24,6 @@ constexpr int firstLongOnlyCode = 256;
 // The description of each option begins in this column of --help, or two spaces after a longer name.
 constexpr std::size_t helpColumn = 25;
 
-// The short names of the encodings, by EncodingIndex.
-constexpr std::array<std::string_view, encodingCount> encodingShortNames
-    = { "sjis", "utf16le", "utf16be", "utf8", "jis", "euc" };
-
 std::optional<double> parseMillimetres(std::string_view text)
 {
     double value = 0;
