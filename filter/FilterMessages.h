@@ -6,7 +6,8 @@
 
 namespace vantolex::filterText {
 
-inline constexpr std::u16string_view usage = u"使い方: vantolex-texttopdf ジョブ ユーザー タイトル 部数 オプション [ファイル]";
+inline constexpr std::u16string_view usage
+    = u"使い方: vantolex-texttopdf ジョブ ユーザー タイトル 部数 オプション [ファイル]";
 // A job option whose value the filter cannot take; %s is "name=value" as the job gave it.
 inline constexpr std::u16string_view badOptionValue = u"ジョブオプションの値が正しくありません: %s";
 // vantolex-FIELD with no field of that name; %s is the option's name.

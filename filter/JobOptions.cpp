@@ -209,11 +209,35 @@ const OptionRow optionRows[] = {
 // read with the paper); none of them is reported as ignored.
 constexpr std::string_view chainOptionPrefixes[] = { "job-", "date-time-", "time-at-", "document-", "number-of-" };
 constexpr std::string_view chainOptions[] = {
-    "copies",        "media",          "PageSize",          "PageRegion",  "InputSlot",     "MediaType",
-    "Resolution",    "ColorModel",     "Duplex",            "sides",       "number-up",     "number-up-layout",
-    "page-border",   "page-ranges",    "page-set",          "orientation-requested", "landscape", "fit-to-page",
-    "mirror",        "outputorder",    "output-order",      "Collate",     "multiple-document-handling",
-    "finishings",    "print-quality",  "print-color-mode",  "output-bin",  "print-scaling", "printer-resolution",
+    "copies",
+    "media",
+    "PageSize",
+    "PageRegion",
+    "InputSlot",
+    "MediaType",
+    "Resolution",
+    "ColorModel",
+    "Duplex",
+    "sides",
+    "number-up",
+    "number-up-layout",
+    "page-border",
+    "page-ranges",
+    "page-set",
+    "orientation-requested",
+    "landscape",
+    "fit-to-page",
+    "mirror",
+    "outputorder",
+    "output-order",
+    "Collate",
+    "multiple-document-handling",
+    "finishings",
+    "print-quality",
+    "print-color-mode",
+    "output-bin",
+    "print-scaling",
+    "printer-resolution",
 };
 
 bool isChainOption(std::string_view name)
@@ -265,9 +289,10 @@ void applyPitch(Mapping& mapping)
     int width = caps.width;
     int height = caps.height;
     if (settings.useMargins) {
-        width -= millimetresToPixels(settings.marginLeft, caps.dpiX) + millimetresToPixels(settings.marginRight, caps.dpiX);
-        height
-            -= millimetresToPixels(settings.marginTop, caps.dpiY) + millimetresToPixels(settings.marginBottom, caps.dpiY);
+        width -= millimetresToPixels(settings.marginLeft, caps.dpiX)
+            + millimetresToPixels(settings.marginRight, caps.dpiX);
+        height -= millimetresToPixels(settings.marginTop, caps.dpiY)
+            + millimetresToPixels(settings.marginBottom, caps.dpiY);
     }
     const int columns = std::max(1, settings.columns);
     // Along a column and across the lines, in pixels and pixels per inch.
@@ -297,8 +322,8 @@ void applyPitch(Mapping& mapping)
 
 } // namespace
 
-std::variant<FilterJob, JobOptionFailure> mapJobOptions(const SystemSettings& system, std::span<const JobOption> options,
-                                                        const DeviceCaps& caps)
+std::variant<FilterJob, JobOptionFailure> mapJobOptions(const SystemSettings& system,
+                                                        std::span<const JobOption> options, const DeviceCaps& caps)
 {
     Mapping mapping { system, caps, FilterJob { system.current, 3, {} }, std::nullopt, std::nullopt };
     for (const auto& [name, value] : options) {

@@ -45,7 +45,7 @@ struct JobOptionFailure
 };
 
 // The settings for a job with `options`, printed on a page whose printable area is `caps`.
-std::variant<FilterJob, JobOptionFailure> mapJobOptions(const SystemSettings& system, std::span<const JobOption> options,
-                                                        const DeviceCaps& caps);
+std::variant<FilterJob, JobOptionFailure> mapJobOptions(const SystemSettings& system,
+                                                        std::span<const JobOption> options, const DeviceCaps& caps);
 
 } // namespace vantolex

@@ -109,9 +109,10 @@ public:
             = catalogue.selectFont(settings->proportional, settings->vertical, settings->language, settings->fontName);
         settings->fontDescriptor = choice.description;
         if (choice.description && choice.substituted)
-            writeFilterMessage(m_err, "INFO: ",
-                               formatText(filterText::faceSubstituted, { std::u16string_view(settings->fontName),
-                                                                         std::u16string_view(choice.fontName) }));
+            writeFilterMessage(
+                m_err, "INFO: ",
+                formatText(filterText::faceSubstituted,
+                           { std::u16string_view(settings->fontName), std::u16string_view(choice.fontName) }));
 
         std::unique_ptr<StandardInputCopy> standardInput;
         if (m_arguments.size() <= File)

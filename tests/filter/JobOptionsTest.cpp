@@ -43,7 +43,10 @@ TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
               EXPECT_TRUE(job.ignored.empty());
           } },
         { "columns", { { "columns", "3" } }, [](const FilterJob& job) { EXPECT_EQ(job.settings.columns, 3); } },
-        { "columns, not a number", { { "columns", "three" } }, {}, u"ジョブオプションの値が正しくありません: columns=three" },
+        { "columns, not a number",
+          { { "columns", "three" } },
+          {},
+          u"ジョブオプションの値が正しくありません: columns=three" },
         { "margins in points as whole millimetres, at most 50",
           { { "page-left", "72" }, { "page-right", "18" }, { "page-top", "300" }, { "page-bottom", "0" } },
           [](const FilterJob& job) {
@@ -53,9 +56,17 @@ TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
               EXPECT_EQ(job.settings.marginTop, 50);
               EXPECT_EQ(job.settings.marginBottom, 0);
           } },
-        { "a negative margin", { { "page-bottom", "-1" } }, {}, u"ジョブオプションの値が正しくありません: page-bottom=-1" },
-        { "wrap=false cuts lines", { { "wrap", "false" } }, [](const FilterJob& job) { EXPECT_FALSE(job.settings.wrapLines); } },
-        { "wrap, neither on nor off", { { "wrap", "maybe" } }, {}, u"ジョブオプションの値が正しくありません: wrap=maybe" },
+        { "a negative margin",
+          { { "page-bottom", "-1" } },
+          {},
+          u"ジョブオプションの値が正しくありません: page-bottom=-1" },
+        { "wrap=false cuts lines",
+          { { "wrap", "false" } },
+          [](const FilterJob& job) { EXPECT_FALSE(job.settings.wrapLines); } },
+        { "wrap, neither on nor off",
+          { { "wrap", "maybe" } },
+          {},
+          u"ジョブオプションの値が正しくありません: wrap=maybe" },
         { "prettyprint: title, date, time and page in the header",
           { { "prettyprint", "" } },
           [](const FilterJob& job) {
@@ -102,10 +113,16 @@ TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
               EXPECT_TRUE(job.settings.vertical);
               EXPECT_EQ(job.settings.columns, 2);
           } },
-        { "an unknown preset", { { "vantolex-preset", "横書き" } }, {}, u"システムの設定ファイルにプリセットがありません: 横書き" },
+        { "an unknown preset",
+          { { "vantolex-preset", "横書き" } },
+          {},
+          u"システムの設定ファイルにプリセットがありません: 横書き" },
         { "fields in any case, after the standard options",
-          { { "vantolex-columns", "4" }, { "columns", "2" }, { "vantolex-CharsPerLine", "80" },
-            { "vantolex-vertical", "true" }, { "vantolex-headerleft", "&w" } },
+          { { "vantolex-columns", "4" },
+            { "columns", "2" },
+            { "vantolex-CharsPerLine", "80" },
+            { "vantolex-vertical", "true" },
+            { "vantolex-headerleft", "&w" } },
           [](const FilterJob& job) {
               EXPECT_EQ(job.settings.columns, 4);
               EXPECT_EQ(job.settings.charsPerLine, 80);
@@ -119,18 +136,30 @@ TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
           { { "vantolex-vertical", "sideways" } },
           {},
           u"ジョブオプションの値が正しくありません: vantolex-vertical=sideways" },
-        { "no such field", { { "vantolex-colour", "red" } }, {}, u"ジョブオプション vantolex-colour に当たる設定項目がありません。" },
+        { "no such field",
+          { { "vantolex-colour", "red" } },
+          {},
+          u"ジョブオプション vantolex-colour に当たる設定項目がありません。" },
         { "encodings by their short names, in any case",
           { { "vantolex-encoding", "SJIS" } },
           [](const FilterJob& job) { EXPECT_EQ(job.encoding, 0); } },
         { "the last encoding",
           { { "vantolex-encoding", "utf16be" }, { "vantolex-encoding", "euc" } },
           [](const FilterJob& job) { EXPECT_EQ(job.encoding, 5); } },
-        { "an unknown encoding", { { "vantolex-encoding", "latin1" } }, {}, u"ジョブオプションの値が正しくありません: vantolex-encoding=latin1" },
+        { "an unknown encoding",
+          { { "vantolex-encoding", "latin1" } },
+          {},
+          u"ジョブオプションの値が正しくありません: vantolex-encoding=latin1" },
         { "options of the spooler and the later filters are theirs; others are named",
-          { { "job-uuid", "urn:uuid:1" }, { "media", "A4" }, { "number-up", "2" }, { "banner", "on" },
-            { "time-at-creation", "1" }, { "nowrap", "" } },
-          [](const FilterJob& job) { EXPECT_EQ(job.ignored, (std::vector<std::string> { "banner", "nowrap" })); } },
+          { { "job-uuid", "urn:uuid:1" },
+            { "media", "A4" },
+            { "number-up", "2" },
+            { "banner", "on" },
+            { "time-at-creation", "1" },
+            { "nowrap", "" } },
+          [](const FilterJob& job) {
+              EXPECT_EQ(job.ignored, (std::vector<std::string> { "banner", "nowrap" }));
+          } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

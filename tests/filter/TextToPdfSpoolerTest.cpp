@@ -94,7 +94,8 @@ protected:
     // Prints `file` on a printer behind CUPS's pdftopdf and returns where the page went; fails the test unless the job
     // completed.
     std::filesystem::path print(const std::string& title, const std::filesystem::path& file,
-                                const std::vector<std::string>& options = {}, const char* printer = PrivateCupsd::driven)
+                                const std::vector<std::string>& options = {},
+                                const char* printer = PrivateCupsd::driven)
     {
         const int id = submit(printer, title, file, options);
         EXPECT_EQ(m_cupsd->waitForJob(printer, id, IPP_JSTATE_CANCELED), IPP_JSTATE_COMPLETED) << m_cupsd->errorLog();
@@ -162,20 +163,30 @@ TEST_F(TextToPdfSpooler, JobOptionsChooseWritingColumnsEncodingPresetAndPaper)
         std::vector<std::string> expected; // in pdftotext's text, or pdffonts' and pdfinfo's
     };
     const Row rows[] = {
-        { "vertical writing", PrivateCupsd::driven, "縦書きの行\n", { "vantolex-vertical=true" },
+        { "vertical writing",
+          PrivateCupsd::driven,
+          "縦書きの行\n",
+          { "vantolex-vertical=true" },
           { "縦書きの行", "Identity-V" } },
         // 日本語 in Shift JIS
         { "Shift JIS", PrivateCupsd::driven, "\x93\xfa\x96\x7b\x8c\xea\n", { "vantolex-encoding=sjis" }, { "日本語" } },
-        { "a preset of the system's settings file", PrivateCupsd::driven, "本文\n", { "vantolex-preset=社内" },
+        { "a preset of the system's settings file",
+          PrivateCupsd::driven,
+          "本文\n",
+          { "vantolex-preset=社内" },
           { "社内文書 題名", "本文" } },
-        { "the job's media among the queue's sizes", PrivateCupsd::driven, "小さな紙\n", { "media=A5" },
+        { "the job's media among the queue's sizes",
+          PrivateCupsd::driven,
+          "小さな紙\n",
+          { "media=A5" },
           { "小さな紙", "419.528 x 595.276 pts" } },
         { "the queue's own paper from its PPD", PrivateCupsd::letter, "レター\n", {}, { "レター", "612 x 792 pts" } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto pdf = print("題名", writeText("row.txt", row.bytes), row.options, row.printer);
-        const std::string seen = testing::pdfText(pdf).value_or("") + testing::runTool(VANTOLEX_PDFFONTS, "", pdf).value_or("")
+        const std::string seen = testing::pdfText(pdf).value_or("")
+            + testing::runTool(VANTOLEX_PDFFONTS, "", pdf).value_or("")
             + testing::runTool(VANTOLEX_PDFINFO, "", pdf).value_or("");
         for (const std::string& expected : row.expected)
             EXPECT_NE(seen.find(expected), std::string::npos) << seen;
@@ -192,7 +203,8 @@ TEST_F(TextToPdfSpooler, ThreeColumnsStandSideBySide)
     std::map<std::string, testing::PdfWord> byText;
     for (const testing::PdfWord& word : *words)
         byText[word.text] = word;
-    ASSERT_EQ(byText.count("一行目") + byText.count("三行目") + byText.count("五行目"), 3u) << testing::pdfText(pdf).value_or("");
+    ASSERT_EQ(byText.count("一行目") + byText.count("三行目") + byText.count("五行目"), 3u)
+        << testing::pdfText(pdf).value_or("");
     EXPECT_LT(byText["一行目"].xMin, byText["三行目"].xMin);
     EXPECT_LT(byText["三行目"].xMin, byText["五行目"].xMin);
     EXPECT_NEAR(byText["一行目"].yMin, byText["三行目"].yMin, 0.01);
@@ -210,7 +222,8 @@ TEST_F(TextToPdfSpooler, ABadOptionFailsTheJobWithItsErrorAndPrintsNothing)
     };
     // (lp sends columns, cpi, lpi and the page margins as integers: "columns=many" arrives as columns=0.)
     const Row rows[] = {
-        { "a bad value", "vantolex-encoding=latin1", "ジョブオプションの値が正しくありません: vantolex-encoding=latin1" },
+        { "a bad value", "vantolex-encoding=latin1",
+          "ジョブオプションの値が正しくありません: vantolex-encoding=latin1" },
         { "an invalid record", "columns=many", "段組数（1～9）" },
         { "an unknown preset", "vantolex-preset=なし", "システムの設定ファイルにプリセットがありません: なし" },
     };
