@@ -29,7 +29,7 @@ struct Row
     const char* name;
     std::vector<JobOption> options;
     std::function<void(const FilterJob&)> check; // for a job the options allow
-    std::u16string failure; // otherwise the message
+    std::u16string failure = {}; // otherwise the message
 };
 
 TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
