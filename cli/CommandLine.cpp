@@ -30,10 +30,6 @@ constexpr std::size_t helpColumn = 25;
 // longer one.
 constexpr std::size_t helpValueColumns = 9;
 
-// The short names of the encodings, by EncodingIndex.
-constexpr std::array<std::string_view, encodingCount> encodingShortNames
-    = { "sjis", "utf16le", "utf16be", "utf8", "jis", "euc" };
-
 std::optional<double> parseMillimetres(std::string_view text)
 {
     double value = 0;

@@ -21,6 +21,10 @@ inline constexpr std::array<std::u16string_view, encodingCount> encodingNames = 
     inputText::encodingUtf8,     inputText::encodingIso2022Jp, inputText::encodingEucJp,
 };
 
+// The short names of the encodings, by EncodingIndex, as command lines and job options name them.
+inline constexpr std::array<std::string_view, encodingCount> encodingShortNames
+    = { "sjis", "utf16le", "utf16be", "utf8", "jis", "euc" };
+
 // The decoder of `index`, or none when the index names no encoding.
 std::unique_ptr<Encoding> createEncoding(EncodingIndex index);
 

@@ -1,5 +1,6 @@
 #include "settings/PrintSettingsFields.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "base/TextFormat.h"
@@ -98,6 +99,17 @@ SetFieldResult setField(PrintSettings& settings, std::string_view name, std::str
         return SetFieldResult::Done;
     }
     return SetFieldResult::UnknownField;
+}
+
+std::optional<std::string_view> fieldNameIgnoringCase(std::string_view name)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (const Field& field : fields) {
+        if (std::equal(field.name.begin(), field.name.end(), name.begin(), name.end(),
+                       [&](char a, char b) { return lower(a) == lower(b); }))
+            return field.name;
+    }
+    return std::nullopt;
 }
 
 std::optional<UnstorableField> unstorableField(const PrintSettings& settings)

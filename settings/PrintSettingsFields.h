@@ -40,6 +40,10 @@ enum class SetFieldResult
 // not checked here: validate() does that for the whole record.
 SetFieldResult setField(PrintSettings& settings, std::string_view name, std::string_view value);
 
+// The field name of the record that `name` spells without regard to ASCII case ("charsperline" gives
+// "charsPerLine"), for names that arrive in lower case (IPP attributes); nullopt when no field has that name.
+std::optional<std::string_view> fieldNameIgnoringCase(std::string_view name);
+
 // The first text field of `settings` that a settings file cannot store, by its field name, with the character
 // it cannot hold (unstorableCharacter); nullopt when every text can be stored.
 struct UnstorableField

@@ -50,6 +50,8 @@ public:
         for (const auto& [name, value] : options)
             m_count = cupsAddOption(name.c_str(), value.c_str(), m_count, &m_options);
     }
+    // The options of a job as a filter receives them: "name=value name2='a value' ...".
+    explicit CupsOptionList(const char* text) { m_count = cupsParseOptions(text, 0, &m_options); }
     CupsOptionList(const CupsOptionList&) = delete;
     CupsOptionList& operator=(const CupsOptionList&) = delete;
     ~CupsOptionList() { cupsFreeOptions(m_count, m_options); }

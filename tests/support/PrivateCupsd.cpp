@@ -27,6 +27,7 @@ namespace {
 
 const char* const cupsdProgram = "/usr/sbin/cupsd";
 const char* const passThroughFilter = "/usr/lib/cups/filter/gziptoany"; // package cups-core-drivers
+const char* const systemServerBin = "/usr/lib/cups";
 
 void writeFile(const fs::path& path, const std::string& text)
 {
@@ -68,9 +69,11 @@ bool acceptsConnections(int port)
 }
 
 // A PPD whose printer takes PDF as it is: the filter passes the document through unchanged (gziptoany only
-// decompresses gzip), so the capture file holds exactly the PDF that was sent.
+// decompresses gzip), so the capture file holds exactly the PDF that was sent. With `takes`, the printer takes
+// documents of that type with no filter of its own: "application/pdf" straight from the filter before it,
+// "application/vnd.cups-pdf" after CUPS's pdftopdf, as a printer with a driver does.
 std::string passThroughPpd(const std::string& pageSize, const std::string& dimensions, const std::string& imageableArea,
-                           const std::string& resolution)
+                           const std::string& resolution, const std::string& takes = "")
 {
     std::string ppd = "*PPD-Adobe: \"4.3\"\n"
                       "*FormatVersion: \"4.3\"\n"
@@ -90,7 +93,9 @@ std::string passThroughPpd(const std::string& pageSize, const std::string& dimen
                       "*FileSystem: False\n"
                       "*Throughput: \"1\"\n"
                       "*cupsVersion: 2.4\n"
-                      "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 gziptoany\"\n";
+                      "*cupsFilter2: \""
+        + (takes.empty() ? "application/pdf application/vnd.cups-pdf 0 gziptoany" : takes + " application/pdf 0 -")
+        + "\"\n";
     if (!resolution.empty())
         ppd += "*DefaultResolution: " + resolution + "\n";
     ppd += "*OpenUI *PageSize/Media Size: PickOne\n"
@@ -164,6 +169,19 @@ std::string severalPapersPpd(const std::vector<PpdPaper>& papers, const std::str
     return ppd;
 }
 
+// `ppd` with one more page size that a job may choose.
+std::string withPageSize(std::string ppd, const std::string& pageSize, const std::string& dimensions,
+                         const std::string& imageableArea)
+{
+    const std::string code = ": \"<</PageSize[" + dimensions + "]>>setpagedevice\"\n";
+    for (const std::string option : { "PageSize", "PageRegion" }) {
+        const std::string close = "*CloseUI: *" + option + "\n";
+        ppd.insert(ppd.find(close), "*" + option + " " + pageSize + code);
+    }
+    return ppd + "*ImageableArea " + pageSize + ": \"" + imageableArea + "\"\n*PaperDimension " + pageSize + ": \""
+        + dimensions + "\"\n";
+}
+
 } // namespace
 
 PrivateCupsd::~PrivateCupsd()
@@ -214,7 +232,10 @@ std::string PrivateCupsd::start()
                   + root
                   + "/log/page_log\n"
                     "FileDevice Yes\n"
-                    "Sandboxing Relaxed\n");
+                    "Sandboxing Relaxed\n"
+                  + makeServerBin() + environmentOfFilters());
+    for (const fs::path& rules : m_additions.conversionRules)
+        fs::copy_file(rules, m_root / "conf" / rules.filename(), fs::copy_options::overwrite_existing);
     struct Queue
     {
         const char* name;
@@ -241,6 +262,14 @@ std::string PrivateCupsd::start()
           severalPapersPpd({ { "B5", "515.9055 728.5039", "14.1732 14.1732 501.7323 714.3307" },
                              { "B4", "728.5039 1031.8110", "14.1732 14.1732 714.3307 1017.6378" } },
                            "B4") },
+}
+
+        { direct, false, "Idle", true,
+          passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi", "application/pdf") },
+        { driven, false, "Idle", true,
+          withPageSize(passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi",
+                                      "application/vnd.cups-pdf"),
+                       "A5", "419.5276 595.2756", "14.1732 14.1732 405.3543 581.1024") },
     };
     std::string printers;
     int id = 1;
@@ -291,6 +320,31 @@ std::string PrivateCupsd::start()
     return {};
 }
 
+std::string PrivateCupsd::environmentOfFilters() const
+{
+    std::string lines;
+    for (const auto& [name, value] : m_additions.environment)
+        lines += "SetEnv " + name + " " + value + "\n";
+    return lines;
+}
+
+std::string PrivateCupsd::makeServerBin()
+{
+    if (m_additions.filters.empty())
+        return {};
+    const fs::path serverBin = m_root / "serverbin";
+    fs::create_directories(serverBin / "filter");
+    for (const fs::directory_entry& entry : fs::directory_iterator(systemServerBin)) {
+        if (entry.path().filename() != "filter")
+            fs::create_directory_symlink(entry.path(), serverBin / entry.path().filename());
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(systemServerBin) / "filter"))
+        fs::create_symlink(entry.path(), serverBin / "filter" / entry.path().filename());
+    for (const fs::path& filter : m_additions.filters)
+        fs::create_symlink(fs::absolute(filter), serverBin / "filter" / filter.filename());
+    return "ServerBin " + serverBin.string() + "\n";
+}
+
 PrivateCupsd::Listening PrivateCupsd::listen()
 {
     m_port = freeLoopbackPort();
@@ -309,7 +363,7 @@ PrivateCupsd::Listening PrivateCupsd::listen()
                     "WebInterface No\n"
                     "DefaultAuthType None\n"
                     "MaxRequestSize 2m\n"
-                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                  + "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                     "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
                     "  </Limit>\n</Policy>\n");
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace vantolex::test {
@@ -35,7 +36,27 @@ public:
     static constexpr const char* office = "office";
     static constexpr const char* jis = "jis"; // JIS B5 listed first, JIS B4 the default, 5 mm margins, 600 dpi
 
+    // Takes PDF as it is, with no filter before the capture file: what the last filter writes lands there as
+    // it is written (a FIFO in its place holds that filter at its first full pipe).
+    static constexpr const char* direct = "direct"; // A4, 600 dpi, 5 mm margins
+    // Takes PDF after CUPS's pdftopdf, as a printer with a driver does.
+    static constexpr const char* driven = "driven"; // A4 (default) or A5, 600 dpi, 5 mm margins
+
+    // What a spooler runs beyond the system's own: filters of ours beside the system's (a private ServerBin
+    // whose folders link the system's), conversion rules (.convs) in the private ServerRoot, and variables the
+    // spooler sets for its filters (SetEnv).
+    struct Additions
+    {
+        std::vector<std::filesystem::path> filters;
+        std::vector<std::filesystem::path> conversionRules;
+        std::vector<std::pair<std::string, std::string>> environment;
+    };
+
     PrivateCupsd() = default;
+    explicit PrivateCupsd(Additions additions)
+        : m_additions(std::move(additions))
+    {
+    }
     PrivateCupsd(const PrivateCupsd&) = delete;
     PrivateCupsd& operator=(const PrivateCupsd&) = delete;
     ~PrivateCupsd();
@@ -68,6 +89,12 @@ private:
     Listening listen();
     void stopDaemon() noexcept;
 
+    // The private ServerBin with the added filters; empty when nothing is added.
+    std::string makeServerBin();
+    // The SetEnv lines of the added variables.
+    std::string environmentOfFilters() const;
+
+    Additions m_additions;
     std::filesystem::path m_root;
     int m_port = 0;
     pid_t m_pid = -1;
