@@ -104,7 +104,7 @@ SetFieldResult setField(PrintSettings& settings, std::string_view name, std::str
 std::optional<std::string_view> fieldNameIgnoringCase(std::string_view name)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (const Field& field : fields) {
+    for (const PrintSettingsField& field : fields) {
         if (std::equal(field.name.begin(), field.name.end(), name.begin(), name.end(),
                        [&](char a, char b) { return lower(a) == lower(b); }))
             return field.name;

@@ -262,8 +262,6 @@ std::string PrivateCupsd::start()
           severalPapersPpd({ { "B5", "515.9055 728.5039", "14.1732 14.1732 501.7323 714.3307" },
                              { "B4", "728.5039 1031.8110", "14.1732 14.1732 714.3307 1017.6378" } },
                            "B4") },
-}
-
         { direct, false, "Idle", true,
           passThroughPpd("A4", "595.2756 841.8898", "14.1732 14.1732 581.1024 827.7165", "600dpi", "application/pdf") },
         { driven, false, "Idle", true,
