@@ -16,6 +16,7 @@ inline constexpr std::u16string_view reasonQuota = u"ディスクの使用量の
 inline constexpr std::u16string_view reasonFileTooLarge = u"ファイルの大きさの上限を超えました。";
 inline constexpr std::u16string_view reasonNoMemory = u"メモリが足りません。";
 inline constexpr std::u16string_view reasonInputOutput = u"入出力エラーが発生しました。";
+inline constexpr std::u16string_view reasonExists = u"同じ名前のファイルがあります。";
 // Any other error: its number and the system's own text.
 inline constexpr std::u16string_view reasonSystem = u"システムエラー %d: %s";
 

@@ -34,6 +34,8 @@ std::u16string writeFailureReason(int errorNumber)
         return std::u16string(baseText::reasonNoMemory);
     case EIO:
         return std::u16string(baseText::reasonInputOutput);
+    case EEXIST:
+        return std::u16string(baseText::reasonExists);
     default:
         break;
     }

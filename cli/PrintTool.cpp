@@ -162,8 +162,8 @@ private:
         return m_options.settingsPath ? std::filesystem::path(*m_options.settingsPath) : settingsPath(settingsFileName);
     }
 
-    // The settings file: read without side effects, or, for a preset change, under its lock until the change is
-    // written. --list-presets ends here.
+    // The settings file, read without side effects; a preset change is written by changePresets() alone, under
+    // the file's lock for no longer than its read–modify–rename. --list-presets ends here.
     std::optional<int> readSettings()
     {
         if (m_options.defaults) {
@@ -171,11 +171,10 @@ private:
             return std::nullopt;
         }
         const std::filesystem::path path = settingsFilePath();
-        const bool change = m_options.savePreset || m_options.deletePreset;
-        m_store.emplace(path, change ? SettingsAccess::Change : SettingsAccess::ReadOnly);
+        m_store.emplace(path, SettingsAccess::ReadOnly);
         m_settings = m_store->currentSettings;
         if (m_options.listPresets) {
-            for (const Preset& preset : m_store->presets)
+            for (const Preset& preset : m_store->presets())
                 writeLine(m_out, preset.name);
             return PrintedStatus;
         }
@@ -243,6 +242,9 @@ private:
             return std::nullopt;
         case SaveResult::KeptUnreadable:
             writeLine(m_err, formatText(cliText::settingsUnreadable, { std::u16string_view(path) }));
+            return ErrorStatus;
+        case SaveResult::NotLocked:
+            writeLine(m_err, m_store->lockFailure());
             return ErrorStatus;
         case SaveResult::NotWritten:
             break;

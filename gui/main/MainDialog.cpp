@@ -93,8 +93,9 @@ MainDialog::MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesy
 
 MainDialog::~MainDialog()
 {
-    if (!m_settingsStore.saveForExit())
-        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore));
+    const SaveResult result = m_settingsStore.saveForExit();
+    if (result != SaveResult::Saved)
+        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore, result));
 }
 
 void MainDialog::addFile(const std::filesystem::path& path)
@@ -365,7 +366,7 @@ void MainDialog::print()
 
 void MainDialog::applyPreset(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_settingsStore.presets.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_settingsStore.presets().size()) {
         MessageBox::warning(this, mainText::noPresetSelected);
         return;
     }
