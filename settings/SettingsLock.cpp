@@ -75,12 +75,26 @@ SettingsLock::SettingsLock(const std::filesystem::path& resolvedFile, std::chron
 
 std::filesystem::path resolvedSettingsPath(const std::filesystem::path& settingsFile)
 {
+    // As many links as the system itself follows in one path.
+    constexpr int linkLimit = 40;
     std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(settingsFile, error);
+    std::filesystem::path path = std::filesystem::absolute(settingsFile, error);
     if (error)
-        absolute = settingsFile;
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
-    return error ? absolute : resolved;
+        path = settingsFile;
+    for (int link = 0; link < linkLimit; ++link) {
+        // The folders' links; a link as the last part is resolved here even when its target does not exist yet.
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        if (error)
+            return path;
+        path = std::move(resolved);
+        if (!std::filesystem::is_symlink(path, error))
+            return path;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error)
+            return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
 }
 
 std::filesystem::path settingsLockPath(const std::filesystem::path& resolvedFile)

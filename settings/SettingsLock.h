@@ -46,7 +46,7 @@ private:
 };
 
 // The settings file at `settingsFile` as one name for all its names: absolute, every symbolic link of it and
-// of its folders resolved (the part that does not exist yet kept as given).
+// of its folders resolved, a link to a file that does not exist yet too (what does not exist is kept as named).
 std::filesystem::path resolvedSettingsPath(const std::filesystem::path& settingsFile);
 
 // The lock file of the settings file at `resolvedFile`.

@@ -38,9 +38,6 @@ inline constexpr std::u16string_view lockNotTaken = u"設定ファイルのロ�
 inline constexpr std::u16string_view lockBusy
     = u"設定ファイルのロック %s を %d 秒待っても取得できません。ほかのプログラムが設定ファイルを保存しています。";
 inline constexpr std::u16string_view reasonNotRegularFile = u"通常のファイルではありません。";
-// A settings file that is kept as it is because it cannot be read (not a regular file, too large, not
-// readable): %s its path.
-inline constexpr std::u16string_view unreadableKept = u"設定ファイルを読み込めないため、上書きしません: %s";
 
 // Descriptions.
 inline constexpr std::u16string_view sizeCharsPerLine = u"%d 文字/行";

@@ -237,8 +237,8 @@ SaveResult SettingsStore::save()
     std::optional<std::string> currentBytes;
     if (ownCurrent) {
         currentLines = recordLinesOf(currentSettings);
-        currentBytes = currentLines == m_currentLines && m_currentBytes ? m_currentBytes
-                                                                         : encodeSettingsLines(currentLines);
+        currentBytes
+            = currentLines == m_currentLines && m_currentBytes ? m_currentBytes : encodeSettingsLines(currentLines);
     } else {
         currentBytes = parsed->currentBytes ? parsed->currentBytes
                                             : encodeSettingsLines(recordLinesOf(parsed->contents->currentSettings));

@@ -12,8 +12,7 @@ inline constexpr std::u16string_view caption = u"Vantolex";
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした。\n%s\n%s";
 inline constexpr std::u16string_view reasonNotStorable
     = u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。";
-inline constexpr std::u16string_view reasonUnreadableKept
-    = u"通常のファイルではないため、上書きしませんでした。";
+inline constexpr std::u16string_view reasonUnreadableKept = u"通常のファイルではないため、上書きしませんでした。";
 inline constexpr std::u16string_view print = u"印刷(&P)";
 inline constexpr std::u16string_view close = u"終了(&X)";
 inline constexpr std::u16string_view singleFile = u"ファイル(&F)";

@@ -480,8 +480,8 @@ TEST_F(SettingsStoreTest, ASaveWritesBackWhatItDidNotChangeByteForByte)
         program.updatePreset(u"初期値", defaults()); // its name line stays as it was
     }
     EXPECT_EQ(readBytes(datPath()),
-              head + "3\r\n  \x85\x41 odd \r\n" + oddRecord + std::string(sjisShokichi) + "\r\n"
-                  + defaultRecordBytes() + "new\r\n" + defaultRecordBytes());
+              head + "3\r\n  \x85\x41 odd \r\n" + oddRecord + std::string(sjisShokichi) + "\r\n" + defaultRecordBytes()
+                  + "new\r\n" + defaultRecordBytes());
 }
 
 // The version line is taken by its leading integer when reading, and so when deciding whether a save may
@@ -490,12 +490,14 @@ TEST_F(SettingsStoreTest, WhatLoadsWhollyIsSavedOver)
 {
     for (const char* versionLine : { " 5x", "5 abc", "+5", "05" }) {
         SCOPED_TRACE(versionLine);
-        writeBytes(datPath(), versionLine + std::string("\r\n") + defaultRecordBytes() + "1\r\na\r\n" + defaultRecordBytes());
+        writeBytes(datPath(),
+                   versionLine + std::string("\r\n") + defaultRecordBytes() + "1\r\na\r\n" + defaultRecordBytes());
         SettingsStore tool(datPath(), SettingsAccess::ReadOnly);
         ASSERT_EQ(namesOf(tool), std::vector<std::u16string> { u"a" });
         tool.addPreset(u"b", defaults());
         EXPECT_EQ(tool.save(), SaveResult::Saved);
-        EXPECT_EQ(namesOf(SettingsStore(datPath(), SettingsAccess::ReadOnly)), (std::vector<std::u16string> { u"a", u"b" }));
+        EXPECT_EQ(namesOf(SettingsStore(datPath(), SettingsAccess::ReadOnly)),
+                  (std::vector<std::u16string> { u"a", u"b" }));
     }
 }
 
