@@ -22,6 +22,8 @@ inline constexpr std::u16string_view presetNotFound = u"プリセットがあり
 inline constexpr std::u16string_view settingsNotSaved = u"設定ファイルを保存できませんでした: %s";
 // A settings file that holds something the tool cannot read is left as it is; %s is its path.
 inline constexpr std::u16string_view settingsUnreadable = u"設定ファイルを読み込めないため、上書きしません: %s";
+// A FIFO, a device or a huge file in the place of the settings file: not read; %s is its path.
+inline constexpr std::u16string_view settingsNotRead = u"設定ファイルを読み込めないため、初期値を使います: %s";
 // An output (-o, --layout-json) that would write over one of the input files; %s is the output as given.
 inline constexpr std::u16string_view outputIsInput = u"出力ファイルが入力ファイルと同じです: %s";
 // "-" given together with other files.

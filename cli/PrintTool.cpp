@@ -172,6 +172,10 @@ private:
         }
         const std::filesystem::path path = settingsFilePath();
         m_store.emplace(path, SettingsAccess::ReadOnly);
+        if (m_store->loadRefusedFile()) {
+            const std::u16string shown = fromUtf8(path.string());
+            writeLine(m_err, formatText(cliText::settingsNotRead, { std::u16string_view(shown) }));
+        }
         m_settings = m_store->currentSettings;
         if (m_options.listPresets) {
             for (const Preset& preset : m_store->presets())

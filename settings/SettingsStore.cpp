@@ -133,6 +133,7 @@ void SettingsStore::load()
     m_changes.clear();
     m_currentBytes.reset();
     m_pendingLegacyRemoval.reset();
+    m_loadRefusedFile = false;
     SettingsFileRead read = m_files->readFile(m_path);
     switch (read.status) {
     case SettingsFileRead::Status::Missing:
@@ -141,6 +142,7 @@ void SettingsStore::load()
         break;
     case SettingsFileRead::Status::TooLarge:
     case SettingsFileRead::Status::NotRegular:
+        m_loadRefusedFile = true;
         resetAll();
         break;
     case SettingsFileRead::Status::Read: {

@@ -108,6 +108,10 @@ public:
 
     const std::filesystem::path& filePath() const { return m_path; }
 
+    // True when the last load met something in the settings file's place that is never read: no regular file
+    // (a FIFO, a device), or a file larger than settingsFileSizeLimit. The store then holds what resetAll gives.
+    bool loadRefusedFile() const { return m_loadRefusedFile; }
+
     // Why the last save was NotWritten, as the system's error number; 0 when no system call failed (the
     // settings hold a character the file cannot store) or the last save did not fail that way.
     int saveError() const { return m_saveError; }
@@ -134,6 +138,7 @@ private:
     // A legacy file that was migrated without being deleted (ReadOnly): deleted after the next save.
     std::optional<std::filesystem::path> m_pendingLegacyRemoval;
     bool m_savedForExit = false;
+    bool m_loadRefusedFile = false;
     int m_saveError = 0;
     std::u16string m_lockFailure;
     std::filesystem::path m_keptBackup;

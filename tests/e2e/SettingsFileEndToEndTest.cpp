@@ -20,6 +20,8 @@
 #include "e2e/ProgramRun.h"
 #include "settings/SettingsStore.h"
 
+extern char** environ;
+
 namespace vantolex {
 namespace {
 
@@ -94,9 +96,12 @@ TEST_F(SettingsFileEndToEnd, AFifoInThePlaceOfTheSettingsFileIsNeitherReadNorRep
     const ProgramResult listed = tool({ "--settings", fifo.string(), "--list-presets" });
     EXPECT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out, "初期値\n");
+    EXPECT_EQ(listed.err, "設定ファイルを読み込めないため、初期値を使います: " + fifo.string() + "\n");
     const ProgramResult saved = tool({ "--settings", fifo.string(), "--save-preset", "A" });
     EXPECT_EQ(saved.status, 2);
-    EXPECT_EQ(saved.err, "設定ファイルを読み込めないため、上書きしません: " + fifo.string() + "\n");
+    EXPECT_EQ(saved.err,
+              "設定ファイルを読み込めないため、初期値を使います: " + fifo.string()
+                  + "\n設定ファイルを読み込めないため、上書きしません: " + fifo.string() + "\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
     const ProgramResult device = tool({ "--settings", "/dev/zero", "--list-presets" });
     EXPECT_EQ(device.out, "初期値\n");
@@ -115,31 +120,52 @@ TEST_F(SettingsFileEndToEnd, ASaveThatCannotLockTheFileFailsAndNamesTheLock)
 }
 
 // A preset saved together with a print is written before the print starts; the lock is not held while the
-// print waits on its input, so another save goes through meanwhile.
+// print waits on its input (standard input, a pipe that stays open), so another save goes through meanwhile.
 TEST_F(SettingsFileEndToEnd, APrintDoesNotHoldTheLockOfItsPresetSave)
 {
-    const std::string settingsFile = (folder / "VANTOLEX.DAT").string();
-    const fs::path input = folder / "input.txt";
-    ASSERT_EQ(mkfifo(input.c_str(), 0600), 0);
-    StartedProgram printing(VANTOLEX_PRINT_PROGRAM,
-                            { "--settings", settingsFile, "--save-preset", "A", "--encoding", "utf8", "-o",
-                              (folder / "out.pdf").string(), input.string() },
-                            folder, "printing");
-    // The print opens its input only after its save: once it waits there, the save is done.
-    const int writer = open(input.c_str(), O_WRONLY); // returns when the print has opened the FIFO
-    ASSERT_GE(writer, 0);
+    const fs::path settingsFile = folder / "VANTOLEX.DAT";
+    int pipeEnds[2];
+    ASSERT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0); // no other program gets the writing end
+    const std::string pdf = (folder / "out.pdf").string();
+    const char* arguments[] = { VANTOLEX_PRINT_PROGRAM,
+                                "--settings",
+                                settingsFile.c_str(),
+                                "--save-preset",
+                                "A",
+                                "--encoding",
+                                "utf8",
+                                "-o",
+                                pdf.c_str(),
+                                "-",
+                                nullptr };
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, pipeEnds[0], 0);
+    pid_t pid = -1;
+    const int spawned
+        = posix_spawn(&pid, VANTOLEX_PRINT_PROGRAM, &files, nullptr, const_cast<char* const*>(arguments), environ);
+    posix_spawn_file_actions_destroy(&files);
+    close(pipeEnds[0]);
+    const int writer = pipeEnds[1];
+    ASSERT_EQ(spawned, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (readFile(settingsFile).find("\r\nA\r\n") == std::string::npos && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
+    // The print now waits for its text.
     const auto start = std::chrono::steady_clock::now();
-    const ProgramResult second = tool({ "--settings", settingsFile, "--save-preset", "B" });
+    const ProgramResult second = tool({ "--settings", settingsFile.string(), "--save-preset", "B" });
     EXPECT_EQ(second.status, 0) << second.err;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 
     const std::string text = numberedLines(3);
     EXPECT_EQ(::write(writer, text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(writer);
-    const ProgramResult printed = printing.wait();
-    EXPECT_EQ(printed.status, 0) << printed.err;
-    EXPECT_EQ(tool({ "--settings", settingsFile, "--list-presets" }).out, "初期値\nA\nB\n");
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(fs::exists(pdf));
+    EXPECT_EQ(tool({ "--settings", settingsFile.string(), "--list-presets" }).out, "初期値\nA\nB\n");
 }
 
 } // namespace
