@@ -33,7 +33,7 @@ std::u16string writeFailureReason(int errorNumber)
     case EIO:
         return std::u16string(baseText::reasonInputOutput);
     case EEXIST:
-        return std::u16string(baseText::reasonNameTaken);
+        return std::u16string(baseText::reasonExists);
     case ELOOP:
         return std::u16string(baseText::reasonTooManyLinks);
     case EMFILE:

@@ -25,6 +25,8 @@ inline constexpr std::u16string_view settingsUnreadable = u"設定ファイル�
 // The options file (vantolex.ini) beside the settings file; %s is its path.
 inline constexpr std::u16string_view optionsNotSaved = u"オプションファイルを保存できませんでした: %s";
 inline constexpr std::u16string_view optionsUnreadable = u"オプションファイルを読み込めないため、上書きしません: %s";
+// A FIFO, a device or a huge file in the place of the settings file: not read; %s is its path.
+inline constexpr std::u16string_view settingsNotRead = u"設定ファイルを読み込めないため、初期値を使います: %s";
 // An output (-o, --layout-json) that would write over one of the input files; %s is the output as given.
 inline constexpr std::u16string_view outputIsInput = u"出力ファイルが入力ファイルと同じです: %s";
 // "-" given together with other files.

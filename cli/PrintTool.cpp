@@ -190,7 +190,14 @@ private:
             return std::nullopt;
         int error = 0;
         const std::u16string optionsPath = fromUtf8(optionsPathBeside(path).string());
-        switch (saveOptionsFile(path, m_layoutOptions, error)) {
+        OptionsSaveResult result = OptionsSaveResult::Saved;
+        try {
+            result = saveOptionsFile(path, m_layoutOptions, error);
+        } catch (const Error& failure) {
+            writeLine(m_err, failure.message);
+            return ErrorStatus;
+        }
+        switch (result) {
         case OptionsSaveResult::Saved:
             return std::nullopt;
         case OptionsSaveResult::KeptUnreadable:
@@ -203,8 +210,8 @@ private:
         return ErrorStatus;
     }
 
-    // The settings file: read without side effects, or, for a preset change, under its lock until the change is
-    // written. --list-presets ends here.
+    // The settings file, read without side effects; a preset change is written by changePresets() alone, under
+    // the file's lock for no longer than its read–modify–rename. --list-presets ends here.
     std::optional<int> readSettings()
     {
         if (m_options.defaults) {
@@ -212,11 +219,14 @@ private:
             return std::nullopt;
         }
         const std::filesystem::path path = settingsFilePath();
-        const bool change = m_options.savePreset || m_options.deletePreset;
-        m_store.emplace(path, change ? SettingsAccess::Change : SettingsAccess::ReadOnly);
+        m_store.emplace(path, SettingsAccess::ReadOnly);
+        if (m_store->loadRefusedFile()) {
+            const std::u16string shown = fromUtf8(path.string());
+            writeLine(m_err, formatText(cliText::settingsNotRead, { std::u16string_view(shown) }));
+        }
         m_settings = m_store->currentSettings;
         if (m_options.listPresets) {
-            for (const Preset& preset : m_store->presets)
+            for (const Preset& preset : m_store->presets())
                 writeLine(m_out, preset.name);
             return PrintedStatus;
         }
@@ -285,6 +295,9 @@ private:
             return std::nullopt;
         case SaveResult::KeptUnreadable:
             writeLine(m_err, formatText(cliText::settingsUnreadable, { std::u16string_view(path) }));
+            return ErrorStatus;
+        case SaveResult::NotLocked:
+            writeLine(m_err, m_store->lockFailure());
             return ErrorStatus;
         case SaveResult::NotWritten:
             break;

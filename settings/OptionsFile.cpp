@@ -204,7 +204,7 @@ OptionsSaveResult saveOptionsFile(const std::filesystem::path& settingsFile, con
     error = 0;
     const std::filesystem::path path = optionsPathBeside(settingsFile);
     // The settings file's own lock: the options file is changed only by whoever may change the settings file.
-    const SettingsLock lock = files.lock(settingsFile);
+    const SettingsLock lock = files.lock(files.resolve(settingsFile));
     std::string bytes;
     if (files.exists(path)) {
         std::optional<std::string> current = files.readFile(path);

@@ -45,7 +45,8 @@ enum class OptionsSaveResult
 };
 
 // Writes `options` into the options file of the settings file at `settingsFile`, under the settings file's
-// lock, merged into what the file holds at that moment; written whole under a temporary name.
+// lock, merged into what the file holds at that moment; written whole under a temporary name. Throws Error, with
+// the text naming the lock file and the reason, when the lock cannot be taken.
 OptionsSaveResult saveOptionsFile(const std::filesystem::path& settingsFile, const LayoutOptions& options, int& error,
                                   SettingsFileSystem& files = systemSettingsFileSystem());
 

@@ -4,19 +4,27 @@
 
 namespace vantolex {
 
-std::vector<std::u16string> decodeSettingsLines(std::string_view bytes)
+std::vector<std::string_view> splitSettingsLines(std::string_view bytes)
 {
     // Lines are split on the bytes before decoding: LF and CR are never the second byte of a double-byte
     // character, and a lead byte left at the end of a line must not swallow its line end.
-    std::vector<std::u16string> lines;
+    std::vector<std::string_view> lines;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
         if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines.push_back(cp932::decode(line));
+        lines.push_back(line);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
+    return lines;
+}
+
+std::vector<std::u16string> decodeSettingsLines(std::string_view bytes)
+{
+    std::vector<std::u16string> lines;
+    for (const std::string_view line : splitSettingsLines(bytes))
+        lines.push_back(cp932::decode(line));
     return lines;
 }
 

@@ -14,6 +14,10 @@ namespace vantolex {
 // last LF is no line.
 std::vector<std::u16string> decodeSettingsLines(std::string_view bytes);
 
+// The lines of a settings file as its bytes, split as decodeSettingsLines splits them: line i here is the
+// bytes of line i there.
+std::vector<std::string_view> splitSettingsLines(std::string_view bytes);
+
 // The bytes of `lines` in code page 932, each followed by CR LF. Nullopt when a line holds a character that
 // code page 932 cannot hold, or a line feed, which would split the line on reading.
 std::optional<std::string> encodeSettingsLines(std::span<const std::u16string> lines);

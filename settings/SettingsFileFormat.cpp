@@ -30,10 +30,12 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
     const auto format = static_cast<SettingsRecordFormat>(version);
 
     SettingsFileContents contents;
-    contents.whole = trimWhiteSpace(*versionLine) == decimal(static_cast<std::size_t>(version));
+    contents.version = version;
+    contents.whole = true;
     // A current record that cannot be used does not take the presets with it: it always spans its full count
     // of lines, so the presets after it are still where they belong.
-    if (!readSettingsRecord(format, reader, contents.currentSettings)) {
+    contents.currentRecordRead = readSettingsRecord(format, reader, contents.currentSettings);
+    if (!contents.currentRecordRead) {
         contents.currentSettings.resetToDefaults();
         contents.whole = false;
     }
@@ -43,6 +45,7 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
         return std::nullopt;
     const int count = leadingInteger(*countLine);
     for (int i = 0; i < count; ++i) {
+        const std::size_t nameIndex = reader.position();
         const std::u16string* nameLine = reader.next();
         if (!nameLine)
             break;
@@ -54,6 +57,7 @@ std::optional<SettingsFileContents> readSettingsFile(std::span<const std::u16str
             break;
         }
         contents.presets.push_back(std::move(preset));
+        contents.presetLines.push_back(nameIndex);
     }
     while (const std::u16string* rest = reader.next()) {
         if (!isBlank(*rest))

@@ -16,10 +16,13 @@ struct SettingsFileContents
 {
     PrintSettings currentSettings;
     std::vector<Preset> presets;
-    // Everything the file holds was understood: the version line is a version number and nothing else, the
-    // current record is valid, every preset the file holds was read, and only blank lines follow the last one.
-    // Writing the contents back loses nothing of such a file.
+    // Everything the file holds was understood: the current record is valid, every preset the file holds was
+    // read, and only blank lines follow the last one. Writing the contents back loses nothing of such a file.
+    // The version line counts by its leading integer alone, as reading takes it.
     bool whole = false;
+    int version = 0; // the format version the records were read in
+    bool currentRecordRead = false; // the current record was read and valid (else the defaults stand in)
+    std::vector<std::size_t> presetLines; // for each preset, the index of its name line in the lines read
 };
 
 // The current settings and presets of the lines of a VANTOLEX.DAT. Nullopt when nothing of the file can be

@@ -33,6 +33,12 @@ inline constexpr std::u16string_view itemSeparatorMethod = u"\n異常：複数�
 // The settings file: the preset that a store without a usable settings file starts with.
 inline constexpr std::u16string_view initialPresetName = u"初期値";
 
+// The lock of the settings file: %s the lock file, then the reason, or the seconds waited.
+inline constexpr std::u16string_view lockNotTaken = u"設定ファイルのロック %s を取得できません。%s";
+inline constexpr std::u16string_view lockBusy
+    = u"設定ファイルのロック %s を %d 秒待っても取得できません。ほかのプログラムが設定ファイルを保存しています。";
+inline constexpr std::u16string_view reasonNotRegularFile = u"通常のファイルではありません。";
+
 // Descriptions.
 inline constexpr std::u16string_view sizeCharsPerLine = u"%d 文字/行";
 inline constexpr std::u16string_view sizeLinesPerColumn = u"%d 行/段";

@@ -40,6 +40,9 @@ public:
     // The next line, or null at the end of the file.
     const std::u16string* next() { return m_position < m_lines.size() ? &m_lines[m_position++] : nullptr; }
 
+    // The index of the line that next() hands out.
+    std::size_t position() const { return m_position; }
+
 private:
     std::span<const std::u16string> m_lines;
     std::size_t m_position = 0;

@@ -94,8 +94,8 @@ void EditPresetDialog::showSettings(const PrintSettings& settings)
 
 void EditPresetDialog::presetChosen(int index)
 {
-    if (index >= 0 && static_cast<std::size_t>(index) < m_store.presets.size())
-        showSettings(m_store.presets[static_cast<std::size_t>(index)].settings);
+    if (index >= 0 && static_cast<std::size_t>(index) < m_store.presets().size())
+        showSettings(m_store.presets()[static_cast<std::size_t>(index)].settings);
 }
 
 void EditPresetDialog::addPreset()
@@ -140,7 +140,7 @@ void EditPresetDialog::addPreset()
 void EditPresetDialog::deletePreset()
 {
     const int index = m_deleteCombo->currentIndex();
-    if (index < 0 || static_cast<std::size_t>(index) >= m_store.presets.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_store.presets().size()) {
         MessageBox::warning(this, dialogText::noPresetToDelete);
         return;
     }

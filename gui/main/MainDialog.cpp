@@ -97,8 +97,9 @@ MainDialog::MainDialog(PrinterDialogs& printers, const Clock& clock, std::filesy
 MainDialog::~MainDialog()
 {
     saveOptionsForExit();
-    if (!m_settingsStore.saveForExit())
-        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore));
+    const SaveResult result = m_settingsStore.saveForExit();
+    if (result != SaveResult::Saved)
+        MessageBox::error(nullptr, settingsSaveFailureText(m_settingsStore, result));
 }
 
 void MainDialog::saveOptionsForExit()
@@ -108,7 +109,13 @@ void MainDialog::saveOptionsForExit()
     if (options == m_loadedOptions.options)
         return;
     int error = 0;
-    const OptionsSaveResult result = saveOptionsFile(m_settingsStore.filePath(), options, error);
+    OptionsSaveResult result = OptionsSaveResult::Saved;
+    try {
+        result = saveOptionsFile(m_settingsStore.filePath(), options, error);
+    } catch (const Error& failure) {
+        MessageBox::error(nullptr, failure.message);
+        return;
+    }
     if (result == OptionsSaveResult::Saved)
         return;
     const std::u16string path = fromUtf8(optionsPathBeside(m_settingsStore.filePath()).string());
@@ -404,7 +411,7 @@ RunOutcome MainDialog::runInterruptible(PrintRunHost& host, const PrintSettings&
 
 void MainDialog::applyPreset(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_settingsStore.presets.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_settingsStore.presets().size()) {
         MessageBox::warning(this, mainText::noPresetSelected);
         return;
     }

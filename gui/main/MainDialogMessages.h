@@ -16,6 +16,7 @@ inline constexpr std::u16string_view reasonNotStorable
 inline constexpr std::u16string_view optionsNotSaved = u"オプションファイルを保存できませんでした。\n%s";
 inline constexpr std::u16string_view optionsUnreadable
     = u"オプションファイルを読み込めないため、上書きしませんでした。\n%s";
+inline constexpr std::u16string_view reasonUnreadableKept = u"通常のファイルではないため、上書きしませんでした。";
 inline constexpr std::u16string_view print = u"印刷(&P)";
 inline constexpr std::u16string_view close = u"終了(&X)";
 inline constexpr std::u16string_view singleFile = u"ファイル(&F)";

@@ -8,10 +8,27 @@
 
 namespace vantolex {
 
-std::u16string settingsSaveFailureText(const SettingsStore& store)
+namespace {
+
+std::u16string failureReason(const SettingsStore& store, SaveResult result)
 {
-    const std::u16string reason
-        = store.saveError() != 0 ? writeFailureReason(store.saveError()) : std::u16string(mainText::reasonNotStorable);
+    switch (result) {
+    case SaveResult::NotLocked:
+        return store.lockFailure();
+    case SaveResult::KeptUnreadable:
+        return std::u16string(mainText::reasonUnreadableKept);
+    case SaveResult::Saved:
+    case SaveResult::NotWritten:
+        break;
+    }
+    return store.saveError() != 0 ? writeFailureReason(store.saveError()) : std::u16string(mainText::reasonNotStorable);
+}
+
+} // namespace
+
+std::u16string settingsSaveFailureText(const SettingsStore& store, SaveResult result)
+{
+    const std::u16string reason = failureReason(store, result);
     const std::u16string path = fromUtf8(store.filePath().string());
     return formatText(mainText::settingsNotSaved, { std::u16string_view(reason), std::u16string_view(path) });
 }

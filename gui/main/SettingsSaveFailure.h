@@ -6,9 +6,11 @@
 namespace vantolex {
 
 class SettingsStore;
+enum class SaveResult;
 
-// The box text for the failed last save of `store`: why (the system error that the save met, else a character
-// that the file cannot hold) and where.
-std::u16string settingsSaveFailureText(const SettingsStore& store);
+// The box text for the last save of `store`, which ended with `result` (not Saved): why (the lock that could
+// not be taken, a file that is kept because it cannot be read, the system error that the save met, else a
+// character that the file cannot hold) and where.
+std::u16string settingsSaveFailureText(const SettingsStore& store, SaveResult result);
 
 } // namespace vantolex

@@ -66,7 +66,7 @@ TEST(WriteFailureReason, EverySystemErrorIsToldInJapanese)
         const std::string reason = toUtf8(writeFailureReason(error));
         EXPECT_FALSE(std::regex_search(reason, latinLetters)) << error << ": " << reason;
     }
-    EXPECT_EQ(toUtf8(writeFailureReason(EEXIST)), "一時ファイルの名前がどれも使われています。");
+    EXPECT_EQ(toUtf8(writeFailureReason(EEXIST)), "同じ名前のファイルがあります。");
     EXPECT_EQ(toUtf8(writeFailureReason(EPROTO)), "システムエラー 71 が発生しました。");
 }
 

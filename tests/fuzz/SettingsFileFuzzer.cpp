@@ -1,6 +1,7 @@
 // Any bytes as VANTOLEX.DAT, and as VANTOLEX.CNF without a VANTOLEX.DAT: loading never fails and always ends
 // in a usable store (valid current settings, valid presets with trimmed, non-empty names), and what it
 // saves reads back to the same bytes.
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -19,12 +20,15 @@ class MemoryFileSystem : public SettingsFileSystem
 public:
     std::map<std::filesystem::path, std::string> files;
 
-    std::optional<std::string> readFile(const std::filesystem::path& path) override
+    SettingsFileRead readFile(const std::filesystem::path& path) override
     {
+        SettingsFileRead read;
         const auto found = files.find(path);
         if (found == files.end())
-            return std::nullopt;
-        return found->second;
+            return read;
+        read.status = SettingsFileRead::Status::Read;
+        read.bytes = found->second;
+        return read;
     }
     int replaceFile(const std::filesystem::path& path, std::string_view bytes) override
     {
@@ -32,7 +36,14 @@ public:
         return 0;
     }
     bool removeFile(const std::filesystem::path& path) override { return files.erase(path) == 1; }
-    bool exists(const std::filesystem::path& path) override { return files.count(path) == 1; }
+    int keepAs(const std::filesystem::path& path, const std::filesystem::path& backup) override
+    {
+        if (files.count(backup) == 1)
+            return EEXIST;
+        files[backup] = files.at(path);
+        return 0;
+    }
+    std::filesystem::path resolve(const std::filesystem::path& path) override { return path; }
     SettingsLock lock(const std::filesystem::path&) override { return {}; }
 };
 
@@ -48,7 +59,7 @@ void check(bool condition)
 void checkUsable(const SettingsStore& store)
 {
     check(isValid(store.currentSettings));
-    for (const Preset& preset : store.presets) {
+    for (const Preset& preset : store.presets()) {
         check(!preset.name.empty());
         check(!isWhiteSpace(preset.name.front()) && !isWhiteSpace(preset.name.back()));
         check(isValid(preset.settings));
@@ -65,7 +76,7 @@ void checkRoundTrip(SettingsStore& store, MemoryFileSystem& files)
     const std::string first = files.files.at(datPath);
     SettingsStore reread(datPath, SettingsAccess::ReadOnly, files);
     checkUsable(reread);
-    check(reread.presets.size() == store.presets.size());
+    check(reread.presets().size() == store.presets().size());
     check(reread.save() == SaveResult::Saved);
     check(files.files.at(datPath) == first);
 }
@@ -87,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         files.files[cnfPath] = bytes;
         SettingsStore store(datPath, SettingsAccess::ReadWrite, files);
         checkUsable(store);
-        check(store.presets.size() == 1 && files.files.count(cnfPath) == 0);
+        check(store.presets().size() == 1 && files.files.count(cnfPath) == 0);
     }
     return 0;
 }

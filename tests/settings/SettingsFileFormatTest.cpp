@@ -181,7 +181,7 @@ TEST(ReadSettingsFile, TellsWhetherTheWholeFileWasUnderstood)
         { "preset cut short", cutPreset, false },
         { "presets beyond the count", fileWith(u"1", { u"a", u"b" }), false },
         { "text after the last preset", trailingText, false },
-        { "version line with more than the number", versionWithText, false },
+        { "version line with more than the number, read as its number", versionWithText, true },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

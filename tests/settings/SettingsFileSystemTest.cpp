@@ -1,4 +1,7 @@
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -21,9 +24,61 @@ TEST(SystemSettingsFileSystem, ReadsWholeFilesAndNothingThatIsMissing)
     const std::string bytes("5\r\n\0\xff", 5);
     writeBytes(directory.path() / "file", bytes);
     SystemSettingsFileSystem files;
-    EXPECT_EQ(files.readFile(directory.path() / "file"), bytes);
-    EXPECT_EQ(files.readFile(directory.path() / "missing"), std::nullopt);
-    EXPECT_EQ(files.readFile(directory.path()), std::nullopt); // a directory cannot be read
+    const SettingsFileRead read = files.readFile(directory.path() / "file");
+    EXPECT_EQ(read.status, SettingsFileRead::Status::Read);
+    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_EQ(files.readFile(directory.path() / "missing").status, SettingsFileRead::Status::Missing);
+    const SettingsFileRead folder = files.readFile(directory.path());
+    EXPECT_EQ(folder.status, SettingsFileRead::Status::Failed);
+    EXPECT_EQ(folder.error, EISDIR);
+}
+
+// What is no regular file, or is larger than any settings file, is not read: a FIFO would hold the program
+// at its open, a device or a huge file would fill the memory.
+TEST(SystemSettingsFileSystem, ReadsNeitherPipesNorDevicesNorHugeFiles)
+{
+    TemporaryDirectory directory;
+    const auto fifo = directory.path() / "VANTOLEX.DAT";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = directory.path() / "huge.dat";
+    writeBytes(huge, "");
+    ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(settingsFileSizeLimit) + 1), 0);
+    const auto limit = directory.path() / "limit.dat";
+    writeBytes(limit, std::string(settingsFileSizeLimit, '\n'));
+    SystemSettingsFileSystem files;
+    EXPECT_EQ(files.readFile(fifo).status, SettingsFileRead::Status::NotRegular);
+    EXPECT_EQ(files.readFile("/dev/zero").status, SettingsFileRead::Status::NotRegular);
+    EXPECT_EQ(files.readFile(huge).status, SettingsFileRead::Status::TooLarge);
+    EXPECT_EQ(files.readFile(limit).bytes.size(), settingsFileSizeLimit);
+}
+
+// Temporary names cannot be guessed: names planted beside the file in the old pattern change nothing, and the
+// temporary file is never left behind.
+TEST(SystemSettingsFileSystem, TemporaryNamesCannotBeForeseen)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "VANTOLEX.DAT";
+    for (int n = 0; n < 100; ++n)
+        writeBytes(directory.path() / ("VANTOLEX.DAT.tmp-" + std::to_string(::getpid()) + "-" + std::to_string(n)), "");
+    SystemSettingsFileSystem files;
+    ASSERT_EQ(0, files.replaceFile(path, "first"));
+    ASSERT_EQ(0, files.replaceFile(path, "second"));
+    EXPECT_EQ(readBytes(path), "second");
+    EXPECT_EQ(entriesOf(directory.path()).size(), 101u);
+}
+
+TEST(SystemSettingsFileSystem, KeepsAFileUnderASecondNameWithoutWritingOverAny)
+{
+    TemporaryDirectory directory;
+    const auto path = directory.path() / "VANTOLEX.DAT";
+    const auto backup = directory.path() / "VANTOLEX.DAT.bak";
+    writeBytes(path, "first");
+    SystemSettingsFileSystem files;
+    ASSERT_EQ(files.keepAs(path, backup), 0);
+    ASSERT_EQ(0, files.replaceFile(path, "second"));
+    EXPECT_EQ(readBytes(backup), "first");
+    EXPECT_EQ(files.keepAs(path, backup), EEXIST);
+    EXPECT_EQ(readBytes(backup), "first");
 }
 
 TEST(SystemSettingsFileSystem, ReplacesAFileAndLeavesNothingElse)

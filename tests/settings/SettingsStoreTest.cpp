@@ -1,7 +1,10 @@
+#include <sys/stat.h>
+
 #include <cerrno>
 
 #include <gtest/gtest.h>
 
+#include "base/Utf16.h"
 #include "settings/FailingFileSystems.h"
 #include "settings/SettingsComparison.h"
 #include "settings/SettingsStore.h"
@@ -26,7 +29,7 @@ PrintSettings defaults()
 std::vector<std::u16string> namesOf(const SettingsStore& store)
 {
     std::vector<std::u16string> names;
-    for (const Preset& preset : store.presets)
+    for (const Preset& preset : store.presets())
         names.push_back(preset.name);
     return names;
 }
@@ -80,7 +83,7 @@ TEST_F(SettingsStoreTest, WithoutFilesStartsFromDefaultsAndTheInitialPreset)
         SettingsStore store(datPath());
         EXPECT_EQ(differingFields(store.currentSettings, defaults()), NoDifference {});
         EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
-        EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference {});
+        EXPECT_EQ(differingFields(store.presets()[0].settings, defaults()), NoDifference {});
         EXPECT_TRUE(store.messageBuffer.empty());
     }
     EXPECT_EQ(readBytes(datPath()), resetFileBytes());
@@ -100,7 +103,7 @@ TEST_F(SettingsStoreTest, SaveForExitLeavesNothingForDestruction)
     {
         SettingsStore store(datPath());
         store.currentSettings.columns = 4;
-        EXPECT_TRUE(store.saveForExit());
+        EXPECT_EQ(store.saveForExit(), SaveResult::Saved);
         store.currentSettings.columns = 5; // not written: the exit's save has been made
     }
     SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
@@ -124,11 +127,13 @@ TEST_F(SettingsStoreTest, VersionFiveRoundTripIsByteForByte)
         EXPECT_EQ(namesOf(reread),
                   (std::vector<std::u16string> { u"初期値", u"縦書き 3段（ゴシック）", u"初期値", u"ＡＢＣ①" }));
         EXPECT_EQ(differingFields(reread.currentSettings, japaneseSettings()), NoDifference {});
-        EXPECT_EQ(differingFields(reread.presets[1].settings, japaneseSettings()), NoDifference {});
-        EXPECT_EQ(differingFields(reread.presets[3].settings, test::unusualSettings()), NoDifference {});
+        EXPECT_EQ(differingFields(reread.presets()[1].settings, japaneseSettings()), NoDifference {});
+        EXPECT_EQ(differingFields(reread.presets()[3].settings, test::unusualSettings()), NoDifference {});
         SettingsStore copy(copyPath, SettingsAccess::ReadOnly);
         copy.currentSettings = reread.currentSettings;
-        copy.presets = reread.presets;
+        copy.removePreset(0);
+        for (const Preset& preset : reread.presets())
+            copy.addPreset(preset.name, preset.settings);
         ASSERT_EQ(copy.save(), SaveResult::Saved);
     }
     EXPECT_EQ(readBytes(copyPath), first);
@@ -156,7 +161,7 @@ TEST_F(SettingsStoreTest, ReadsAHandMadeVersionZeroFile)
     expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
     EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference {});
     ASSERT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
-    EXPECT_EQ(differingFields(store.presets[0].settings, expected), NoDifference {});
+    EXPECT_EQ(differingFields(store.presets()[0].settings, expected), NoDifference {});
 }
 
 TEST_F(SettingsStoreTest, UnusableFilesResetEverything)
@@ -196,7 +201,7 @@ TEST_F(SettingsStoreTest, CountZeroGivesNoPresetsAndIsSavedSo)
     writeBytes(datPath(), "5\r\n" + defaultRecordBytes() + "0\r\n");
     {
         SettingsStore store(datPath());
-        EXPECT_TRUE(store.presets.empty());
+        EXPECT_TRUE(store.presets().empty());
     }
     EXPECT_EQ(readBytes(datPath()), "5\r\n" + defaultRecordBytes() + "0\r\n");
 }
@@ -235,7 +240,7 @@ void expectMigratedLegacySettings(const SettingsStore& store)
     expected.footerLeft = expected.footerCenter = expected.footerRight = u"";
     EXPECT_EQ(differingFields(store.currentSettings, expected), NoDifference {});
     ASSERT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
-    EXPECT_EQ(differingFields(store.presets[0].settings, defaults()), NoDifference {});
+    EXPECT_EQ(differingFields(store.presets()[0].settings, defaults()), NoDifference {});
 }
 
 TEST_F(SettingsStoreTest, MigratesTheLegacyFileAndDeletesIt)
@@ -285,26 +290,30 @@ TEST_F(SettingsStoreTest, ReadOnlyMigrationDeletesTheLegacyFileOnlyAfterAComplet
     EXPECT_TRUE(std::filesystem::exists(cnfPath()));
 
     // A save that fails keeps the only copy.
-    store.presets[0].name = u"한국";
+    store.removePreset(0);
+    store.addPreset(u"한국", defaults());
     EXPECT_EQ(store.save(), SaveResult::NotWritten);
     EXPECT_TRUE(std::filesystem::exists(cnfPath()));
     EXPECT_FALSE(std::filesystem::exists(datPath()));
 
-    store.presets[0].name = u"初期値";
+    store.removePreset(0);
+    store.addPreset(u"初期値", defaults());
     EXPECT_EQ(store.save(), SaveResult::Saved);
     EXPECT_FALSE(std::filesystem::exists(cnfPath()));
     SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
     expectMigratedLegacySettings(reread);
 }
 
-TEST_F(SettingsStoreTest, ASaveThatCannotCreateTheFileFailsQuietly)
+TEST_F(SettingsStoreTest, ASaveThatCannotMakeTheLockFileFailsAndNamesIt)
 {
     const auto regularFile = directory() / "plain-file";
     writeBytes(regularFile, "x");
     SettingsStore store(regularFile / "VANTOLEX.DAT");
     EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
-    EXPECT_EQ(store.save(), SaveResult::NotWritten);
-    EXPECT_EQ(store.saveError(), ENOTDIR);
+    EXPECT_EQ(store.save(), SaveResult::NotLocked); // never saved unlocked
+    EXPECT_EQ(toUtf8(store.lockFailure()),
+              "設定ファイルのロック " + (regularFile / "VANTOLEX.DAT.lock").string()
+                  + " を取得できません。保存先のフォルダーがありません。");
     EXPECT_EQ(readBytes(regularFile), "x");
 }
 
@@ -328,7 +337,7 @@ TEST_F(SettingsStoreTest, AFullDiskLeavesThePreviousFileWhole)
             store.addPreset(u"新しい設定", japaneseSettings());
             EXPECT_EQ(store.save(), SaveResult::NotWritten);
             EXPECT_EQ(store.saveError(), ENOSPC); // the reason the dialog program shows
-            EXPECT_EQ(store.presets.size(), 2u);
+            EXPECT_EQ(store.presets().size(), 2u);
         } // the save on destruction fails the same way
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
         EXPECT_EQ(test::entriesOf(directory()), (std::vector<std::string> { "VANTOLEX.DAT", "VANTOLEX.DAT.lock" }));
@@ -358,27 +367,137 @@ TEST_F(SettingsStoreTest, TheToolNeverWritesOverAFileItCannotRead)
     for (const auto& [name, bytes] : unreadableFiles()) {
         SCOPED_TRACE(name);
         writeBytes(datPath(), bytes);
-        for (const SettingsAccess access : { SettingsAccess::ReadOnly, SettingsAccess::Change }) {
-            SettingsStore store(datPath(), access);
-            store.addPreset(u"新しい設定", defaults());
-            EXPECT_EQ(store.save(), SaveResult::KeptUnreadable);
-        }
+        SettingsStore store(datPath(), SettingsAccess::ReadOnly);
+        store.addPreset(u"新しい設定", defaults());
+        EXPECT_EQ(store.save(), SaveResult::KeptUnreadable);
         EXPECT_EQ(readBytes(datPath()), bytes);
         EXPECT_FALSE(std::filesystem::exists(directory() / "VANTOLEX.DAT.bak"));
     }
 }
 
-TEST_F(SettingsStoreTest, TheProgramKeepsTheFirstUnreadableFileAsBackupBeforeWritingOverIt)
+TEST_F(SettingsStoreTest, TheProgramKeepsEveryUnreadableFileUnderABackupOfItsOwnBeforeWritingOverIt)
 {
-    const auto backupPath = directory() / "VANTOLEX.DAT.bak";
     const auto files = unreadableFiles();
-    for (std::size_t round = 0; round < 2; ++round) {
+    const char* backups[] = { "VANTOLEX.DAT.bak", "VANTOLEX.DAT.bak.2", "VANTOLEX.DAT.bak.3" };
+    for (std::size_t round = 0; round < 3; ++round) {
         writeBytes(datPath(), files[round].second);
         {
             SettingsStore store(datPath());
+            ASSERT_EQ(store.saveForExit(), SaveResult::Saved);
+            EXPECT_EQ(store.keptBackup(), directory() / backups[round]);
         }
         EXPECT_TRUE(readBytes(datPath()).starts_with("5\r\n96,100,5,2,8,0,1\r\n"));
-        EXPECT_EQ(readBytes(backupPath), files[0].second); // a second failure does not replace the backup
+    }
+    for (std::size_t round = 0; round < 3; ++round)
+        EXPECT_EQ(readBytes(directory() / backups[round]), files[round].second) << backups[round];
+}
+
+// Anything but a regular file is never read and never replaced: a FIFO would hold the program, a device
+// fills the memory. A regular file too large for a settings file is kept under a backup by the program.
+TEST_F(SettingsStoreTest, PipesAndHugeFilesAreNeitherReadNorLost)
+{
+    ASSERT_EQ(::mkfifo(datPath().c_str(), 0600), 0);
+    for (const SettingsAccess access : { SettingsAccess::ReadOnly, SettingsAccess::ReadWrite }) {
+        SettingsStore store(datPath(), access);
+        EXPECT_EQ(namesOf(store), std::vector<std::u16string> { u"初期値" });
+        store.addPreset(u"新しい設定", defaults());
+        EXPECT_EQ(store.saveForExit(), SaveResult::KeptUnreadable);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(datPath()));
+
+    std::filesystem::remove(datPath());
+    const std::string huge = resetFileBytes() + std::string(settingsFileSizeLimit, '\n');
+    writeBytes(datPath(), huge);
+    {
+        SettingsStore tool(datPath(), SettingsAccess::ReadOnly);
+        EXPECT_EQ(tool.save(), SaveResult::KeptUnreadable);
+        SettingsStore program(datPath());
+        EXPECT_EQ(program.saveForExit(), SaveResult::Saved);
+    }
+    EXPECT_EQ(readBytes(directory() / "VANTOLEX.DAT.bak"), huge);
+    EXPECT_EQ(readBytes(datPath()), resetFileBytes());
+}
+
+// The dialog program's store stays open while the tool changes presets; its save replays its own changes
+// onto the file as it is then. Its current record is its own; where both changed a preset, it saves last.
+TEST_F(SettingsStoreTest, TwoWritersLoseNoPresetChange)
+{
+    PrintSettings twoColumns = defaults();
+    twoColumns.columns = 2;
+    PrintSettings threeColumns = defaults();
+    threeColumns.columns = 3;
+    PrintSettings fourColumns = defaults();
+    fourColumns.columns = 4;
+    {
+        SettingsStore first(datPath());
+        first.addPreset(u"B", defaults());
+        first.addPreset(u"C", defaults());
+        first.addPreset(u"B", twoColumns); // a second of the same name
+    }
+    SettingsStore program(datPath());
+    {
+        SettingsStore tool(datPath(), SettingsAccess::ReadOnly);
+        tool.updatePreset(u"A", twoColumns);
+        tool.removePreset(*tool.findPreset(u"B"));
+        tool.updatePreset(u"C", threeColumns);
+        tool.currentSettings.columns = 9; // the tool's save keeps the file's current record
+        ASSERT_EQ(tool.save(), SaveResult::Saved);
+    }
+    program.currentSettings.columns = 5;
+    program.updatePreset(u"C", fourColumns);
+    program.removePreset(3); // the second "B"
+    program.addPreset(u"D", defaults());
+    ASSERT_EQ(program.saveForExit(), SaveResult::Saved);
+    EXPECT_EQ(namesOf(program), (std::vector<std::u16string> { u"初期値", u"C", u"A", u"D" }));
+
+    SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
+    EXPECT_EQ(namesOf(reread), (std::vector<std::u16string> { u"初期値", u"C", u"A", u"D" }));
+    EXPECT_EQ(reread.currentSettings.columns, 5);
+    EXPECT_EQ(reread.presets()[1].settings.columns, 4);
+    EXPECT_EQ(reread.presets()[2].settings.columns, 2);
+}
+
+// Bytes that code page 932 cannot decode, blanks around a name and a template of blanks: a save that does not
+// touch a preset writes its lines back exactly as they were.
+TEST_F(SettingsStoreTest, ASaveWritesBackWhatItDidNotChangeByteForByte)
+{
+    std::string oddRecord = defaultRecordBytes();
+    const std::string emptyTemplates = "0\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    oddRecord.replace(oddRecord.size() - emptyTemplates.size(), emptyTemplates.size(),
+                      "1\r\n\x85\x40&p\r\n   \r\n\r\n\r\n\r\n\r\n");
+    const std::string head = "5\r\n" + oddRecord;
+    const std::string presets = "  \x85\x41 odd \r\n" + oddRecord + std::string(sjisShokichi) + "\r\n" + oddRecord;
+    writeBytes(datPath(), head + "2\r\n" + presets);
+    {
+        SettingsStore tool(datPath(), SettingsAccess::ReadOnly);
+        ASSERT_EQ(namesOf(tool), (std::vector<std::u16string> { u"\u30FB odd", u"初期値" }));
+        tool.updatePreset(u"new", defaults());
+        ASSERT_EQ(tool.save(), SaveResult::Saved);
+    }
+    EXPECT_EQ(readBytes(datPath()), head + "3\r\n" + presets + "new\r\n" + defaultRecordBytes());
+    {
+        SettingsStore program(datPath()); // its current record unchanged: written as it was read
+        program.updatePreset(u"初期値", defaults()); // its name line stays as it was
+    }
+    EXPECT_EQ(readBytes(datPath()),
+              head + "3\r\n  \x85\x41 odd \r\n" + oddRecord + std::string(sjisShokichi) + "\r\n" + defaultRecordBytes()
+                  + "new\r\n" + defaultRecordBytes());
+}
+
+// The version line is taken by its leading integer when reading, and so when deciding whether a save may
+// write over the file.
+TEST_F(SettingsStoreTest, WhatLoadsWhollyIsSavedOver)
+{
+    for (const char* versionLine : { " 5x", "5 abc", "+5", "05" }) {
+        SCOPED_TRACE(versionLine);
+        writeBytes(datPath(),
+                   versionLine + std::string("\r\n") + defaultRecordBytes() + "1\r\na\r\n" + defaultRecordBytes());
+        SettingsStore tool(datPath(), SettingsAccess::ReadOnly);
+        ASSERT_EQ(namesOf(tool), std::vector<std::u16string> { u"a" });
+        tool.addPreset(u"b", defaults());
+        EXPECT_EQ(tool.save(), SaveResult::Saved);
+        EXPECT_EQ(namesOf(SettingsStore(datPath(), SettingsAccess::ReadOnly)),
+                  (std::vector<std::u16string> { u"a", u"b" }));
     }
 }
 
@@ -400,10 +519,10 @@ TEST_F(SettingsStoreTest, ACharacterOutsideTheCodePageFailsTheSaveAndChangesNoth
         {
             SettingsStore store(datPath());
             row.change(store);
-            const std::vector<Preset> presetsBefore = store.presets;
+            const std::vector<Preset> presetsBefore = store.presets();
             const PrintSettings currentBefore = store.currentSettings;
             EXPECT_EQ(store.save(), SaveResult::NotWritten);
-            EXPECT_EQ(store.presets.size(), presetsBefore.size());
+            EXPECT_EQ(store.presets().size(), presetsBefore.size());
             EXPECT_EQ(differingFields(store.currentSettings, currentBefore), NoDifference {});
         }
         EXPECT_EQ(readBytes(datPath()), resetFileBytes());
@@ -435,7 +554,7 @@ TEST_F(SettingsStoreTest, PresetOperations)
     EXPECT_EQ(store.currentSettings.columns, 2);
     // The preset holds a copy: changing the current settings leaves it alone.
     store.currentSettings.columns = 7;
-    EXPECT_EQ(store.presets[1].settings.columns, 2);
+    EXPECT_EQ(store.presets()[1].settings.columns, 2);
 
     store.removePreset(1);
     EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"初期値", u"a", u"Ａ" }));
@@ -444,16 +563,16 @@ TEST_F(SettingsStoreTest, PresetOperations)
     EXPECT_TRUE(store.currentSettings.vertical);
 
     store.updatePreset(u"Ａ", vertical);
-    EXPECT_TRUE(store.presets[2].settings.vertical);
+    EXPECT_TRUE(store.presets()[2].settings.vertical);
     store.updatePreset(u"新規", vertical);
     EXPECT_EQ(namesOf(store), (std::vector<std::u16string> { u"初期値", u"a", u"Ａ", u"新規" }));
 
     for (int i = 3; i >= 0; --i)
         store.removePreset(i);
-    EXPECT_TRUE(store.presets.empty());
+    EXPECT_TRUE(store.presets().empty());
     EXPECT_EQ(store.save(), SaveResult::Saved);
     SettingsStore reread(datPath(), SettingsAccess::ReadOnly);
-    EXPECT_TRUE(reread.presets.empty());
+    EXPECT_TRUE(reread.presets().empty());
 }
 
 TEST_F(SettingsStoreTest, ResetAllDropsPresetsAndRestoresDefaults)

@@ -187,7 +187,7 @@ void EditPresetDialogTest::addRefusesWithItsMessages()
     QCOMPARE(boxes[0].caption, QStringLiteral("警告 [Vantolex]"));
     QCOMPARE(boxes[0].text, message);
     QCOMPARE(boxes[0].owner, m_dialog.get());
-    QCOMPARE(m_store->presets.size(), std::size_t(2));
+    QCOMPARE(m_store->presets().size(), std::size_t(2));
     QCOMPARE(m_name->text(), name);
     QCOMPARE(close(), int(EditPresetDialog::Unchanged));
 }
@@ -195,10 +195,10 @@ void EditPresetDialogTest::addRefusesWithItsMessages()
 void EditPresetDialogTest::addTrimsTheNameAndStoresNoFaceDescription()
 {
     add(QStringLiteral("　三段 "));
-    QCOMPARE(m_store->presets.size(), std::size_t(3));
-    QVERIFY(m_store->presets[2].name == u"三段");
-    QCOMPARE(m_store->presets[2].settings.columns, 3);
-    QVERIFY(!m_store->presets[2].settings.fontDescriptor);
+    QCOMPARE(m_store->presets().size(), std::size_t(3));
+    QVERIFY(m_store->presets()[2].name == u"三段");
+    QCOMPARE(m_store->presets()[2].settings.columns, 3);
+    QVERIFY(!m_store->presets()[2].settings.fontDescriptor);
     QVERIFY(m_name->text().isEmpty());
     QCOMPARE(comboNames(), QStringList({ "初期値", "横長", "三段" }));
     QCOMPARE(m_deleteList->currentIndex(), -1);
@@ -237,7 +237,7 @@ void EditPresetDialogTest::takenNameAsksToAddUpdateOrCancel()
     QCOMPARE(shownName, QStringLiteral("初期値"));
     QStringList storedNames;
     QList<int> storedColumns;
-    for (const Preset& preset : m_store->presets) {
+    for (const Preset& preset : m_store->presets()) {
         storedNames.append(toQString(preset.name));
         storedColumns.append(preset.settings.columns);
     }
@@ -251,13 +251,13 @@ void EditPresetDialogTest::takenNameAsksToAddUpdateOrCancel()
 void EditPresetDialogTest::aChosenPresetIsShownAndCopied()
 {
     chooseInDeleteList(1);
-    QCOMPARE(shownRows(), rowsOf(m_store->presets[1].settings));
+    QCOMPARE(shownRows(), rowsOf(m_store->presets()[1].settings));
     add(QStringLiteral("横長の写し"));
-    QCOMPARE(m_store->presets.size(), std::size_t(3));
-    QCOMPARE(m_store->presets[2].settings.charsPerLine, 120);
-    QCOMPARE(m_store->presets[2].settings.columns, 2);
+    QCOMPARE(m_store->presets().size(), std::size_t(3));
+    QCOMPARE(m_store->presets()[2].settings.charsPerLine, 120);
+    QCOMPARE(m_store->presets()[2].settings.columns, 2);
     // The list keeps showing the copied settings.
-    QCOMPARE(shownRows(), rowsOf(m_store->presets[1].settings));
+    QCOMPARE(shownRows(), rowsOf(m_store->presets()[1].settings));
 }
 
 void EditPresetDialogTest::deleteAsksAndShowsTheCurrentSettingsAgain()
@@ -267,11 +267,11 @@ void EditPresetDialogTest::deleteAsksAndShowsTheCurrentSettingsAgain()
     chooseInDeleteList(1);
     MessageBox::setNextAnswer(QMessageBox::No);
     deleteButton->click();
-    QCOMPARE(m_store->presets.size(), std::size_t(2));
+    QCOMPARE(m_store->presets().size(), std::size_t(2));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     deleteButton->click();
 
-    QCOMPARE(m_store->presets.size(), std::size_t(1));
+    QCOMPARE(m_store->presets().size(), std::size_t(1));
     QCOMPARE(comboNames(), QStringList({ "初期値" }));
     QCOMPARE(m_deleteList->currentIndex(), -1);
     QCOMPARE(shownRows(), rowsOf(m_store->currentSettings));
@@ -295,7 +295,7 @@ void EditPresetDialogTest::enterDoesNothingAndClosingUnchangedGivesTwo()
         QTest::keyClick(target, Qt::Key_Return);
     }
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(m_store->presets.size(), std::size_t(2));
+    QCOMPARE(m_store->presets().size(), std::size_t(2));
     QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(EditPresetDialog::Unchanged));

@@ -550,7 +550,10 @@ void MainDialogTest::aFailedSaveAtTheEndIsShown_data()
 {
     QTest::addColumn<bool>("unstorable");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no folder") << false << QString::fromUtf16(u"保存先のフォルダーがありません。");
+    // %1: the lock file, which cannot be made where the folder is a file.
+    QTest::newRow("no folder") << false
+                               << QString::fromUtf16(
+                                      u"設定ファイルのロック %1 を取得できません。保存先のフォルダーがありません。");
     QTest::newRow("a character Shift JIS lacks")
         << true << QString::fromUtf16(u"Shift JIS（コードページ 932）で表せない文字が設定に含まれています。");
 }
@@ -559,8 +562,10 @@ void MainDialogTest::aFailedSaveAtTheEndIsShown()
 {
     QFETCH(bool, unstorable);
     QFETCH(QString, reason);
-    if (!unstorable)
+    if (!unstorable) {
         m_settingsFile = std::filesystem::path(makeFile(QStringLiteral("file")).toStdString()) / "VANTOLEX.DAT";
+        reason = reason.arg(QString::fromStdString(m_settingsFile.string() + ".lock"));
+    }
     open();
     if (unstorable)
         child<QLineEdit>("templateEdit0")->setText(QString::fromUtf16(u"😀"));

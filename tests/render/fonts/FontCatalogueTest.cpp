@@ -153,7 +153,7 @@ TEST(FontCatalogue, ChosenFaceOutlivesReenumerationAndAPresetRoundTrip)
     catalogue.selectFont(true, true, u"欧文", u"");
     SettingsStore store("/nonexistent/VANTOLEX.DAT", SettingsAccess::ReadOnly);
     store.addPreset(u"明朝", settings);
-    store.applyPreset(static_cast<int>(store.presets.size()) - 1);
+    store.applyPreset(static_cast<int>(store.presets().size()) - 1);
     ASSERT_TRUE(store.currentSettings.fontDescriptor);
     EXPECT_EQ(store.currentSettings.fontDescriptor->faceName, u"IPA明朝");
     EXPECT_EQ(store.currentSettings.fontDescriptor->pitch, FontPitch::Fixed);
