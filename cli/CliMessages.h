@@ -85,6 +85,7 @@ inline constexpr std::u16string_view helpAfterOptions
       u"出力ファイルは書き終えてから置き換えます。中断や失敗のときは元のファイルが残ります。\n"
       u"設定ファイルはプログラムと同じフォルダーに VANTOLEX.DAT があればそれを、なければ\n"
       u"$XDG_CONFIG_HOME/vantolex/VANTOLEX.DAT（既定 ~/.config/vantolex/）を使います。\n"
+      u"標準エラー出力の各行は「vantolex-print: 」で始まります。\n"
       u"\n"
       u"終了コード: 0 印刷した, 1 警告, 2 エラー, 64 使い方の誤り, 128+シグナル番号 中断\n";
 

@@ -118,6 +118,17 @@ Failure applyWrap(Mapping& mapping, std::string_view name, std::string_view valu
     return std::nullopt;
 }
 
+// vantolex-kinsoku and vantolex-supplementary: the layout options beyond the settings file.
+template <bool LayoutOptions::*option>
+Failure applyLayoutOption(Mapping& mapping, std::string_view name, std::string_view value)
+{
+    const std::optional<bool> on = parseSwitch(value);
+    if (!on)
+        return badValue(name, value);
+    mapping.job.settings.layoutOptions.*option = *on;
+    return std::nullopt;
+}
+
 // A header with the job's title in the middle, the date and time on the left and the page number on the right.
 Failure applyPrettyPrint(Mapping& mapping, std::string_view name, std::string_view value)
 {
@@ -152,7 +163,10 @@ Failure applyPreset(Mapping& mapping, std::string_view, std::string_view value)
     const std::u16string name = fromUtf8(value);
     for (const Preset& preset : mapping.system.presets) {
         if (preset.name == name) {
+            // The layout options are not part of a preset: they stay those of the system.
+            const LayoutOptions layoutOptions = mapping.job.settings.layoutOptions;
             mapping.job.settings = preset.settings;
+            mapping.job.settings.layoutOptions = layoutOptions;
             return std::nullopt;
         }
     }
@@ -203,6 +217,8 @@ const OptionRow optionRows[] = {
     { "cpi", Stage::Pitch, recordPitch<&Mapping::cellsPerInch> },
     { "lpi", Stage::Pitch, recordPitch<&Mapping::linesPerInch> },
     { "vantolex-encoding", Stage::Encoding, applyEncoding },
+    { "vantolex-kinsoku", Stage::Field, applyLayoutOption<&LayoutOptions::kinsoku> },
+    { "vantolex-supplementary", Stage::Field, applyLayoutOption<&LayoutOptions::supplementary> },
 };
 
 // Options of every job that the spooler sets or that the filters after this one act on (the page size is

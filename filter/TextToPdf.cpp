@@ -19,6 +19,7 @@
 #include "layout/LayoutMessages.h"
 #include "render/fonts/FontCatalogue.h"
 #include "settings/FaceName.h"
+#include "settings/OptionsFile.h"
 #include "settings/SettingsStore.h"
 #include "spool/CupsHandles.h"
 #include "spool/PpdPaper.h"
@@ -153,7 +154,8 @@ private:
     std::optional<PrintSettings> settingsFor(const std::vector<JobOption>& options, const PrinterPage& page)
     {
         const SettingsStore store(m_environment.systemSettings, SettingsAccess::ReadOnly);
-        const SystemSettings system { store.currentSettings, store.presets };
+        SystemSettings system { store.currentSettings, store.presets() };
+        system.current.layoutOptions = readOptionsFile(m_environment.systemSettings).options;
         auto mapped = mapJobOptions(system, options, page.caps);
         if (const auto* failure = std::get_if<JobOptionFailure>(&mapped)) {
             writeFilterMessage(m_err, "ERROR: ", failure->message);

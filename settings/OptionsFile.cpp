@@ -186,10 +186,11 @@ OptionsFileState readOptionsFile(const std::filesystem::path& settingsFile, Sett
 {
     const std::filesystem::path path = optionsPathBeside(settingsFile);
     OptionsFileState state;
-    if (!files.exists(path))
+    const SettingsFileRead read = files.readFile(path);
+    if (read.status == SettingsFileRead::Status::Missing)
         return state;
-    const std::optional<std::string> bytes = files.readFile(path);
-    const std::optional<LayoutOptions> options = bytes ? parseOptionsFile(*bytes) : std::nullopt;
+    const std::optional<LayoutOptions> options
+        = read.status == SettingsFileRead::Status::Read ? parseOptionsFile(read.bytes) : std::nullopt;
     if (!options) {
         state.unreadable = true;
         return state;
@@ -205,15 +206,12 @@ OptionsSaveResult saveOptionsFile(const std::filesystem::path& settingsFile, con
     const std::filesystem::path path = optionsPathBeside(settingsFile);
     // The settings file's own lock: the options file is changed only by whoever may change the settings file.
     const SettingsLock lock = files.lock(files.resolve(settingsFile));
-    std::string bytes;
-    if (files.exists(path)) {
-        std::optional<std::string> current = files.readFile(path);
-        if (!current || !parseOptionsFile(*current))
-            return OptionsSaveResult::KeptUnreadable;
-        bytes = std::move(*current);
-    }
-    const std::string merged = mergeOptionsFile(bytes, options);
-    if (files.exists(path) && merged == bytes)
+    SettingsFileRead current = files.readFile(path);
+    const bool exists = current.status != SettingsFileRead::Status::Missing;
+    if (exists && (current.status != SettingsFileRead::Status::Read || !parseOptionsFile(current.bytes)))
+        return OptionsSaveResult::KeptUnreadable;
+    const std::string merged = mergeOptionsFile(current.bytes, options);
+    if (exists && merged == current.bytes)
         return OptionsSaveResult::Saved;
     error = files.replaceFile(path, merged);
     return error == 0 ? OptionsSaveResult::Saved : OptionsSaveResult::NotWritten;

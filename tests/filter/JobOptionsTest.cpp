@@ -140,6 +140,17 @@ TEST(JobOptions, MapTheJobsOptionsOntoTheSettings)
           { { "vantolex-colour", "red" } },
           {},
           u"ジョブオプション vantolex-colour に当たる設定項目がありません。" },
+        { "the layout options, kept over a preset",
+          { { "vantolex-Kinsoku", "true" }, { "vantolex-supplementary", "" }, { "vantolex-preset", "縦書き" } },
+          [](const FilterJob& job) {
+              EXPECT_TRUE(job.settings.vertical);
+              EXPECT_TRUE(job.settings.layoutOptions.kinsoku);
+              EXPECT_TRUE(job.settings.layoutOptions.supplementary);
+          } },
+        { "a layout option's value of the wrong form",
+          { { "vantolex-kinsoku", "maybe" } },
+          {},
+          u"ジョブオプションの値が正しくありません: vantolex-kinsoku=maybe" },
         { "encodings by their short names, in any case",
           { { "vantolex-encoding", "SJIS" } },
           [](const FilterJob& job) { EXPECT_EQ(job.encoding, 0); } },

@@ -62,7 +62,7 @@ protected:
     // The system's settings file of an administrator: a preset that puts a header over every page.
     void writeSystemSettings()
     {
-        SettingsStore store(m_settings, SettingsAccess::Change);
+        SettingsStore store(m_settings, SettingsAccess::ReadOnly);
         PrintSettings framed;
         framed.useHeaderFooter = true;
         framed.headerCenter = u"社内文書 &w";
