@@ -159,7 +159,9 @@ TEST_F(SafeOutputEndToEnd, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
         EXPECT_TRUE(fs::is_symlink(link));
         if (row.plantedByNobody) {
             EXPECT_EQ(result.status, 2);
-            EXPECT_EQ(result.err, "出力ファイルを作成できません: " + link.string() + "\n書き込む権限がありません。\n");
+            EXPECT_EQ(result.err,
+                      "vantolex-print: 出力ファイルを作成できません: " + link.string()
+                          + "\nvantolex-print: 書き込む権限がありません。\n");
             EXPECT_EQ(readFile(target), "root's own file\n");
         } else {
             EXPECT_EQ(result.status, 0) << result.err;

@@ -96,12 +96,12 @@ TEST_F(SettingsFileEndToEnd, AFifoInThePlaceOfTheSettingsFileIsNeitherReadNorRep
     const ProgramResult listed = tool({ "--settings", fifo.string(), "--list-presets" });
     EXPECT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out, "初期値\n");
-    EXPECT_EQ(listed.err, "設定ファイルを読み込めないため、初期値を使います: " + fifo.string() + "\n");
+    EXPECT_EQ(listed.err, "vantolex-print: 設定ファイルを読み込めないため、初期値を使います: " + fifo.string() + "\n");
     const ProgramResult saved = tool({ "--settings", fifo.string(), "--save-preset", "A" });
     EXPECT_EQ(saved.status, 2);
     EXPECT_EQ(saved.err,
-              "設定ファイルを読み込めないため、初期値を使います: " + fifo.string()
-                  + "\n設定ファイルを読み込めないため、上書きしません: " + fifo.string() + "\n");
+              "vantolex-print: 設定ファイルを読み込めないため、初期値を使います: " + fifo.string()
+                  + "\nvantolex-print: 設定ファイルを読み込めないため、上書きしません: " + fifo.string() + "\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
     const ProgramResult device = tool({ "--settings", "/dev/zero", "--list-presets" });
     EXPECT_EQ(device.out, "初期値\n");
@@ -114,7 +114,7 @@ TEST_F(SettingsFileEndToEnd, ASaveThatCannotLockTheFileFailsAndNamesTheLock)
     const ProgramResult saved = tool({ "--settings", settingsFile, "--save-preset", "A" });
     EXPECT_EQ(saved.status, 2);
     EXPECT_EQ(saved.err,
-              "設定ファイルのロック " + (folder / "VANTOLEX.DAT.lock").string()
+              "vantolex-print: 設定ファイルのロック " + (folder / "VANTOLEX.DAT.lock").string()
                   + " を取得できません。同じ名前のフォルダーがあります。\n");
     EXPECT_EQ(readFile(settingsFile), ""); // not saved unlocked
 }
