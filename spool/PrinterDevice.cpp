@@ -21,7 +21,8 @@ double toPoints(int hundredthsOfMillimetre)
     return hundredthsOfMillimetre * pointsPerInch / hundredthsOfMillimetrePerInch;
 }
 
-// The printer's sheet, and its printable area at the corner of the hardware margins.
+} // namespace
+
 PdfSheet printerSheet(const PrinterPage& page)
 {
     PdfSheet sheet;
@@ -33,8 +34,6 @@ PdfSheet printerSheet(const PrinterPage& page)
     sheet.originTopPoints = toPoints(page.marginTop);
     return sheet;
 }
-
-} // namespace
 
 PrinterDevice::PrinterDevice(PrinterSelection printer, const PrinterPage& page, const Clock& clock)
     : PrintJobSinkHolder(std::move(printer))

@@ -64,6 +64,9 @@ struct PrintJobSinkHolder
     PrintJobSink jobSink;
 };
 
+// The sheet of `page` for our PDF writer, and its printable area at the corner of the printer's margins.
+PdfSheet printerSheet(const PrinterPage& page);
+
 class PrinterDevice : private PrintJobSinkHolder, public PdfDevice
 {
 public:
