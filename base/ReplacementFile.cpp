@@ -1,7 +1,6 @@
 #include "base/ReplacementFile.h"
 
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,12 +10,12 @@
 #include <utility>
 
 #include "base/Interruption.h"
+#include "base/TemporaryNames.h"
 
 namespace vantolex {
 
 namespace {
 
-constexpr long usualNameMax = 255;
 constexpr int maxLinkHops = 40; // as many as the kernel follows in one path
 constexpr int maxNameAttempts = 100;
 constexpr std::size_t randomLetters = 10;
@@ -56,44 +55,6 @@ int replacementTarget(const std::filesystem::path& path, std::filesystem::path& 
             return error.value();
         target = next.is_absolute() || folder.empty() ? next : folder / next;
     }
-}
-
-// A suffix for a temporary name that nobody can guess beforehand, as mkstemp makes them: ".tmp-" and random
-// letters and digits from the kernel.
-int randomSuffix(std::string& suffix)
-{
-    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char bytes[randomLetters];
-    std::size_t got = 0;
-    while (got < sizeof bytes) {
-        const ssize_t count = ::getrandom(bytes + got, sizeof bytes - got, 0);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return errno;
-        got += static_cast<std::size_t>(count);
-    }
-    suffix = ".tmp-";
-    for (const unsigned char byte : bytes)
-        suffix += letters[byte % (sizeof letters - 1)];
-    return 0;
-}
-
-// `name` cut to at most `length` bytes without splitting a UTF-8 sequence.
-std::string cutName(const std::string& name, std::size_t length)
-{
-    if (name.size() <= length)
-        return name;
-    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
-        --length;
-    return name.substr(0, length);
-}
-
-void syncFolder(const std::filesystem::path& folder)
-{
-    const FileDescriptor descriptor(openRetrying(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (descriptor)
-        ::fsync(descriptor.get());
 }
 
 } // namespace
@@ -154,24 +115,15 @@ int ReplacementFile::create()
     if (exists && ::access(m_target.c_str(), W_OK) != 0)
         return errno;
 
-    const std::filesystem::path folder = m_target.parent_path();
-    errno = 0;
-    long nameMax = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
-    if (nameMax < 0 && errno != 0)
-        return errno;
-    if (nameMax <= 0)
-        nameMax = usualNameMax;
-    const std::string name = m_target.filename().string();
-    if (name.size() > static_cast<std::size_t>(nameMax))
-        return ENAMETOOLONG;
+    std::size_t nameMax = 0;
+    if (const int error = temporaryNameLimit(m_target, nameMax))
+        return error;
 
     const mode_t mode = exists && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777) : 0666;
     for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
-        std::string suffix;
-        if (const int error = randomSuffix(suffix))
+        std::filesystem::path candidate;
+        if (const int error = temporaryNameBeside(m_target, nameMax, randomLetters, candidate))
             return error;
-        std::filesystem::path candidate = m_target;
-        candidate.replace_filename(cutName(name, static_cast<std::size_t>(nameMax) - suffix.size()) + suffix);
         // Registered before it exists, so that no signal can leave it behind.
         registerTemporaryFile(candidate.native());
         const int descriptor = openRetrying(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
